@@ -1,0 +1,375 @@
+#include "image_canvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <vector>
+
+namespace vqm {
+
+unsigned int ToQRgb(TColor c) {
+  const TColor r = ResolveColor(c);
+  return 0xFF000000u | (unsigned(RedOf(r)) << 16) | (unsigned(GreenOf(r)) << 8) | unsigned(BlueOf(r));
+}
+
+TColor FromQRgb(unsigned int rgb) { return RGBColor(int((rgb >> 16) & 0xFF), int((rgb >> 8) & 0xFF), int(rgb & 0xFF)); }
+
+namespace {
+
+// Dash patterns of one-pixel pens, as on-off runs starting with "on".
+struct DashPattern {
+  std::array<int, 6> runs;
+  int count;
+  int period;
+};
+constexpr DashPattern kDash{{18, 6}, 2, 24};
+constexpr DashPattern kDot{{3, 3}, 2, 6};
+constexpr DashPattern kDashDot{{9, 6, 3, 6}, 4, 24};
+constexpr DashPattern kDashDotDot{{9, 3, 3, 3, 3, 3}, 6, 24};
+
+const DashPattern* PatternOf(TPenStyle s) {
+  switch (s) {
+    case psDash: return &kDash;
+    case psDot: return &kDot;
+    case psDashDot: return &kDashDot;
+    case psDashDotDot: return &kDashDotDot;
+    default: return nullptr;
+  }
+}
+
+bool PatternOn(const DashPattern& p, int phase) {
+  int pos = phase % p.period;
+  for (int i = 0; i < p.count; ++i) {
+    if (pos < p.runs[size_t(i)]) return (i % 2) == 0;
+    pos -= p.runs[size_t(i)];
+  }
+  return true;
+}
+
+Qt::PenStyle ToQtPenStyle(TPenStyle s) {
+  switch (s) {
+    case psDash: return Qt::DashLine;
+    case psDot: return Qt::DotLine;
+    case psDashDot: return Qt::DashDotLine;
+    case psDashDotDot: return Qt::DashDotDotLine;
+    case psClear: return Qt::NoPen;
+    default: return Qt::SolidLine;
+  }
+}
+
+// floor(a / b) for b > 0.
+long long FloorDiv(long long a, long long b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
+}  // namespace
+
+TImageCanvas::TImageCanvas(QImage* image) { Attach(image); }
+
+TImageCanvas::~TImageCanvas() { Flush(); }
+
+void TImageCanvas::Attach(QImage* image) {
+  Flush();
+  fImage = image;
+  fBits = nullptr;
+  fW = fH = fStride = 0;
+  if (fImage && !fImage->isNull()) {
+    if (fImage->format() != QImage::Format_RGB32 && fImage->format() != QImage::Format_ARGB32)
+      *fImage = fImage->convertToFormat(QImage::Format_RGB32);
+    fBits = reinterpret_cast<unsigned int*>(fImage->bits());
+    fStride = int(fImage->bytesPerLine() / 4);
+    fW = fImage->width();
+    fH = fImage->height();
+  }
+}
+
+void TImageCanvas::Flush() {
+  if (fPainter) {
+    fPainter->end();
+    fPainter.reset();
+  }
+  fPainterPenValid = fPainterBrushValid = fPainterFontValid = false;
+}
+
+int TImageCanvas::Width() const { return fW; }
+int TImageCanvas::Height() const { return fH; }
+
+QPainter* TImageCanvas::Painter() {
+  if (!fBits) return nullptr;
+  if (!fPainter) {
+    fPainter = std::make_unique<QPainter>(fImage);
+    fPainter->setRenderHint(QPainter::Antialiasing, false);
+    fPainter->setRenderHint(QPainter::TextAntialiasing, true);
+    fPainterPenValid = fPainterBrushValid = fPainterFontValid = false;
+  }
+  return fPainter.get();
+}
+
+void TImageCanvas::SyncPainter(bool withPen, bool withBrush) {
+  QPainter* p = fPainter.get();
+  if (withPen) {
+    if (!fPainterPenValid || !(fPainterPen == Pen)) {
+      QPen qp(QColor::fromRgb(ToQRgb(Pen.Color)));
+      qp.setWidth(std::max(1, Pen.Width));
+      qp.setStyle(ToQtPenStyle(Pen.Style));
+      qp.setCapStyle(Pen.Width > 1 ? Qt::RoundCap : Qt::FlatCap);
+      qp.setJoinStyle(Pen.Width > 1 ? Qt::RoundJoin : Qt::MiterJoin);
+      p->setPen(qp);
+      p->setCompositionMode(Pen.Mode == pmXor ? QPainter::RasterOp_SourceXorDestination
+                                              : QPainter::CompositionMode_SourceOver);
+      fPainterPen = Pen;
+      fPainterPenValid = true;
+    }
+  } else {
+    p->setPen(Qt::NoPen);
+    fPainterPenValid = false;
+  }
+  if (withBrush && Brush.Style == bsSolid) {
+    if (!fPainterBrushValid || !(fPainterBrush == Brush)) {
+      p->setBrush(QColor::fromRgb(ToQRgb(Brush.Color)));
+      fPainterBrush = Brush;
+      fPainterBrushValid = true;
+    }
+  } else {
+    p->setBrush(Qt::NoBrush);
+    fPainterBrushValid = false;
+  }
+}
+
+void TImageCanvas::SyncFont() {
+  if (!fMetrics || !(fMetricsFont == Font)) {
+    fMetricsFont = Font;
+    fMetrics = std::make_unique<QFontMetrics>(ToQFont(Font));
+    fPainterFontValid = false;
+  }
+  if (fPainter && !fPainterFontValid) {
+    fPainter->setFont(ToQFont(Font));
+    fPainterFontValid = true;
+  }
+}
+
+bool TImageCanvas::ThinPen() const { return Pen.Width <= 1; }
+
+void TImageCanvas::PutPenPixel(int x, int y, unsigned int rgb) {
+  unsigned int& px = fBits[size_t(y) * size_t(fStride) + size_t(x)];
+  if (Pen.Mode == pmXor)
+    px ^= (rgb & 0x00FFFFFFu);
+  else
+    px = rgb;
+}
+
+void TImageCanvas::MoveTo(int x, int y) {
+  TCanvas::MoveTo(x, y);
+  fDashPhase = 0;
+}
+
+// One-pixel line from (x0, y0) towards (x1, y1), the end pixel excluded. The
+// minor coordinate of step k is the exact rounding of the ideal line (ties go
+// toward +x / +y), so a line and its pixels do not depend on clipping.
+void TImageCanvas::ThinLine(int x0, int y0, int x1, int y1) {
+  const long long dx = (long long)x1 - x0, dy = (long long)y1 - y0;
+  const long long adx = std::llabs(dx), ady = std::llabs(dy);
+  const long long steps = std::max(adx, ady);
+  if (steps == 0 || Pen.Style == psClear || !fBits) {
+    fDashPhase += int(steps);
+    return;
+  }
+  const DashPattern* pattern = PatternOf(Pen.Style);
+  const unsigned int rgb = ToQRgb(Pen.Color);
+  const bool gapFill = pattern && Brush.Style == bsSolid;
+  const unsigned int gapRgb = ToQRgb(Brush.Color);
+  const bool xMajor = adx >= ady;
+  const long long majorStart = xMajor ? x0 : y0;
+  const long long majorDir = (xMajor ? dx : dy) > 0 ? 1 : -1;
+  const long long minorStart = xMajor ? y0 : x0;
+  const long long minorDelta = xMajor ? dy : dx;
+  const long long majorLimit = xMajor ? fW : fH;
+  const long long minorLimit = xMajor ? fH : fW;
+
+  // Steps k in [kFirst, kLast] keep the major coordinate inside the image.
+  long long kFirst = 0, kLast = steps - 1;
+  if (majorDir > 0) {
+    kFirst = std::max(kFirst, -majorStart);
+    kLast = std::min(kLast, majorLimit - 1 - majorStart);
+  } else {
+    kFirst = std::max(kFirst, majorStart - (majorLimit - 1));
+    kLast = std::min(kLast, majorStart);
+  }
+  for (long long k = kFirst; k <= kLast; ++k) {
+    const long long major = majorStart + majorDir * k;
+    const long long minor = minorStart + FloorDiv(2 * k * minorDelta + steps, 2 * steps);
+    if (minor < 0 || minor >= minorLimit) continue;
+    const int px = int(xMajor ? major : minor), py = int(xMajor ? minor : major);
+    if (!pattern || PatternOn(*pattern, fDashPhase + int(k)))
+      PutPenPixel(px, py, rgb);
+    else if (gapFill)
+      fBits[size_t(py) * size_t(fStride) + size_t(px)] = gapRgb;
+  }
+  fDashPhase += int(steps);
+}
+
+void TImageCanvas::WideLine(int x0, int y0, int x1, int y1) {
+  if (Pen.Style == psClear || !Painter()) return;
+  SyncPainter(true, false);
+  fPainter->drawLine(x0, y0, x1, y1);
+}
+
+void TImageCanvas::LineTo(int x, int y) {
+  if (ThinPen())
+    ThinLine(fPenPos.x, fPenPos.y, x, y);
+  else
+    WideLine(fPenPos.x, fPenPos.y, x, y);
+  fPenPos = {x, y};
+}
+
+void TImageCanvas::Polyline(std::span<const TPoint> points) {
+  if (points.size() < 2) return;
+  if (ThinPen()) {
+    const int savedPhase = fDashPhase;
+    fDashPhase = 0;
+    for (size_t i = 1; i < points.size(); ++i) ThinLine(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
+    fDashPhase = savedPhase;
+    return;
+  }
+  if (Pen.Style == psClear || !Painter()) return;
+  SyncPainter(true, false);
+  std::vector<QPoint> q;
+  q.reserve(points.size());
+  for (const TPoint& p : points) q.emplace_back(p.x, p.y);
+  fPainter->drawPolyline(q.data(), int(q.size()));
+}
+
+void TImageCanvas::Polygon(std::span<const TPoint> points) {
+  if (points.empty() || !Painter()) return;
+  SyncPainter(Pen.Style != psClear, true);
+  std::vector<QPoint> q;
+  q.reserve(points.size());
+  for (const TPoint& p : points) q.emplace_back(p.x, p.y);
+  fPainter->drawPolygon(q.data(), int(q.size()));
+}
+
+void TImageCanvas::FillSpan(int x1, int x2, int y, unsigned int rgb) {
+  // x1..x2-1 of row y, clipped.
+  if (y < 0 || y >= fH) return;
+  x1 = std::max(x1, 0);
+  x2 = std::min(x2, fW);
+  if (x1 >= x2) return;
+  std::fill(fBits + size_t(y) * size_t(fStride) + size_t(x1), fBits + size_t(y) * size_t(fStride) + size_t(x2), rgb);
+}
+
+void TImageCanvas::FillRect(const TRect& r) {
+  if (!fBits || Brush.Style == bsClear) return;
+  const unsigned int rgb = ToQRgb(Brush.Color);
+  const int top = std::max(std::min(r.Top, r.Bottom), 0), bottom = std::min(std::max(r.Top, r.Bottom), fH);
+  const int left = std::min(r.Left, r.Right), right = std::max(r.Left, r.Right);
+  for (int y = top; y < bottom; ++y) FillSpan(left, right, y, rgb);
+}
+
+void TImageCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+  if (!fBits) return;
+  if (x2 < x1) std::swap(x1, x2);
+  if (y2 < y1) std::swap(y1, y2);
+  if (Pen.Style == psClear) {
+    // Without a pen the box is one pixel smaller, as on the desktop's canvas.
+    FillRect({x1, y1, x2 - 1, y2 - 1});
+    return;
+  }
+  if (!ThinPen() || Pen.Style != psSolid && Pen.Style != psInsideFrame) {
+    if (!Painter()) return;
+    SyncPainter(true, true);
+    fPainter->drawRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1);
+    return;
+  }
+  if (x2 - x1 < 1 || y2 - y1 < 1) return;
+  FillRect({x1 + 1, y1 + 1, x2 - 1, y2 - 1});
+  const unsigned int rgb = ToQRgb(Pen.Color);
+  auto put = [&](int x, int y) {
+    if (x >= 0 && x < fW && y >= 0 && y < fH) PutPenPixel(x, y, rgb);
+  };
+  for (int x = std::max(x1, 0); x < std::min(x2, fW); ++x) {
+    put(x, y1);
+    if (y2 - 1 != y1) put(x, y2 - 1);
+  }
+  for (int y = std::max(y1 + 1, 0); y < std::min(y2 - 1, fH); ++y) {
+    put(x1, y);
+    if (x2 - 1 != x1) put(x2 - 1, y);
+  }
+}
+
+void TImageCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+  if (!Painter()) return;
+  if (x2 < x1) std::swap(x1, x2);
+  if (y2 < y1) std::swap(y1, y2);
+  if (x2 - x1 < 1 || y2 - y1 < 1) return;
+  SyncPainter(Pen.Style != psClear, true);
+  fPainter->drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+}
+
+void TImageCanvas::SetPixel(int x, int y, TColor color) {
+  if (!fBits || x < 0 || y < 0 || x >= fW || y >= fH) return;
+  fBits[size_t(y) * size_t(fStride) + size_t(x)] = ToQRgb(color);
+}
+
+TColor TImageCanvas::GetPixel(int x, int y) const {
+  if (!fBits || x < 0 || y < 0 || x >= fW || y >= fH) return clBlack;
+  return FromQRgb(fBits[size_t(y) * size_t(fStride) + size_t(x)]);
+}
+
+TSize TImageCanvas::TextExtent(const QString& text) {
+  SyncFont();
+  return {fMetrics->horizontalAdvance(text), fMetrics->ascent() + fMetrics->descent()};
+}
+
+void TImageCanvas::TextOut(int x, int y, const QString& text) {
+  if (text.isEmpty() || !Painter()) return;
+  SyncFont();
+  const TSize extent{fMetrics->horizontalAdvance(text), fMetrics->ascent() + fMetrics->descent()};
+  if (Brush.Style == bsSolid) FillRect({x, y, x + extent.cx, y + extent.cy});
+  fPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+  fPainter->setPen(QColor::fromRgb(ToQRgb(Font.Color)));
+  fPainterPenValid = false;
+  fPainter->drawText(x, y + fMetrics->ascent(), text);
+  fPenPos = {x + extent.cx, y};
+}
+
+void TImageCanvas::Draw(int x, int y, const QImage& image) {
+  if (image.isNull() || !Painter()) return;
+  fPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+  fPainterPenValid = false;
+  fPainter->drawImage(x, y, image);
+}
+
+void TImageCanvas::StretchDraw(const TRect& r, const QImage& image) {
+  if (image.isNull() || !Painter()) return;
+  fPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+  fPainterPenValid = false;
+  fPainter->drawImage(QRect(r.Left, r.Top, r.Width(), r.Height()), image);
+}
+
+TBitmap::TBitmap(int width, int height) { SetSize(width, height); }
+
+void TBitmap::SetSize(int width, int height) {
+  width = std::max(width, 0);
+  height = std::max(height, 0);
+  if (width == fImage.width() && height == fImage.height() && !(width && fImage.isNull())) return;
+  fCanvas.Attach(nullptr);
+  fImage = (width > 0 && height > 0) ? QImage(width, height, QImage::Format_RGB32) : QImage();
+  if (!fImage.isNull()) fImage.fill(0xFFFFFFFFu);
+  fCanvas.Attach(&fImage);
+}
+
+const QImage& TBitmap::Image() {
+  fCanvas.Flush();
+  return fImage;
+}
+
+bool TBitmap::LoadFromFile(const QString& path) {
+  QImage loaded;
+  if (!loaded.load(path)) return false;
+  fCanvas.Attach(nullptr);
+  fImage = loaded.convertToFormat(QImage::Format_RGB32);
+  fCanvas.Attach(&fImage);
+  return true;
+}
+
+}  // namespace vqm

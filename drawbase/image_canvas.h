@@ -1,0 +1,105 @@
+#pragma once
+// The canvas on an off-screen image (QImage, 32 bits per pixel). Thin lines,
+// pixels, rectangles and fills are written straight into the image memory so that
+// every pixel follows the canvas conventions exactly and fast; ellipses, polygons,
+// wide pens, text and images go through a QPainter that stays open while the
+// canvas is attached.
+
+#include <QImage>
+#include <memory>
+
+#include "canvas.h"
+
+class QPainter;
+class QFontMetrics;
+
+namespace vqm {
+
+// QImage pixel value of a colour.
+unsigned int ToQRgb(TColor c);
+// Colour of a QImage pixel value.
+TColor FromQRgb(unsigned int rgb);
+
+class TImageCanvas : public TCanvas {
+ public:
+  explicit TImageCanvas(QImage* image = nullptr);
+  ~TImageCanvas() override;
+  TImageCanvas(const TImageCanvas&) = delete;
+  TImageCanvas& operator=(const TImageCanvas&) = delete;
+
+  // Paints on another image from now on (nullptr: on nothing).
+  void Attach(QImage* image);
+  QImage* Image() const { return fImage; }
+  // Ends the painter so that the image can be read, copied or resized.
+  void Flush();
+
+  void SetPrinter(bool printer) { fPrinter = printer; }
+  void SetPixelsPerInchY(int ppi) { fPixelsPerInchY = ppi; }
+
+  int Width() const override;
+  int Height() const override;
+  bool IsPrinter() const override { return fPrinter; }
+  int PixelsPerInchY() const override { return fPixelsPerInchY; }
+
+  void MoveTo(int x, int y) override;
+  void LineTo(int x, int y) override;
+  void Polyline(std::span<const TPoint> points) override;
+  void Polygon(std::span<const TPoint> points) override;
+  void Rectangle(int x1, int y1, int x2, int y2) override;
+  void Ellipse(int x1, int y1, int x2, int y2) override;
+  void FillRect(const TRect& r) override;
+  void SetPixel(int x, int y, TColor color) override;
+  TColor GetPixel(int x, int y) const override;
+  void TextOut(int x, int y, const QString& text) override;
+  TSize TextExtent(const QString& text) override;
+  using TCanvas::TextExtent;
+  using TCanvas::TextOut;
+  void Draw(int x, int y, const QImage& image) override;
+  void StretchDraw(const TRect& r, const QImage& image) override;
+
+ private:
+  bool ThinPen() const;
+  void ThinLine(int x0, int y0, int x1, int y1);
+  void WideLine(int x0, int y0, int x1, int y1);
+  void PutPenPixel(int x, int y, unsigned int rgb);
+  void FillSpan(int x1, int x2, int y, unsigned int rgb);
+  QPainter* Painter();
+  void SyncPainter(bool withPen, bool withBrush);
+  void SyncFont();
+
+  QImage* fImage = nullptr;
+  unsigned int* fBits = nullptr;
+  int fStride = 0;  // pixels per row
+  int fW = 0, fH = 0;
+  bool fPrinter = false;
+  int fPixelsPerInchY = kScreenPixelsPerInch;
+  int fDashPhase = 0;  // position in the dash pattern since the last MoveTo
+
+  std::unique_ptr<QPainter> fPainter;
+  TPen fPainterPen;
+  TBrush fPainterBrush;
+  bool fPainterPenValid = false, fPainterBrushValid = false;
+  TFont fMetricsFont;
+  std::unique_ptr<QFontMetrics> fMetrics;
+  bool fPainterFontValid = false;
+};
+
+// An off-screen image with its canvas, as the components keep them.
+class TBitmap {
+ public:
+  TBitmap(int width = 0, int height = 0);
+  // New size; the content is undefined afterwards. Negative sizes count as 0.
+  void SetSize(int width, int height);
+  int Width() const { return fImage.width(); }
+  int Height() const { return fImage.height(); }
+  TImageCanvas& Canvas() { return fCanvas; }
+  // The image with all painting finished.
+  const QImage& Image();
+  bool LoadFromFile(const QString& path);
+
+ private:
+  QImage fImage;
+  TImageCanvas fCanvas;
+};
+
+}  // namespace vqm

@@ -1,0 +1,26 @@
+# Shared by run.sh and test.sh: installs what the project needs on Debian.
+# Sourced, not run.
+
+QUANTORA_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+  libbenchmark-dev fonts-liberation fontconfig)
+
+quantora_install_missing() {
+  local missing=()
+  for p in "${QUANTORA_PACKAGES[@]}" "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# quantora_build DIR BUILD_TYPE [extra cmake args...]
+quantora_build() {
+  local dir="$1" type="$2"
+  shift 2
+  cmake -S "$QUANTORA_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" "$@" >/dev/null
+  cmake --build "$dir" -j "$(nproc)"
+}

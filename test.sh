@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test; then builds and runs the
+# suite again under AddressSanitizer and UndefinedBehaviorSanitizer. Fails if
+# either run fails.
+set -euo pipefail
+QUANTORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+source "$QUANTORA_ROOT/scripts_common.sh"
+export QT_QPA_PLATFORM=offscreen
+
+quantora_install_missing
+
+echo "== Release build and tests"
+quantora_build "$QUANTORA_ROOT/build/test" Release
+(cd "$QUANTORA_ROOT/build/test" && ctest --output-on-failure -j "$(nproc)")
+
+echo "== AddressSanitizer + UndefinedBehaviorSanitizer build and tests"
+quantora_build "$QUANTORA_ROOT/build/asan" Debug -DQUANTORA_SANITIZE=ON -DQUANTORA_BUILD_BENCH=OFF
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
+export LSAN_OPTIONS="suppressions=$QUANTORA_ROOT/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+(cd "$QUANTORA_ROOT/build/asan" && ctest --output-on-failure -j "$(nproc)")
