@@ -1,0 +1,13 @@
+#pragma once
+// The component gallery: each part renders its components in their modes to PNG
+// files in the given folder and returns how many it wrote.
+
+#include <QString>
+
+namespace gallery {
+
+int RenderScales(const QString& folder);
+int RenderReadouts(const QString& folder);
+int RenderCharts(const QString& folder);
+
+}  // namespace gallery

@@ -1,0 +1,25 @@
+// gallery FOLDER: renders every component of the library in its modes to PNG
+// files in FOLDER. Doubles as a smoke test and as the picture to look at.
+#include <QApplication>
+#include <QDir>
+#include <cstdio>
+#include <cstdlib>
+
+#include "gallery.h"
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: gallery FOLDER\n");
+    return 2;
+  }
+  const QString folder = QString::fromLocal8Bit(argv[1]);
+  if (!QDir().mkpath(folder)) {
+    std::fprintf(stderr, "gallery: cannot create folder %s\n", argv[1]);
+    return 1;
+  }
+  const int written = gallery::RenderScales(folder) + gallery::RenderReadouts(folder) + gallery::RenderCharts(folder);
+  std::printf("gallery: %d pictures written to %s\n", written, argv[1]);
+  return 0;
+}
