@@ -1,3 +1,5 @@
+#include "drawbase/image_canvas.h"
+
 #include <gtest/gtest.h>
 
 #include "common/canvas_probe.h"
@@ -6,11 +8,136 @@ using namespace vqm;
 using vqm::testing::CanvasProbe;
 using Pixels = std::set<std::pair<int, int>>;
 
-TEST(ImageCanvas, LinePaintsStartButNotEnd) {
+TEST(ImageCanvasLines, PaintStartButNotEndPixel) {
   CanvasProbe p(20, 20);
   p.Canvas().Pen.Color = clRed;
   p.Canvas().MoveTo(2, 5);
   p.Canvas().LineTo(6, 5);
   EXPECT_EQ(p.Painted(), (Pixels{{2, 5}, {3, 5}, {4, 5}, {5, 5}}));
   EXPECT_EQ(p.Canvas().PenPos(), (TPoint{6, 5}));
+
+  CanvasProbe q(20, 20);
+  q.Canvas().MoveTo(5, 9);
+  q.Canvas().LineTo(5, 6);  // upward: 9, 8, 7 but not 6
+  EXPECT_EQ(q.Painted(), (Pixels{{5, 9}, {5, 8}, {5, 7}}));
+}
+
+TEST(ImageCanvasLines, DiagonalAndZeroLength) {
+  CanvasProbe p(20, 20);
+  p.Canvas().MoveTo(1, 1);
+  p.Canvas().LineTo(4, 4);
+  EXPECT_EQ(p.Painted(), (Pixels{{1, 1}, {2, 2}, {3, 3}}));
+
+  CanvasProbe q(20, 20);
+  q.Canvas().MoveTo(3, 3);
+  q.Canvas().LineTo(3, 3);
+  EXPECT_TRUE(q.Painted().empty());
+}
+
+TEST(ImageCanvasLines, ClippedLinesKeepTheirPixels) {
+  // A line that starts far outside paints the same pixels inside as a short one.
+  CanvasProbe far(30, 30), near(30, 30);
+  far.Canvas().MoveTo(-30000, 10);
+  far.Canvas().LineTo(30000, 10);
+  near.Canvas().MoveTo(0, 10);
+  near.Canvas().LineTo(30, 10);
+  EXPECT_EQ(far.Painted(), near.Painted());
+  EXPECT_EQ(far.Painted().size(), 30u);
+}
+
+TEST(ImageCanvasLines, XorTwiceRestores) {
+  CanvasProbe p(10, 10, clWhite);
+  p.Canvas().Pen.Mode = pmXor;
+  p.Canvas().Pen.Color = clRed;
+  p.Canvas().MoveTo(0, 4);
+  p.Canvas().LineTo(10, 4);
+  EXPECT_EQ(p.At(3, 4), RGBColor(0, 255, 255));  // white xor red
+  p.Canvas().MoveTo(0, 4);
+  p.Canvas().LineTo(10, 4);
+  EXPECT_TRUE(p.Painted().empty());
+}
+
+TEST(ImageCanvasLines, DottedPenLeavesGapsInBrushColour) {
+  CanvasProbe p(12, 3, clWhite);
+  p.Canvas().Pen.Style = psDot;
+  p.Canvas().Brush.Style = bsClear;
+  p.Canvas().MoveTo(0, 1);
+  p.Canvas().LineTo(12, 1);
+  EXPECT_EQ(p.Painted(), (Pixels{{0, 1}, {1, 1}, {2, 1}, {6, 1}, {7, 1}, {8, 1}}));
+  // With a solid brush the gaps take the brush colour.
+  p.Canvas().Pen.Color = clBlack;
+  p.Canvas().Brush = {clRed, bsSolid};
+  p.Canvas().MoveTo(0, 2);
+  p.Canvas().LineTo(12, 2);
+  EXPECT_EQ(p.At(3, 2), clRed);
+  EXPECT_EQ(p.At(6, 2), clBlack);
+}
+
+TEST(ImageCanvasShapes, RectangleCoversUpToButNotIncludingSecondCorner) {
+  CanvasProbe p(10, 10, clWhite);
+  p.Canvas().Pen.Color = clBlack;
+  p.Canvas().Brush.Color = clRed;
+  p.Canvas().Rectangle(2, 2, 6, 5);
+  EXPECT_EQ(p.PixelsOf(clRed), (Pixels{{3, 3}, {4, 3}}));
+  EXPECT_EQ(p.PixelsOf(clBlack).size(), 10u);  // outline of 4 x 3 pixels
+  EXPECT_EQ(p.At(6, 2), clWhite);
+  EXPECT_EQ(p.At(2, 5), clWhite);
+}
+
+TEST(ImageCanvasShapes, ClearBrushFillsNothing) {
+  CanvasProbe p(10, 10, clWhite);
+  p.Canvas().Brush.Style = bsClear;
+  p.Canvas().Rectangle(1, 1, 8, 8);
+  EXPECT_EQ(p.At(4, 4), clWhite);
+  EXPECT_EQ(p.At(1, 1), clBlack);
+  p.Canvas().Ellipse(1, 1, 8, 8);
+  EXPECT_EQ(p.At(4, 4), clWhite);
+}
+
+TEST(ImageCanvasShapes, EllipseStaysInsideItsBox) {
+  CanvasProbe p(20, 20, clWhite);
+  p.Canvas().Brush.Color = clBlue;
+  p.Canvas().Ellipse(5, 5, 12, 12);
+  for (auto [x, y] : p.Painted()) {
+    EXPECT_GE(x, 5);
+    EXPECT_LT(x, 12);
+    EXPECT_GE(y, 5);
+    EXPECT_LT(y, 12);
+  }
+  EXPECT_EQ(p.At(8, 8), clBlue);
+}
+
+TEST(ImageCanvasText, SolidBrushFillsTheTextCell) {
+  CanvasProbe p(80, 30, clWhite);
+  p.Canvas().Brush.Color = clYellow;
+  const TSize size = p.Canvas().TextExtent(QStringLiteral("Hg"));
+  EXPECT_GT(size.cx, 5);
+  EXPECT_GE(size.cy, 13);
+  p.Canvas().TextOut(4, 2, QStringLiteral("Hg"));
+  EXPECT_EQ(p.At(4, 2), clYellow);
+  EXPECT_EQ(p.At(4 + size.cx, 2), clWhite);
+  EXPECT_EQ(p.At(4, 2 + size.cy), clWhite);
+}
+
+TEST(ImageCanvasPixels, OutsideIsIgnoredAndReadsBlack) {
+  CanvasProbe p(4, 4, clWhite);
+  p.Canvas().SetPixel(-1, 0, clRed);
+  p.Canvas().SetPixel(4, 4, clRed);
+  EXPECT_TRUE(p.Painted().empty());
+  EXPECT_EQ(p.Canvas().GetPixel(10, 10), clBlack);
+  p.Canvas().SetPixel(3, 3, clBtnFace);
+  EXPECT_EQ(p.At(3, 3), ResolveColor(clBtnFace));
+}
+
+TEST(Bitmap, EmptySizesAreSafe) {
+  TBitmap b(0, 0);
+  b.Canvas().MoveTo(0, 0);
+  b.Canvas().LineTo(10, 10);
+  b.Canvas().Rectangle(0, 0, 5, 5);
+  b.Canvas().TextOut(0, 0, QStringLiteral("x"));
+  EXPECT_EQ(b.Width(), 0);
+  b.SetSize(-3, 5);
+  EXPECT_EQ(b.Height(), 0);
+  b.SetSize(3, 2);
+  EXPECT_EQ(b.Image().size(), QSize(3, 2));
 }

@@ -1,0 +1,24 @@
+#include "drawbase/colors.h"
+
+#include <gtest/gtest.h>
+
+using namespace vqm;
+
+TEST(Colors, FixedValuesAreBgr) {
+  EXPECT_EQ(clRed, 255u);
+  EXPECT_EQ(clBlue, 16711680u);
+  EXPECT_EQ(RGBColor(233, 221, 180), 11853289u);  // the simulation's window colour
+  EXPECT_EQ(RGBColor(221, 221, 221), 14540253u);
+  EXPECT_EQ(RedOf(11853289u), 233);
+  EXPECT_EQ(BlueOf(11853289u), 180);
+}
+
+TEST(Colors, ThemeColoursResolveToFixedOnes) {
+  EXPECT_TRUE(IsThemeColor(clBtnFace));
+  EXPECT_FALSE(IsThemeColor(clWhite));
+  EXPECT_EQ(ResolveColor(clBtnHighlight), clWhite);
+  EXPECT_EQ(ResolveColor(clWindowText), clBlack);
+  EXPECT_EQ(ResolveColor(clWhite), clWhite);
+  EXPECT_EQ(ResolveColor(0x800000FFu), clBlack);  // unknown theme index
+  EXPECT_FALSE(IsThemeColor(ResolveColor(clBtnShadow)));
+}

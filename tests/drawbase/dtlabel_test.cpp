@@ -1,0 +1,51 @@
+#include "drawbase/dtlabel.h"
+
+#include <gtest/gtest.h>
+
+using namespace vqm;
+
+TEST(DTLabel, StartsAtZeroValues) {
+  TDTLabel d;
+  EXPECT_EQ(d.TimeFormat(), tfHHMMSS);
+  EXPECT_EQ(d.DateSeparator(), '\0');
+  EXPECT_EQ(d.YearLength(), ylNone);
+  EXPECT_FALSE(d.MonthName());
+  EXPECT_EQ(d.DateOrder(), doMMDDYY);
+  EXPECT_EQ(d.DateForTime(), dtNone);
+}
+
+TEST(DTLabel, ChangeNotifications) {
+  TDTLabel d;
+  int changes = 0;
+  TDTLabel* sender = nullptr;
+  d.OnChange = [&](TDTLabel* s) { ++changes, sender = s; };
+  d.SetDateSeparator('-');
+  d.SetDateSeparator('-');  // unchanged: silent
+  d.SetYearLength(ylYYYY);
+  d.SetYearLength(ylYYYY);
+  d.SetMonthName(false);    // unchanged
+  EXPECT_EQ(changes, 2);
+  EXPECT_EQ(sender, &d);
+  d.SetTimeFormat(tfHHMMSS);  // raised on every assignment
+  d.SetDateOrder(doMMDDYY);
+  EXPECT_EQ(changes, 4);
+}
+
+TEST(DTLabel, CopyingTakesTheSevenFieldsNotTheListener) {
+  TDTLabel a, b;
+  a.SetTimeFormat(tfAMPM);
+  a.SetDateSeparator('/');
+  a.SetTimeSeparator('.');
+  a.SetYearLength(ylYY);
+  a.SetMonthName(true);
+  a.SetDateOrder(doYYMMDD);
+  a.SetDateForTime(dtAllTicks);
+  int changes = 0;
+  b.OnChange = [&](TDTLabel*) { ++changes; };
+  b.Assign(a);
+  EXPECT_TRUE(b.SameFormat(a));
+  EXPECT_EQ(changes, 1);
+  TDTLabel c(a);
+  EXPECT_TRUE(c.SameFormat(a));
+  EXPECT_FALSE(c.OnChange);
+}
