@@ -1,0 +1,135 @@
+#include "app/command_line.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <optional>
+
+namespace quantora {
+namespace {
+
+constexpr std::string_view kHostArgumentPrefix = "/serverhandle=";
+
+struct TWaveName {
+  std::string_view name;
+  TSignalForm form;
+};
+
+constexpr std::array<TWaveName, NumSignalForms> kWaveNames{{
+    {"sine", TSignalForm::sfSine},
+    {"3-term-sine", TSignalForm::sfThreeTermSine},
+    {"sawtooth", TSignalForm::sfSawtooth},
+    {"sinc", TSignalForm::sfSinc},
+    {"chirp", TSignalForm::sfChirp},
+}};
+
+std::optional<TSignalForm> ParseWave(std::string_view text) {
+  for (const TWaveName& wave : kWaveNames)
+    if (wave.name == text) return wave.form;
+  return std::nullopt;
+}
+
+// A whole decimal number in [low, high], the whole text and nothing else.
+std::optional<int> ParseWhole(std::string_view text, int low, int high) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || error != std::errc() || stop != end || value < low || value > high)
+    return std::nullopt;
+  return value;
+}
+
+std::string Quoted(std::string_view text) {
+  std::string quoted(1, '\'');
+  quoted += text;
+  quoted += '\'';
+  return quoted;
+}
+
+std::string RangeText(int low, int high) {
+  return std::to_string(low) + " .. " + std::to_string(high);
+}
+
+TCommandLine Failure(std::string message) {
+  TCommandLine failed;
+  failed.action = TProgramAction::paFail;
+  failed.errorMessage = "quantora: " + std::move(message);
+  return failed;
+}
+
+// The value after an option, or nothing when the arguments end or another
+// option follows.
+std::optional<std::string_view> ValueAfter(std::span<const std::string_view> args,
+                                           std::size_t& index) {
+  if (index + 1 >= args.size() || args[index + 1].starts_with("--")) return std::nullopt;
+  return args[++index];
+}
+
+}  // namespace
+
+TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
+  if (std::find(args.begin(), args.end(), "--help") != args.end() ||
+      std::find(args.begin(), args.end(), "-h") != args.end()) {
+    TCommandLine help;
+    help.action = TProgramAction::paShowHelp;
+    return help;
+  }
+
+  TCommandLine parsed;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view option = args[i];
+    if (option.starts_with(kHostArgumentPrefix)) continue;
+
+    const bool known = option == "--export-csv" || option == "--wave" ||
+                       option == "--interval" || option == "--bits";
+    if (!known) return Failure("unknown option " + Quoted(option) + " (see --help)");
+    const std::optional<std::string_view> value = ValueAfter(args, i);
+    if (!value) return Failure("option " + std::string(option) + " needs a value");
+
+    if (option == "--export-csv") {
+      if (value->empty()) return Failure("option --export-csv needs a file name");
+      parsed.action = TProgramAction::paExportCsv;
+      parsed.exportPath = std::string(*value);
+    } else if (option == "--wave") {
+      const auto form = ParseWave(*value);
+      if (!form)
+        return Failure("bad value " + Quoted(*value) +
+                       " for --wave (expected sine, 3-term-sine, sawtooth, sinc or chirp)");
+      parsed.settings.form = *form;
+    } else if (option == "--interval") {
+      const auto interval = ParseWhole(*value, MinInterval, MaxInterval);
+      if (!interval)
+        return Failure("bad value " + Quoted(*value) +
+                       " for --interval (expected a whole number of ns, " +
+                       RangeText(MinInterval, MaxInterval) + ")");
+      parsed.settings.interval = *interval;
+    } else {
+      const auto bits = ParseWhole(*value, MinResolution, MaxResolution);
+      if (!bits)
+        return Failure("bad value " + Quoted(*value) +
+                       " for --bits (expected a whole number, " +
+                       RangeText(MinResolution, MaxResolution) + ")");
+      parsed.settings.bits = *bits;
+    }
+  }
+  return parsed;
+}
+
+std::string HelpText() {
+  const TSimulationSettings defaults;
+  return "Usage: quantora [options]\n"
+         "Quantora Lab: a simulation of analog-to-digital conversion.\n"
+         "\n"
+         "  --export-csv FILE   write the simulated series as CSV to FILE (- for standard\n"
+         "                      output) instead of opening the window\n"
+         "  --wave NAME         sine (default), 3-term-sine, sawtooth, sinc or chirp\n"
+         "  --interval N        sampling interval in ns, " +
+         RangeText(MinInterval, MaxInterval) + " (default " + std::to_string(defaults.interval) +
+         ")\n"
+         "  --bits N            converter resolution in bits, " +
+         RangeText(MinResolution, MaxResolution) + " (default " + std::to_string(defaults.bits) +
+         ")\n"
+         "  --help              show this list and exit\n";
+}
+
+}  // namespace quantora

@@ -1,0 +1,35 @@
+#pragma once
+// The program's command line, parsed into a plain struct without side effects.
+//   quantora [--export-csv FILE] [--wave NAME] [--interval 1..200] [--bits 1..16] [--help]
+// Arguments beginning "/serverhandle=" belong to the host link and are skipped.
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "app/simulation_settings.h"
+
+namespace quantora {
+
+enum class TProgramAction {
+  paRunWindow,  // no export asked: the interactive program
+  paExportCsv,  // write the model's series as CSV to exportPath
+  paShowHelp,   // print HelpText and stop
+  paFail,       // a bad argument; errorMessage names it
+};
+
+struct TCommandLine {
+  TProgramAction action = TProgramAction::paRunWindow;  // what the program does
+  TSimulationSettings settings;  // --wave, --interval, --bits (window defaults)
+  std::string exportPath;        // --export-csv; "-" is standard output
+  std::string errorMessage;      // one line, set only for paFail
+};
+
+// args excludes the program name. The first bad argument decides the error;
+// --help anywhere asks for the help text.
+TCommandLine ParseCommandLine(std::span<const std::string_view> args);
+
+// The option list that --help prints, ending with a newline.
+std::string HelpText();
+
+}  // namespace quantora

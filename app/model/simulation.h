@@ -1,0 +1,42 @@
+#pragma once
+// One run of the discretization model: the analog signal on the time grid, the
+// held and quantized signal, their difference and the sampling instants.
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "app/model/signal_form.h"
+
+namespace quantora {
+
+// The time grid: t_i = i * 1000 / 2048 ns for i = 1 .. NumPoints (t = 0 is not on it).
+inline constexpr int NumPoints = 2048;
+
+// t_i, exact: the product i * 1000 is formed as an integer, then divided.
+constexpr double GridTime(int i) { return static_cast<double>(i * 1000) / NumPoints; }
+
+// Guards the loop over the sampling instants against an unbounded axis end; the
+// application's axis ends at 1000 ns, which gives at most 1000 instants.
+inline constexpr std::int64_t MaxSampleTimes = 1 << 20;
+
+using TSeries = std::array<double, NumPoints>;  // entry i - 1 belongs to t_i
+
+struct TSimulationResult {
+  TSeries Analog{};   // the analog signal s(t_i)
+  TSeries Sampled{};  // q_i: the signal at the hold instant of t_i, quantized
+  TSeries Error{};    // s(t_i) - q_i, filled whatever is displayed
+  std::vector<std::int64_t> SampleTimes;  // 0, T, 2T, ... while below xMax, in ns
+};
+
+// The sampling instants 0, T, 2T, ... that lie below xMax (at most MaxSampleTimes).
+// An interval below 1 ns is taken as 1 ns, so the count is always finite.
+std::int64_t SampleTimeCount(int interval, double xMax);
+
+// Fills `result` for the given waveform, sampling interval T in ns, resolution in
+// bits and upper end of the time axis. T below 1 is taken as 1 (the window never
+// passes one); bits are clamped by the quantizer. Reuses result's storage.
+void ComputeSeries(TSignalForm form, int interval, int bits, double xMax,
+                   TSimulationResult& result);
+
+}  // namespace quantora

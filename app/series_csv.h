@@ -1,0 +1,21 @@
+#pragma once
+// The model's series as CSV text and its export to a file or standard output.
+
+#include <string>
+
+#include "app/model/simulation.h"
+#include "app/simulation_settings.h"
+
+namespace quantora {
+
+// The header "i,t_ns,analog_V,sampled_V,error_V", then one row per grid point,
+// every number with 17 significant digits and a '.' whatever the locale.
+std::string SeriesCsv(const TSimulationResult& result);
+
+// Computes the series for `settings` (time axis 0 .. 1000 ns) and writes them to
+// `path` ("-" is standard output). On failure returns false with a one-line
+// message in `error`, and leaves no partly written file behind.
+bool ExportSeriesCsv(const TSimulationSettings& settings, const std::string& path,
+                     std::string& error);
+
+}  // namespace quantora
