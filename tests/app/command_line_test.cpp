@@ -1,0 +1,94 @@
+// Parsing the program's arguments into what it should do.
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string_view>
+#include <vector>
+
+namespace quantora {
+namespace {
+
+TCommandLine Parse(std::vector<std::string_view> args) { return ParseCommandLine(args); }
+
+TEST(CommandLineTest, NoArgumentsRunsTheWindowWithStartUpSettings) {
+  const TCommandLine parsed = Parse({});
+  EXPECT_EQ(parsed.action, TProgramAction::paRunWindow);
+  EXPECT_EQ(parsed.settings.form, TSignalForm::sfSine);
+  EXPECT_EQ(parsed.settings.interval, 10);
+  EXPECT_EQ(parsed.settings.bits, 8);
+  EXPECT_TRUE(parsed.errorMessage.empty());
+}
+
+TEST(CommandLineTest, ExportWithEveryOption) {
+  const TCommandLine parsed =
+      Parse({"--wave", "3-term-sine", "--export-csv", "out.csv", "--interval", "200", "--bits", "1"});
+  EXPECT_EQ(parsed.action, TProgramAction::paExportCsv);
+  EXPECT_EQ(parsed.exportPath, "out.csv");
+  EXPECT_EQ(parsed.settings.form, TSignalForm::sfThreeTermSine);
+  EXPECT_EQ(parsed.settings.interval, 200);
+  EXPECT_EQ(parsed.settings.bits, 1);
+}
+
+TEST(CommandLineTest, EveryWaveNameInListOrder) {
+  const std::vector<std::string_view> names{"sine", "3-term-sine", "sawtooth", "sinc", "chirp"};
+  for (int index = 0; index < NumSignalForms; ++index) {
+    const TCommandLine parsed = Parse({"--wave", names[index]});
+    EXPECT_EQ(parsed.settings.form, static_cast<TSignalForm>(index)) << names[index];
+    EXPECT_EQ(parsed.action, TProgramAction::paRunWindow);
+  }
+}
+
+TEST(CommandLineTest, StandardOutputAndRangeEnds) {
+  const TCommandLine low = Parse({"--export-csv", "-", "--interval", "1", "--bits", "16"});
+  EXPECT_EQ(low.exportPath, "-");
+  EXPECT_EQ(low.settings.interval, 1);
+  EXPECT_EQ(low.settings.bits, 16);
+  EXPECT_EQ(Parse({"--interval", "7", "--interval", "9"}).settings.interval, 9);  // last wins
+}
+
+TEST(CommandLineTest, HelpWinsOverEverythingElse) {
+  EXPECT_EQ(Parse({"--help"}).action, TProgramAction::paShowHelp);
+  EXPECT_EQ(Parse({"--bits", "99", "-h"}).action, TProgramAction::paShowHelp);
+  const std::string help = HelpText();
+  for (const char* option : {"--export-csv", "--wave", "--interval", "--bits", "--help"})
+    EXPECT_NE(help.find(option), std::string::npos) << option;
+}
+
+TEST(CommandLineTest, HostArgumentsAreLeftToTheHostLink) {
+  const TCommandLine parsed = Parse({"/serverhandle=abc", "--bits", "4"});
+  EXPECT_EQ(parsed.action, TProgramAction::paRunWindow);
+  EXPECT_EQ(parsed.settings.bits, 4);
+  EXPECT_EQ(Parse({"/SERVERHANDLE=abc"}).action, TProgramAction::paFail);
+}
+
+TEST(CommandLineTest, BadArgumentsFailNamingTheCulprit) {
+  struct TCase {
+    std::vector<std::string_view> args;
+    std::string_view named;
+  };
+  const std::vector<TCase> cases{
+      {{"--interval", "0"}, "'0'"},          {{"--interval", "201"}, "'201'"},
+      {{"--interval", "7x"}, "'7x'"},        {{"--interval", " 7"}, "' 7'"},
+      {{"--interval", "-3"}, "--interval"},  {{"--interval", "+7"}, "'+7'"},
+      {{"--interval", "99999999999"}, "'99999999999'"},
+      {{"--bits", "0"}, "'0'"},              {{"--bits", "17"}, "'17'"},
+      {{"--bits", "8.0"}, "'8.0'"},          {{"--bits", ""}, "''"},
+      {{"--wave", "square"}, "'square'"},    {{"--wave", "Sine"}, "'Sine'"},
+      {{"--frobnicate"}, "'--frobnicate'"},  {{"stray"}, "'stray'"},
+      {{"--bits"}, "--bits"},                {{"--export-csv"}, "--export-csv"},
+      {{"--export-csv", ""}, "--export-csv"}, {{"--export-csv", "x.csv", "--wave"}, "--wave"},
+      {{"--wave", "--bits", "4"}, "--wave"},
+  };
+  for (const TCase& c : cases) {
+    const TCommandLine parsed = Parse(c.args);
+    SCOPED_TRACE(parsed.errorMessage);
+    EXPECT_EQ(parsed.action, TProgramAction::paFail);
+    EXPECT_NE(parsed.errorMessage.find(c.named), std::string::npos);
+    EXPECT_EQ(parsed.errorMessage.find('\n'), std::string::npos);
+    EXPECT_TRUE(parsed.exportPath.empty());
+  }
+}
+
+}  // namespace
+}  // namespace quantora
