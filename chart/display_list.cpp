@@ -1,0 +1,179 @@
+#include "chart/display_list.h"
+
+#include <QMessageBox>
+#include <algorithm>
+
+namespace vqm {
+
+namespace {
+
+TDisplayList::TInformationBox& InformationBox() {
+  static TDisplayList::TInformationBox box;
+  return box;
+}
+
+TDisplayList::TAllocationHook& AllocationHook() {
+  static TDisplayList::TAllocationHook hook;
+  return hook;
+}
+
+}  // namespace
+
+TDisplayList::TDisplayList(TCustomRChart* host) : fHost(host) {}
+
+TDisplayList::~TDisplayList() {
+  // Nobody may keep a pointer to a list that is gone: leave the owner's group and
+  // let the lists that show this one keep the array on their own.
+  Detach();
+  for (int i = 0; i < fSharerCount; ++i) fSharers[std::size_t(i)]->fOwner = nullptr;
+}
+
+void TDisplayList::SetInformationBox(TInformationBox box) { InformationBox() = std::move(box); }
+
+void TDisplayList::ShowInformation(const QString& message) {
+  if (InformationBox()) {
+    InformationBox()(message);
+    return;
+  }
+  QMessageBox::information(nullptr, QString(), message, QMessageBox::Ok);
+}
+
+void TDisplayList::SetAllocationHook(TAllocationHook hook) { AllocationHook() = std::move(hook); }
+
+void TDisplayList::SetAllocSize(int value) {
+  if (value >= 1 && value <= kMaxAllocSize) fAllocSize = value;
+}
+
+void TDisplayList::SetClassDefault(std::uint8_t c) {
+  if (c != 255) fState.ClassDefault = c;
+}
+
+void TDisplayList::Grow() {
+  // A fresh array each time: partners keep the old one until propagation hands
+  // them this one. If allocating throws, nothing has changed yet.
+  const std::size_t newLength = std::size_t(Capacity()) + std::size_t(fAllocSize);
+  if (AllocationHook()) AllocationHook()(newLength);
+  auto grown = std::make_shared<TItemArray>(newLength);
+  if (fArray) std::copy(fArray->begin(), fArray->end(), grown->begin());
+  fArray = std::move(grown);
+}
+
+TChartItem& TDisplayList::Append(TItemKind kind) {
+  if (fCount >= Capacity()) Grow();
+  TChartItem& item = (*fArray)[std::size_t(fCount)];
+  item.Kind = kind;
+  item.Layer = fState.ActiveLayer;
+  item.Class = fState.ClassDefault;
+  item.Color = fState.DataColor;
+  item.PenStyle = fState.PenStyle;
+  item.ItemTag = fState.ItemTag;
+  item.LineWidth = fState.LineWidth;
+  ++fKindCounters[kind];
+  ++fCount;
+  return item;
+}
+
+void TDisplayList::MoveTo(double x, double y) {
+  TChartItem& item = Append(ikMoveTo);
+  item.X1 = x;
+  item.Y1 = y;
+  Propagate();
+}
+
+void TDisplayList::DrawTo(double x, double y) {
+  TChartItem& item = Append(ikDrawTo);
+  item.X1 = x;
+  item.Y1 = y;
+  Propagate();
+}
+
+void TDisplayList::Line(double x1, double y1, double x2, double y2) {
+  TChartItem& item = Append(ikLine);
+  item.X1 = x1;
+  item.Y1 = y1;
+  item.X2 = x2;
+  item.Y2 = y2;
+  Propagate();
+}
+
+void TDisplayList::Clear() {
+  fCount = 0;
+  fArray.reset();
+  fKindCounters.fill(0);
+  Propagate();
+}
+
+void TDisplayList::TakeShared(const TDisplayList& from) {
+  fArray = from.fArray;
+  fCount = from.fCount;
+  fKindCounters = from.fKindCounters;
+}
+
+void TDisplayList::Propagate() {
+  if (fOwner) {
+    fOwner->TakeShared(*this);
+    for (int i = 0; i < fOwner->fSharerCount; ++i) {
+      TDisplayList* s = fOwner->fSharers[std::size_t(i)];
+      if (s != this) s->TakeShared(*this);
+    }
+  }
+  for (int i = 0; i < fSharerCount; ++i) fSharers[std::size_t(i)]->TakeShared(*this);
+}
+
+void TDisplayList::AskRepaint() const {
+  if (RepaintRequest) RepaintRequest();
+}
+
+void TDisplayList::RequestPartnerRepaints() {
+  // This list itself has just been shown, so it is not asked again.
+  if (fOwner) {
+    fOwner->AskRepaint();
+    for (int i = 0; i < fOwner->fSharerCount; ++i) {
+      TDisplayList* s = fOwner->fSharers[std::size_t(i)];
+      if (s != this) s->AskRepaint();
+    }
+  }
+  for (int i = 0; i < fSharerCount; ++i) fSharers[std::size_t(i)]->AskRepaint();
+}
+
+void TDisplayList::Detach() {
+  if (!fOwner) return;
+  auto& list = fOwner->fSharers;
+  const auto end = list.begin() + fOwner->fSharerCount;
+  const auto it = std::find(list.begin(), end, this);
+  if (it != end) {
+    std::move(it + 1, end, it);
+    list[std::size_t(--fOwner->fSharerCount)] = nullptr;
+  }
+  fOwner = nullptr;
+}
+
+void TDisplayList::UseDataOf(TDisplayList* v) {
+  if (v == this) {
+    ShowInformation(QStringLiteral("RChart: Cannot share data with myself"));
+    return;
+  }
+  if (fSharerCount > 0) {
+    ShowInformation(QStringLiteral("RChart: Cannot use foreign data. Other RCharts are using my own data."));
+    return;
+  }
+  if (v == fOwner) return;
+  if (!v) {
+    Detach();  // keeps the array and count it last shared
+    AskRepaint();
+    return;
+  }
+  if (v->fOwner) v = v->fOwner;  // sharing is one level deep
+  if (v == fOwner) return;       // already in that group
+  if (v->fSharerCount >= kMaxSharers) {
+    ShowInformation(QStringLiteral("RChart: Max. number of data shares exceeded"));
+    return;
+  }
+  Detach();
+  fOwner = v;
+  TakeShared(*v);
+  v->fSharers[std::size_t(v->fSharerCount++)] = this;
+  AskRepaint();
+}
+
+}  // namespace vqm

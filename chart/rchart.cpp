@@ -1,0 +1,147 @@
+// Construction, the display-list operations and the appearance setters.
+#include "chart/rchart.h"
+
+#include "chart/axis_controls.h"
+
+namespace vqm {
+
+namespace {
+// Layer n's axis colour: the standard 16-colour palette.
+constexpr std::array<TColor, kLayerCount> kLayerPalette = {
+    clBlack, clMaroon, clGreen, clOlive, clNavy, clPurple, clTeal, clGray,
+    clSilver, clRed, clLime, clYellow, clBlue, clFuchsia, clAqua, clWhite};
+}  // namespace
+
+TCustomRChart::TCustomRChart(QWidget* parent) : QWidget(parent), fList(this) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  fList.RepaintRequest = [this] { RepaintRequested(); };
+  fClassOn.set();
+  fLayerOn.fill(true);
+  fBackGroundImg.OnChange = [this] { RepaintRequested(); };
+  fJointLayers.OnChange = [this] { RepaintRequested(); };
+  fJointLayers.OnJoined = [this](TAxisDirection dir, int follower, int leader) { JoinLayer(dir, follower, leader); };
+
+  for (int n = 1; n <= kLayerCount; ++n) {
+    auto* x = new TScalePropsHoriz(this);
+    auto* y = new TScalePropsVert(this);
+    const bool odd = n % 2 == 1;
+    x->SetLocationCode(odd ? alcBelow : alcAbove);
+    y->SetLocationCode(odd ? alcLeft : alcRight);
+    x->SetColorScale(kLayerPalette[std::size_t(n - 1)]);
+    y->SetColorScale(kLayerPalette[std::size_t(n - 1)]);
+    x->SetScalePos((n - 1) / 2 * 30);
+    y->SetScalePos((n - 1) / 2 * 50);
+    for (TScaleProps* p : {static_cast<TScaleProps*>(x), static_cast<TScaleProps*>(y)}) {
+      p->OnChange = [this](TScaleProps*) { ScalePropsChanged(); };
+      p->DateFormat().OnChange = [this](TDTLabel*) { ScalePropsChanged(); };
+    }
+    fScaleX[std::size_t(n - 1)] = x;
+    fScaleY[std::size_t(n - 1)] = y;
+  }
+  fAxes = std::make_unique<TAxisControls>(*this);
+
+  resize(280, 200);
+  ResizeDataImage();
+  fFrameImage.SetSize(width(), height());
+  SetStandardLayout(rcl_X1Bottom_Y1Left);
+  fLaidOutSize = size();
+  fAxes->ConfigureAll();
+  fAxes->PushAll();
+  CalcTransforms();
+  ResetRangeHistory();
+}
+
+TCustomRChart::~TCustomRChart() {
+  // The axis objects are children of this widget; their notifications must not
+  // reach a chart that is half destroyed.
+  for (int i = 0; i < kLayerCount; ++i) {
+    fScaleX[std::size_t(i)]->OnChange = nullptr;
+    fScaleY[std::size_t(i)]->OnChange = nullptr;
+    fScaleX[std::size_t(i)]->DateFormat().OnChange = nullptr;
+    fScaleY[std::size_t(i)]->DateFormat().OnChange = nullptr;
+  }
+}
+
+TScale* TCustomRChart::AxisControlX(int layer) const { return fAxes->X(ClampLayer(layer)); }
+TScale* TCustomRChart::AxisControlY(int layer) const { return fAxes->Y(ClampLayer(layer)); }
+
+// ---- display list ----
+
+void TCustomRChart::MoveTo(double x, double y) { fList.MoveTo(x, y); }
+void TCustomRChart::DrawTo(double x, double y) { fList.DrawTo(x, y); }
+void TCustomRChart::Line(double x1, double y1, double x2, double y2) { fList.Line(x1, y1, x2, y2); }
+
+void TCustomRChart::ClearItems() {
+  PaintDataBackground(fDataImage.Canvas());
+  fList.Clear();
+}
+
+void TCustomRChart::ShowItems() {
+  if (isVisible()) {
+    fList.Propagate();
+    if (fAutoRedraw) {
+      if (!fLoading && !fPaintLock) {
+        PaintDataBackground(fDataImage.Canvas());
+        RenderItems(fDataImage.Canvas());
+        DrawCrosshairsAndShow(fMarginLeft, fMarginTop, fDataImage);
+      }
+    } else {
+      Paint();
+    }
+  }
+  fList.RequestPartnerRepaints();
+}
+
+TCustomRChart* TCustomRChart::UseDataOf() const { return fList.Owner() ? fList.Owner()->Host() : nullptr; }
+
+void TCustomRChart::SetUseDataOf(TCustomRChart* owner) { fList.UseDataOf(owner ? &owner->fList : nullptr); }
+
+void TCustomRChart::RepaintRequested() {
+  if (fAutoRedraw) Paint();
+}
+
+void TCustomRChart::RepaintIfAuto() {
+  if (fAutoRedraw) Paint();
+}
+
+// ---- appearance setters: store, then repaint ----
+
+#define QUANTORA_REPAINTING_SETTER(Name, Type, field) \
+  void TCustomRChart::Set##Name(Type v) {            \
+    field = v;                                       \
+    RepaintIfAuto();                                 \
+  }
+
+QUANTORA_REPAINTING_SETTER(WindColor, TColor, fWindColor)
+QUANTORA_REPAINTING_SETTER(ChartColor, TColor, fChartColor)
+QUANTORA_REPAINTING_SETTER(ChartFrameColor, TColor, fChartFrameColor)
+QUANTORA_REPAINTING_SETTER(GridStyle, GridStyleType, fGridStyle)
+QUANTORA_REPAINTING_SETTER(GridColor, TColor, fGridColor)
+QUANTORA_REPAINTING_SETTER(ShadowStyle, TShadowStyle, fShadowStyle)
+QUANTORA_REPAINTING_SETTER(ShadowColor, TColor, fShadowColor)
+QUANTORA_REPAINTING_SETTER(ShadowBakColor, TColor, fShadowBakColor)
+QUANTORA_REPAINTING_SETTER(Caption, const QString&, fCaption)
+QUANTORA_REPAINTING_SETTER(CaptionPosX, int, fCaptionPosX)
+QUANTORA_REPAINTING_SETTER(CaptionPosY, int, fCaptionPosY)
+QUANTORA_REPAINTING_SETTER(CaptionAlignment, TAlignment, fCaptionAlignment)
+QUANTORA_REPAINTING_SETTER(CaptionAnchorHoriz, TCaptionAnchorHoriz, fCaptionAnchorHoriz)
+QUANTORA_REPAINTING_SETTER(CaptionAnchorVert, TCaptionAnchorVert, fCaptionAnchorVert)
+QUANTORA_REPAINTING_SETTER(TextFontStyle, TFontStyles, fTextFontStyle)
+QUANTORA_REPAINTING_SETTER(TextBkStyle, TTextBkg, fTextBkStyle)
+QUANTORA_REPAINTING_SETTER(TextBkColor, TColor, fTextBkColor)
+QUANTORA_REPAINTING_SETTER(TextAlignment, TAlignment, fTextAlignment)
+#undef QUANTORA_REPAINTING_SETTER
+
+void TCustomRChart::SetGridDx(double v) {
+  if (v < -3) return;  // no such rule
+  fGridDx = v;
+  RepaintIfAuto();
+}
+
+void TCustomRChart::SetGridDy(double v) {
+  if (v < -3) return;
+  fGridDy = v;
+  RepaintIfAuto();
+}
+
+}  // namespace vqm

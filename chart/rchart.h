@@ -1,0 +1,308 @@
+#pragma once
+// The chart control: a display list of drawing items in world coordinates,
+// sixteen layers each with an X and a Y axis, and a renderer that replays the
+// list into two off-screen images (the whole control and its data area) and
+// shows them in one step.
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <bitset>
+#include <functional>
+#include <memory>
+
+#include "chart/background_image.h"
+#include "chart/chart_enums.h"
+#include "chart/display_list.h"
+#include "chart/joint_layers.h"
+#include "chart/range_history.h"
+#include "chart/scale_props.h"
+#include "chart/world_mapping.h"
+#include "drawbase/image_canvas.h"
+
+namespace vqm {
+
+class TScale;
+class TAxisControls;
+
+// Client drawing at fixed points of the pipeline; the canvas may be replaced.
+using TRenderEvent = std::function<void(QObject* sender, TCanvas*& canvas, int top, int left)>;
+// A tick an axis control has drawn, passed on with the chart as sender.
+using TScaleTickDrawnEvent = std::function<void(QObject* sender, TCanvas*& canvas, TScaleType scaleType,
+                                                double currentTickPos, int chartX, int chartY)>;
+
+class TCustomRChart : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TCustomRChart(QWidget* parent = nullptr);
+  ~TCustomRChart() override;
+
+  // ---- display list ----
+  void MoveTo(double x, double y);
+  void DrawTo(double x, double y);
+  void Line(double x1, double y1, double x2, double y2);
+  // Empties the list and repaints the background into the data image; the
+  // screen keeps the old picture until the next ShowItems or paint.
+  void ClearItems();
+  // Brings the list to the screen (the data area only, when AutoRedraw is on).
+  void ShowItems();
+
+  int ItemCount() const { return fList.Count(); }
+  int ItemCapacity() const { return fList.Capacity(); }
+  const TChartItem& Item(int index) const { return fList.Item(index); }
+  const TDisplayList::TKindCounters& KindCounters() const { return fList.KindCounters(); }
+  const TDisplayList& DisplayList() const { return fList; }
+
+  int AllocSize() const { return fList.AllocSize(); }
+  void SetAllocSize(int v) { fList.SetAllocSize(v); }
+  TColor DataColor() const { return fList.State().DataColor; }
+  void SetDataColor(TColor c) { fList.SetDataColor(c); }
+  TPenStyle PenStyle() const { return fList.State().PenStyle; }
+  void SetPenStyle(TPenStyle s) { fList.SetPenStyle(s); }
+  std::uint8_t LineWidth() const { return fList.State().LineWidth; }
+  void SetLineWidth(std::uint8_t w) { fList.SetLineWidth(w); }
+  TColor FillColor() const { return fList.State().FillColor; }
+  void SetFillColor(TColor c) { fList.SetFillColor(c); }
+  std::uint8_t ClassDefault() const { return fList.State().ClassDefault; }
+  void SetClassDefault(std::uint8_t c) { fList.SetClassDefault(c); }
+  int ActiveLayer() const { return fList.State().ActiveLayer; }
+  // On (at creation): ShowItems redraws the data area at once and setters repaint.
+  bool AutoRedraw() const { return fAutoRedraw; }
+  void SetAutoRedraw(bool v) { fAutoRedraw = v; }
+  // The chart whose list this one shows (nullptr: its own).
+  TCustomRChart* UseDataOf() const;
+  void SetUseDataOf(TCustomRChart* owner);
+  // All classes and layers are drawn at creation; nothing here switches them off.
+  bool ClassVisible(int cls) const { return fClassOn[std::size_t(cls & 255)]; }
+  bool LayerVisible(int layer) const { return fLayerOn[std::size_t(ClampLayer(layer) - 1)]; }
+
+  // ---- layers, ranges, mapping ----
+  TScalePropsHoriz* Scale1X() const { return fScaleX[0]; }
+  TScalePropsVert* Scale1Y() const { return fScaleY[0]; }
+  TScalePropsHoriz* Scale2X() const { return fScaleX[1]; }
+  TScalePropsVert* Scale2Y() const { return fScaleY[1]; }
+  TScalePropsHoriz* Scale3X() const { return fScaleX[2]; }
+  TScalePropsVert* Scale3Y() const { return fScaleY[2]; }
+  TScalePropsHoriz* Scale4X() const { return fScaleX[3]; }
+  TScalePropsVert* Scale4Y() const { return fScaleY[3]; }
+  // The axis objects of a layer; layer 1's for a number outside 1..16.
+  TScalePropsHoriz* ScaleX(int layer) const { return fScaleX[std::size_t(LayerOrFirst(layer) - 1)]; }
+  TScalePropsVert* ScaleY(int layer) const { return fScaleY[std::size_t(LayerOrFirst(layer) - 1)]; }
+  // The embedded axis control of a layer (1..16).
+  TScale* AxisControlX(int layer) const;
+  TScale* AxisControlY(int layer) const;
+
+  TJointLayers& JointLayers() { return fJointLayers; }
+
+  int MarginLeft() const { return fMarginLeft; }
+  int MarginRight() const { return fMarginRight; }
+  int MarginTop() const { return fMarginTop; }
+  int MarginBottom() const { return fMarginBottom; }
+  void SetMarginLeft(int v);
+  void SetMarginRight(int v);
+  void SetMarginTop(int v);
+  void SetMarginBottom(int v);
+  // Second names of the margins: the same values and setters.
+  int LRim() const { return fMarginLeft; }
+  int RRim() const { return fMarginRight; }
+  int TRim() const { return fMarginTop; }
+  int BRim() const { return fMarginBottom; }
+  void SetLRim(int v) { SetMarginLeft(v); }
+  void SetRRim(int v) { SetMarginRight(v); }
+  void SetTRim(int v) { SetMarginTop(v); }
+  void SetBRim(int v) { SetMarginBottom(v); }
+  // Clamped to 0..32; narrows the data area on the right and at the bottom.
+  int ShadowWidth() const { return fShadowWidth; }
+  void SetShadowWidth(int v);
+  bool Isometric() const { return fIsometric; }
+  void SetIsometric(bool v);
+
+  // Data-area size used for mapping (may be <= 0 on a tiny control).
+  int DataWidth() const { return width() - fMarginLeft - fMarginRight - fShadowWidth; }
+  int DataHeight() const { return height() - fMarginTop - fMarginBottom - fShadowWidth; }
+
+  void WorldToPixel(int layer, double x, double y, int& xpix, int& ypix) const;
+  void PixelToWorld(int layer, int xpix, int ypix, double& x, double& y) const;
+  const TWorldAxisMap& MapX(int layer) const { return fMapX[std::size_t(ClampLayer(layer) - 1)]; }
+  const TWorldAxisMap& MapY(int layer) const { return fMapY[std::size_t(ClampLayer(layer) - 1)]; }
+  // Sets one layer's ranges and pulls the layers joined to it along; the last
+  // argument has no effect.
+  void SetLayerRange(int layer, double xlow, double ylow, double xhigh, double yhigh, bool saveSnapshot,
+                     bool unused = false);
+  // The same without the joined layers.
+  void ApplyLayerRange(int layer, double xlow, double ylow, double xhigh, double yhigh, bool saveSnapshot,
+                       bool unused = false);
+  virtual void CalcTransforms();
+  // Handler of every axis object's change notification.
+  void ScalePropsChanged();
+  void SaveRangeSnapshot();
+  void ResetRangeHistory();
+  const TRangeHistory& RangeHistory() const { return fRangeHistory; }
+
+  // While set, Paint does nothing. Set at creation, cleared when the window is
+  // first shown. Releasing it repaints.
+  bool PaintLock() const { return fPaintLock; }
+  void SetPaintLock(bool v);
+
+  // The steps a chart goes through when it is loaded from a stored form: between
+  // BeginLoad and EndLoad nothing is computed or painted and axis objects accept
+  // any Logarithmic value; EndLoad pushes the axes, clears their loading flags,
+  // computes the mapping and paints.
+  void BeginLoad();
+  void EndLoad();
+  bool Loading() const { return fLoading; }
+
+  // The bounds setter: raises the size to the minimum the margins need.
+  void SetBounds(int left, int top, int width, int height);
+  int MinimumWidth() const { return fMarginLeft + fMarginRight + fShadowWidth + 80; }
+  int MinimumHeight() const { return fMarginTop + fMarginBottom + fShadowWidth + 20; }
+
+  // Applies one of the standard layouts; reading always gives rcl_X1Bottom_Y1Left.
+  TrcLayout StandardLayout() const { return rcl_X1Bottom_Y1Left; }
+  void SetStandardLayout(TrcLayout layout);
+
+  // ---- appearance ----
+  TColor WindColor() const { return fWindColor; }
+  void SetWindColor(TColor v);
+  TColor ChartColor() const { return fChartColor; }
+  void SetChartColor(TColor v);
+  TColor ChartFrameColor() const { return fChartFrameColor; }
+  void SetChartFrameColor(TColor v);
+  GridStyleType GridStyle() const { return fGridStyle; }
+  void SetGridStyle(GridStyleType v);
+  TColor GridColor() const { return fGridColor; }
+  void SetGridColor(TColor v);
+  // Grid steps: > 0 fixed step, 0 the axis ticks, -1..-3 logarithmic rules;
+  // values below -3 are ignored.
+  double GridDx() const { return fGridDx; }
+  void SetGridDx(double v);
+  double GridDy() const { return fGridDy; }
+  void SetGridDy(double v);
+  TShadowStyle ShadowStyle() const { return fShadowStyle; }
+  void SetShadowStyle(TShadowStyle v);
+  TColor ShadowColor() const { return fShadowColor; }
+  void SetShadowColor(TColor v);
+  TColor ShadowBakColor() const { return fShadowBakColor; }
+  void SetShadowBakColor(TColor v);
+  QString Caption() const { return fCaption; }
+  void SetCaption(const QString& v);
+  int CaptionPosX() const { return fCaptionPosX; }
+  void SetCaptionPosX(int v);
+  int CaptionPosY() const { return fCaptionPosY; }
+  void SetCaptionPosY(int v);
+  TAlignment CaptionAlignment() const { return fCaptionAlignment; }
+  void SetCaptionAlignment(TAlignment v);
+  TCaptionAnchorHoriz CaptionAnchorHoriz() const { return fCaptionAnchorHoriz; }
+  void SetCaptionAnchorHoriz(TCaptionAnchorHoriz v);
+  TCaptionAnchorVert CaptionAnchorVert() const { return fCaptionAnchorVert; }
+  void SetCaptionAnchorVert(TCaptionAnchorVert v);
+  TFontStyles TextFontStyle() const { return fTextFontStyle; }
+  void SetTextFontStyle(TFontStyles v);
+  TTextBkg TextBkStyle() const { return fTextBkStyle; }
+  void SetTextBkStyle(TTextBkg v);
+  TColor TextBkColor() const { return fTextBkColor; }
+  void SetTextBkColor(TColor v);
+  TAlignment TextAlignment() const { return fTextAlignment; }
+  void SetTextAlignment(TAlignment v);
+  TBakGndImg& BackGroundImg() { return fBackGroundImg; }
+
+  // ---- rendering ----
+  // The full picture: surroundings, axes and data area, shown in one step.
+  void Paint();
+  TBitmap& FrameImage() { return fFrameImage; }
+  TBitmap& DataImage() { return fDataImage; }
+  TBitmap& BackgroundPicture() { return fBackgroundPicture; }
+
+  TRenderEvent OnBeforeRenderData;
+  TRenderEvent OnDataRendered;
+  TRenderEvent OnScalesRendered;
+  TScaleTickDrawnEvent OnScaleTickDrawn;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  static int ClampLayer(int layer) { return layer < 1 ? 1 : (layer > kLayerCount ? kLayerCount : layer); }
+  static int LayerOrFirst(int layer) { return (layer < 1 || layer > kLayerCount) ? 1 : layer; }
+  bool CanPaint() const;
+  void RepaintIfAuto();
+  void RepaintRequested();
+  void ResizeDataImage();
+  void AfterMarginChange();
+  void AfterResize();
+  void ApplyIsometricRule(int layer);
+  void JoinLayer(TAxisDirection dir, int follower, int leader);
+  TRangeHistory::TSnapshot CurrentRanges() const;
+
+  void PaintFrameImage(TCanvas& canvas);
+  void PaintDataBackground(TCanvas& canvas);
+  void RenderItems(TCanvas& canvas);
+  void DrawGrid(TCanvas& canvas);
+  void DrawCrosshairsAndShow(int left, int top, TBitmap& image);
+
+  TDisplayList fList;
+  bool fAutoRedraw = true;
+  std::bitset<256> fClassOn;
+  std::array<bool, kLayerCount> fLayerOn{};
+
+  std::array<TScalePropsHoriz*, kLayerCount> fScaleX{};
+  std::array<TScalePropsVert*, kLayerCount> fScaleY{};
+  std::array<TWorldAxisMap, kLayerCount> fMapX{}, fMapY{};
+  std::unique_ptr<TAxisControls> fAxes;
+  TJointLayers fJointLayers;
+  TRangeHistory fRangeHistory;
+
+  int fMarginLeft = 50, fMarginRight = 10, fMarginTop = 16, fMarginBottom = 32;  // declared defaults
+  int fShadowWidth = 0;  // no shadow
+  bool fIsometric = false;
+  int fAspectX = 1, fAspectY = 1;  // the screen's pixel aspect (square pixels)
+  bool fPaintLock = true;
+  bool fLoading = false;
+  QSize fLaidOutSize;  // size the last resize handling was done for
+
+  TColor fWindColor = clBtnFace;        // around the data area
+  TColor fChartColor = clWhite;         // data-area fill
+  TColor fChartFrameColor = clBlack;    // frame of the data area
+  GridStyleType fGridStyle = gsNone;    // no grid
+  TColor fGridColor = clBlack;
+  double fGridDx = 0, fGridDy = 0;      // grid on the axis ticks
+  TShadowStyle fShadowStyle = ssFlying;
+  TColor fShadowColor = clGrayText;
+  TColor fShadowBakColor = clBtnFace;
+  QString fCaption;                     // empty
+  int fCaptionPosX = 0, fCaptionPosY = -15;  // the layout then sets -16
+  TAlignment fCaptionAlignment = taRightJustify;
+  TCaptionAnchorHoriz fCaptionAnchorHoriz = cahChartRight;
+  TCaptionAnchorVert fCaptionAnchorVert = cavChartTop;
+  TFontStyles fTextFontStyle = 0;       // plain
+  TTextBkg fTextBkStyle = tbClear;
+  TColor fTextBkColor = clWhite;
+  TAlignment fTextAlignment = taCenter;
+  TBakGndImg fBackGroundImg;
+
+  TBitmap fFrameImage;
+  TBitmap fDataImage;
+  TBitmap fBackgroundPicture{10, 10};
+};
+
+// The published chart.
+class TRChart : public TCustomRChart {
+  Q_OBJECT
+  Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+  Q_PROPERTY(vqm::TScalePropsHoriz* Scale1X READ Scale1X)
+  Q_PROPERTY(vqm::TScalePropsVert* Scale1Y READ Scale1Y)
+  Q_PROPERTY(vqm::TScalePropsHoriz* Scale2X READ Scale2X)
+  Q_PROPERTY(vqm::TScalePropsVert* Scale2Y READ Scale2Y)
+  Q_PROPERTY(vqm::TScalePropsHoriz* Scale3X READ Scale3X)
+  Q_PROPERTY(vqm::TScalePropsVert* Scale3Y READ Scale3Y)
+  Q_PROPERTY(vqm::TScalePropsHoriz* Scale4X READ Scale4X)
+  Q_PROPERTY(vqm::TScalePropsVert* Scale4Y READ Scale4Y)
+
+ public:
+  explicit TRChart(QWidget* parent = nullptr) : TCustomRChart(parent) {}
+};
+
+}  // namespace vqm

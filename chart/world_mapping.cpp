@@ -1,0 +1,51 @@
+#include "chart/world_mapping.h"
+
+#include <cmath>
+
+#include "chart/scale_props.h"
+
+namespace vqm {
+
+int TWorldAxisMap::ToPixel(double v) const {
+  long double p;
+  if (Logarithmic) {
+    if (!(v > kLogFloor)) return NonPositivePixel;
+    p = K * std::log(static_cast<long double>(v)) + D;
+  } else {
+    p = K * v + D;
+  }
+  constexpr long double kLimit = 2147483647.0L;
+  if (!(p > -kLimit)) p = std::isnan(p) ? 0.0L : -kLimit;  // NaN has no pixel; take 0
+  if (p > kLimit) p = kLimit;
+  return int(std::lrint(p));  // the current rounding mode: nearest, ties to even
+}
+
+double TWorldAxisMap::ToWorld(int pixel) const {
+  const long double v = (pixel - D) / K;
+  return double(Logarithmic ? std::exp(v) : v);
+}
+
+TWorldAxisMap MakeWorldAxisMap(const TAxisPlacement& a) {
+  TWorldAxisMap m;
+  m.Logarithmic = a.Logarithmic;
+  m.NonPositivePixel = a.High >= a.Low ? a.NonPositiveAscending : a.NonPositiveDescending;
+  long double lo = a.Low, hi = a.High;
+  if (a.Logarithmic) {
+    lo = std::log(lo);
+    hi = std::log(hi);
+  }
+  const long double span = hi - lo;
+  // An empty data area, and a range that cannot be mapped (equal or unusable ends,
+  // written past the range rules), put everything in the middle instead of
+  // producing infinite pixels.
+  if (a.Room <= 0 || !(std::isfinite(span) && span != 0)) {
+    m.K = 0;
+    m.D = a.PixelOfNothing;
+    return m;
+  }
+  m.K = (static_cast<long double>(a.PixelOfHigh) - a.PixelOfLow) / span;
+  m.D = (static_cast<long double>(a.PixelOfLow) * hi - static_cast<long double>(a.PixelOfHigh) * lo) / span;
+  return m;
+}
+
+}  // namespace vqm

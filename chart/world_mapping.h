@@ -1,0 +1,40 @@
+#pragma once
+// The one mapping between world values and control pixels along one direction of
+// a layer: pixel = K * v + D with v the world value (linear) or its natural
+// logarithm (logarithmic), K and D in extended precision. Every painter of the
+// chart maps through this type.
+
+#include <cstdint>
+
+namespace vqm {
+
+struct TWorldAxisMap {
+  long double K = 0;  // pixels per world unit (per unit of ln on a log axis)
+  long double D = 0;  // pixel of world 0 (of world 1 on a log axis)
+  bool Logarithmic = false;
+  // Pixel of a value <= 1e-100 on a logarithmic axis (it has no logarithm).
+  int NonPositivePixel = 0;
+
+  // The pixel, limited to the int range and rounded half to even.
+  int ToPixel(double v) const;
+  // The world value of a pixel.
+  double ToWorld(int pixel) const;
+};
+
+// What a layer's axis needs to be mapped: its world range and the pixels its two
+// ends go to. `pixelsOfNothing` is where everything goes when the data area has
+// no room in this direction (the middle of the control).
+struct TAxisPlacement {
+  double Low = 0, High = 1;
+  bool Logarithmic = false;
+  int PixelOfLow = 0;      // pixel that Low maps to
+  int PixelOfHigh = 0;     // pixel that High maps to
+  int Room = 0;            // data-area size in this direction; <= 0: no room
+  int PixelOfNothing = 0;  // pixel used when there is no room
+  int NonPositiveAscending = 0;   // pixel of a non-positive value when High >= Low
+  int NonPositiveDescending = 0;  // pixel of a non-positive value when High < Low
+};
+
+TWorldAxisMap MakeWorldAxisMap(const TAxisPlacement& placement);
+
+}  // namespace vqm
