@@ -1,0 +1,39 @@
+#include "scale/scale_widget.h"
+
+#include <QMoveEvent>
+#include <QPainter>
+#include <QResizeEvent>
+
+namespace vqm {
+
+TScaleWidget::TScaleWidget(QWidget* parent) : QWidget(parent), fScale(new TScale(this)) {
+  fScale->fWidget = this;
+  // Opaque scales cover every pixel; transparent ones let the parent show through.
+  setAttribute(Qt::WA_NoSystemBackground);
+  resize(fScale->Width(), fScale->Height());
+}
+
+TScaleWidget::~TScaleWidget() { fScale->fWidget = nullptr; }
+
+void TScaleWidget::paintEvent(QPaintEvent*) {
+  if (!fScale->PaintAllowed() || width() <= 0 || height() <= 0) return;
+  if (fImage.size() != size()) fImage = QImage(size(), QImage::Format_ARGB32);
+  fImage.fill(Qt::transparent);
+  {
+    TImageCanvas canvas(&fImage);
+    fScale->PaintOnto(canvas, 0, 0);
+  }
+  QPainter(this).drawImage(0, 0, fImage);
+}
+
+void TScaleWidget::resizeEvent(QResizeEvent* event) {
+  if (event->size() != QSize(fScale->Width(), fScale->Height()))
+    fScale->SetBounds(x(), y(), event->size().width(), event->size().height());
+}
+
+void TScaleWidget::moveEvent(QMoveEvent* event) {
+  fScale->fLeft = event->pos().x();
+  fScale->fTop = event->pos().y();
+}
+
+}  // namespace vqm
