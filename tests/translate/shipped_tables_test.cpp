@@ -1,0 +1,99 @@
+// The two tables shipped with the program: every text the windows mark and
+// every key the start-up looks up has an entry.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <set>
+
+#include "translate/glossator.h"
+#include "translate/itl_text.h"
+
+namespace glossator {
+namespace {
+
+const std::string kTableDir = QUANTORA_TRANSLATION_TABLES;
+
+// The texts marked "XL_" on the main window and the About dialog, without the prefix.
+const std::vector<std::string> kMarkedTexts = {
+    "Analog/Digital Conversion", "Signal Wave Form", "Sine", "3-Term Sine", "Sawtooth", "Sinc", "Chirp",
+    "About", "Exit", "Original Signal", "Sampled Signal", "Time [ns]", "Amplitude [V]", "f(sample) = ",
+    "t(sample) = ", "Resolution", "Show Sampling Points", "Show Sampled Signal", "Show Quantization Error",
+    "MMExplain", "HomePage", "OK"};
+// The keys the start-up sequence looks up in code.
+const std::vector<std::string> kStartupKeys = {"AppIconName", "Quantora Lab", "HomePageURL", "$dlglanguage$"};
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+bool Holds(const TGlossator& table, const std::string& key) {
+  const auto& keys = table.Keys();
+  return std::find(keys.begin(), keys.end(), LowerAscii(key)) != keys.end();
+}
+
+class ShippedTable : public ::testing::TestWithParam<const char*> {
+ protected:
+  void SetUp() override { ASSERT_TRUE(table.LoadFromFile(Path())); }
+  std::string Path() const { return kTableDir + "/" + GetParam(); }
+  TGlossator table;
+};
+
+TEST_P(ShippedTable, HoldsEveryRequiredKeyOnce) {
+  for (const auto* list : {&kMarkedTexts, &kStartupKeys}) {
+    for (const std::string& key : *list) {
+      EXPECT_TRUE(Holds(table, key)) << key;
+      EXPECT_FALSE(table.Translate(key).empty()) << key;
+    }
+  }
+  const std::set<std::string> unique(table.Keys().begin(), table.Keys().end());
+  EXPECT_EQ(unique.size(), table.Keys().size()) << "duplicate keys";
+  // Nothing in the file is lost to a stray terminator or a missing one.
+  const std::string bytes = ReadFile(Path());
+  std::size_t records = 0;
+  for (auto at = bytes.find("|$$"); at != std::string::npos; at = bytes.find("|$$", at + 3)) ++records;
+  EXPECT_EQ(records, table.Keys().size());
+  EXPECT_EQ(bytes.find_first_not_of(" \r\n", bytes.rfind("|$$") + 3), std::string::npos);
+}
+
+TEST_P(ShippedTable, ExplanationIsSeveralCleanLines) {
+  const std::string text = table.Translate("MMExplain");
+  EXPECT_GE(std::count(text.begin(), text.end(), '\n'), 3);
+  EXPECT_EQ(text.find("\n "), std::string::npos) << "a line starts with a blank";
+  EXPECT_EQ(text.find("  "), std::string::npos);
+  EXPECT_EQ(text.find('\\'), std::string::npos);
+  EXPECT_NE(text.back(), '\n');
+}
+
+TEST_P(ShippedTable, NumericLabelTextsKeepTheirTrailingBlank) {
+  EXPECT_EQ(table.Translate("f(sample) = ").back(), ' ');
+  EXPECT_EQ(table.Translate("t(sample) = ").back(), ' ');
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, ShippedTable, ::testing::Values("quantora.itl", "quantora.de.itl"));
+
+TEST(ShippedTables, LanguagesAndTheGermanTexts) {
+  TGlossator english;
+  TGlossator german;
+  ASSERT_TRUE(english.LoadFromFile(kTableDir + "/quantora.itl"));
+  ASSERT_TRUE(german.LoadFromFile(kTableDir + "/quantora.de.itl"));
+  EXPECT_EQ(english.Translate("$dlglanguage$"), "lgEnglish");
+  EXPECT_EQ(LowerAscii(german.Translate("$dlglanguage$")), "lggerman");
+  // Both name the same keys in the same order, so neither misses a text.
+  EXPECT_EQ(english.Keys(), german.Keys());
+  // The English table keeps the design texts; the German one translates them.
+  for (const std::string& key : kMarkedTexts) {
+    if (key != "MMExplain" && key != "HomePage") {
+      EXPECT_EQ(english.Translate(key), key);
+    }
+  }
+  EXPECT_EQ(german.Translate("Exit"), "Beenden");
+  EXPECT_EQ(german.Translate("Resolution"), "Aufl\xC3\xB6sung");
+  EXPECT_NE(german.Translate("MMExplain"), english.Translate("MMExplain"));
+  EXPECT_EQ(german.Translate("AppIconName"), english.Translate("AppIconName"));
+}
+
+}  // namespace
+}  // namespace glossator
