@@ -1,11 +1,39 @@
-// Rendering: the frame image, the data background, the items and the grid.
+// Rendering: the frame image with surroundings and axes, the data background,
+// the items, the grid and the data frame, composed off screen and shown at once.
 #include <QPaintEvent>
 #include <QPainter>
+#include <cstring>
 
 #include "chart/axis_controls.h"
+#include "chart/grid_values.h"
+#include "chart/item_renderer.h"
 #include "chart/rchart.h"
 
 namespace vqm {
+
+namespace {
+
+// Copies `src` into `dst` with its top-left corner at (x, y), clipped. Both are
+// 32-bit images; a plain row copy keeps both canvases' painters open.
+void CopyImageInto(QImage& dst, int x, int y, const QImage& src) {
+  const int left = std::max(x, 0), top = std::max(y, 0);
+  const int right = std::min(x + src.width(), dst.width()), bottom = std::min(y + src.height(), dst.height());
+  if (left >= right || top >= bottom) return;
+  for (int row = top; row < bottom; ++row) {
+    const auto* from = reinterpret_cast<const quint32*>(src.constScanLine(row - y)) + (left - x);
+    auto* to = reinterpret_cast<quint32*>(dst.scanLine(row)) + left;
+    std::memcpy(to, from, std::size_t(right - left) * sizeof(quint32));
+  }
+}
+
+// Fills the whole image with the chart colour inside a frame.
+void FillAndFrame(TCanvas& canvas, TColor fill, TColor frame) {
+  canvas.Pen = TPen{frame, psSolid, 1, pmCopy};
+  canvas.Brush = TBrush{fill, bsSolid};
+  canvas.Rectangle(0, 0, canvas.Width(), canvas.Height());
+}
+
+}  // namespace
 
 bool TCustomRChart::CanPaint() const { return isVisible() && !fLoading && !fPaintLock; }
 
@@ -14,19 +42,242 @@ void TCustomRChart::Paint() {
   PaintFrameImage(fFrameImage.Canvas());
   PaintDataBackground(fDataImage.Canvas());
   RenderItems(fDataImage.Canvas());
-  fFrameImage.Canvas().Draw(fMarginLeft, fMarginTop, fDataImage.Image());
+  QImage* frame = fFrameImage.Canvas().Image();
+  const QImage* data = fDataImage.Canvas().Image();
+  if (frame && data) CopyImageInto(*frame, fMarginLeft, fMarginTop, *data);
   DrawCrosshairsAndShow(0, 0, fFrameImage);
 }
 
-void TCustomRChart::PaintFrameImage(TCanvas&) { fFrameImage.SetSize(width(), height()); }
-void TCustomRChart::PaintDataBackground(TCanvas&) { ResizeDataImage(); }
-void TCustomRChart::RenderItems(TCanvas&) {}
-void TCustomRChart::DrawGrid(TCanvas&) {}
-void TCustomRChart::DrawCrosshairsAndShow(int, int, TBitmap&) { update(); }
+void TCustomRChart::PaintFrameImage(TCanvas&) {
+  fFrameImage.SetSize(width(), height());
+  TCanvas& c = fFrameImage.Canvas();  // the image may have been replaced by the resize
+  const int W = c.Width(), H = c.Height();
+  c.Pen = TPen{fWindColor, psSolid, 1, pmCopy};
+  c.Brush = TBrush{fWindColor, bsSolid};
+  c.FillRect({0, 0, W, H});
 
-void TCustomRChart::paintEvent(QPaintEvent*) {
+  if (const int s = fShadowWidth; s > 0) {
+    c.Pen.Color = fShadowBakColor;
+    c.Brush.Color = fShadowBakColor;
+    c.FillRect({W - s, 0, W, s});
+    c.FillRect({0, H - s, s, H});
+    c.Brush.Color = fShadowColor;
+    const int e = fShadowStyle == ssFlying ? s - 1 : 0;
+    c.Pen.Color = fShadowStyle == ssFlying ? fShadowColor : clBlack;
+    const TPoint bottom[] = {{e, H - s}, {s - 1, H - 1}, {W - 1, H - 1}, {W - s, H - s}};
+    c.Polygon(bottom);
+    const TPoint right[] = {{W - s, H - s}, {W - 1, H - 1}, {W - 1, s - 1}, {W - s, e}};
+    c.Polygon(right);
+    c.Pen.Color = clBlack;
+    c.MoveTo(0, 0);
+    c.LineTo(W - s, 0);
+    c.LineTo(W - s, H - s);
+    c.LineTo(0, H - s);
+    c.LineTo(0, 0);
+  }
+
+  c.Pen.Color = fChartFrameColor;
+  c.Brush.Style = bsClear;
+  if (!fCaption.isEmpty()) {
+    const int tw = c.TextWidth(fCaption);
+    int x = fCaptionPosX, y = fCaptionPosY;
+    switch (fCaptionAnchorHoriz) {
+      case cahControlLeft: break;
+      case cahChartLeft: x += fMarginLeft; break;
+      case cahChartCenter: x += fMarginLeft + DataWidth() / 2; break;
+      case cahChartRight: x += width() - fMarginRight - fShadowWidth; break;
+      case cahControlRight: x += width(); break;
+    }
+    switch (fCaptionAnchorVert) {
+      case cavControlTop: break;
+      case cavChartTop: y += fMarginTop; break;
+      case cavChartCenter: y += fMarginTop + DataHeight() / 2; break;
+      case cavChartBottom: y += height() - fMarginBottom; break;
+      case cavControlBottom: y += height(); break;
+    }
+    if (fCaptionAlignment == taRightJustify) x -= tw;
+    if (fCaptionAlignment == taCenter) x -= tw / 2;
+    c.TextOut(x, y, fCaption);
+  }
+
+  CalcTransforms();
+  fAxes->PaintAll(c);
+  if (OnScalesRendered) {
+    TCanvas* canvas = &c;
+    OnScalesRendered(this, canvas, 0, 0);
+  }
+}
+
+void TCustomRChart::PaintDataBackground(TCanvas&) {
+  ResizeDataImage();
+  TCanvas& c = fDataImage.Canvas();
+  c.Pen = TPen{fChartFrameColor, psSolid, 1, pmCopy};
+  c.Brush = TBrush{fChartColor, bsSolid};
+  const int dw = c.Width(), dh = c.Height();
+
+  if (!fBackGroundImg.Name().isEmpty()) {
+    if (!fBackgroundPicture.LoadFromFile(fBackGroundImg.Name())) {
+      FillAndFrame(c, fChartColor, fChartFrameColor);
+      fBackGroundImg.SetName(QString());  // no further attempts; its notification repaints
+      return;
+    }
+    const QImage& picture = fBackgroundPicture.Image();
+    const int pw = picture.width(), ph = picture.height();
+    switch (fBackGroundImg.FillMode()) {
+      case bfSimple:
+        FillAndFrame(c, fChartColor, fChartFrameColor);
+        c.Draw(0, 0, picture);
+        break;
+      case bfStretch:
+        c.StretchDraw({0, 0, dw, dh}, picture);
+        break;
+      case bfTile:
+        if (pw <= 0 || ph <= 0) break;
+        for (int col = 0; col < (dw - 1) / pw + 1; ++col)
+          for (int row = 0; row < (dh - 1) / ph + 1; ++row) c.Draw(col * pw, row * ph, picture);
+        break;
+    }
+    return;
+  }
+
+  FillAndFrame(c, fChartColor, fChartFrameColor);
+  const TBGAreaMode mode = fBackGroundImg.AreaMode();
+  if (mode == bamNone) return;
+  c.Pen.Color = fBackGroundImg.AreaColor();
+  c.Brush.Color = fBackGroundImg.AreaColor();
+  int xl, yt, xr, yb;
+  WorldToPixel(1, fBackGroundImg.AreaLeft(), fBackGroundImg.AreaTop(), xl, yt);
+  WorldToPixel(1, fBackGroundImg.AreaRight(), fBackGroundImg.AreaBottom(), xr, yb);
+  xl = std::clamp(xl, -kPixelClamp, kPixelClamp) - fMarginLeft;
+  xr = std::clamp(xr, -kPixelClamp, kPixelClamp) - fMarginLeft;
+  yt = std::clamp(yt, -kPixelClamp, kPixelClamp) - fMarginTop;
+  yb = std::clamp(yb, -kPixelClamp, kPixelClamp) - fMarginTop;
+  switch (mode) {
+    case bamLeft: c.Rectangle(0, 0, xl, dh); break;
+    case bamRight: c.Rectangle(xr, 0, dw, dh); break;
+    case bamTop: c.Rectangle(0, 0, dw, yt); break;
+    case bamBottom: c.Rectangle(0, yb, dw, dh); break;
+    case bamVStripe: c.Rectangle(xl, 0, xr, dh); break;
+    case bamHStripe: c.Rectangle(0, yt, dw, yb); break;
+    case bamRect: c.Rectangle(xl, yt, xr, yb); break;
+    case bamNone: break;
+  }
+}
+
+void TCustomRChart::RenderItems(TCanvas&) {
+  TCanvas& c = fDataImage.Canvas();
+  if (OnBeforeRenderData) {
+    const TColor brush = c.Brush.Color, pen = c.Pen.Color;
+    TCanvas* canvas = &c;
+    OnBeforeRenderData(this, canvas, fMarginTop, fMarginLeft);
+    c.Brush.Color = brush;
+    c.Pen.Color = pen;
+  }
+  if (fGridStyle != gsNone) DrawGrid(c);
+
+  TItemRenderSettings settings;
+  settings.MapX = &fMapX;
+  settings.MapY = &fMapY;
+  settings.OriginX = fMarginLeft;
+  settings.OriginY = fMarginTop;
+  settings.ChartColor = fChartColor;
+  settings.StartPenWidth = LineWidth();
+  settings.ClassOn = &fClassOn;
+  settings.LayerOn = &fLayerOn;
+  settings.TextFontStyle = fTextFontStyle;
+  settings.TextBkStyle = fTextBkStyle;
+  settings.TextBkColor = fTextBkColor;
+  settings.TextAlignment = fTextAlignment;
+  TItemRenderer(c, settings).Render(fList.Items(), fList.Count());
+
+  // Text labels are drawn here, from label 30 down to label 1, once they exist.
+
+  if (OnDataRendered) {
+    TCanvas* canvas = &c;
+    OnDataRendered(this, canvas, fMarginTop, fMarginLeft);
+  }
+  const int w = DataWidth(), h = DataHeight();
+  c.Pen = TPen{fChartFrameColor, psSolid, 1, pmCopy};
+  c.MoveTo(0, 0);
+  c.LineTo(w, 0);
+  c.LineTo(w, h);
+  c.LineTo(0, h);
+  c.LineTo(0, 0);
+}
+
+void TCustomRChart::DrawGrid(TCanvas& c) {
+  const int layer = ActiveLayer();
+  const TScaleProps& sx = *ScaleX(layer);
+  const TScaleProps& sy = *ScaleY(layer);
+  auto axis = [&](const TScaleProps& s, double step, TAxisDirection dir, std::vector<double>& ticks) {
+    ticks.clear();
+    if (step == 0)
+      for (int i = 1; i <= fAxes->TickCount(dir, layer); ++i) ticks.push_back(fAxes->Tick(dir, layer, i));
+    TGridAxis a;
+    a.Low = std::min(s.RangeLow(), s.RangeHigh());
+    a.High = std::max(s.RangeLow(), s.RangeHigh());
+    a.Logarithmic = s.Logarithmic();
+    a.Step = step;
+    a.Ticks = ticks;
+    return a;
+  };
+  std::vector<double> ticksX, ticksY, xs, ys;
+  const TGridAxis ax = axis(sx, fGridDx, TAxisDirection::X, ticksX);
+  const TGridAxis ay = axis(sy, fGridDy, TAxisDirection::Y, ticksY);
+  GridValues(ax, xs);
+  GridValues(ay, ys);
+
+  const TWorldAxisMap& mx = MapX(layer);
+  const TWorldAxisMap& my = MapY(layer);
+  auto map = [&](double x, double y) { return MapToDataImage(mx, my, x, y, fMarginLeft, fMarginTop); };
+  c.Brush = TBrush{fChartColor, bsSolid};
+  c.Pen = TPen{fGridColor, psSolid, 1, pmCopy};
+
+  if (fGridStyle == gsPoints) {
+    int drawn = 0;
+    for (double x : xs)
+      for (double y : ys) {
+        if (drawn++ >= kMaxGridLines) return;
+        const TPoint p = map(x, y);
+        c.SetPixel(p.x, p.y, fGridColor);
+      }
+    return;
+  }
+  const bool dotted = fGridStyle == gsDotLines || fGridStyle == gsVertDotLines || fGridStyle == gsHorizDotLines;
+  const bool vertical = fGridStyle == gsVertLines || fGridStyle == gsVertDotLines || fGridStyle == gsLines ||
+                        fGridStyle == gsDotLines;
+  const bool horizontal = fGridStyle == gsHorizLines || fGridStyle == gsHorizDotLines ||
+                          fGridStyle == gsLines || fGridStyle == gsDotLines;
+  if (dotted) c.Pen.Style = psDot;
+  if (vertical)
+    for (double x : xs) {
+      const TPoint a = map(x, ay.Low), b = map(x, ay.High);
+      c.MoveTo(a.x, a.y);
+      c.LineTo(b.x, b.y);
+    }
+  if (horizontal)
+    for (double y : ys) {
+      const TPoint a = map(ax.Low, y), b = map(ax.High, y);
+      c.MoveTo(a.x, a.y);
+      c.LineTo(b.x, b.y);
+    }
+  c.Pen.Style = psSolid;
+}
+
+void TCustomRChart::DrawCrosshairsAndShow(int left, int top, TBitmap& image) {
+  // Crosshairs are drawn into the image here, once the chart has them.
+  if (&image != &fFrameImage) {
+    QImage* frame = fFrameImage.Canvas().Image();
+    const QImage* src = image.Canvas().Image();
+    if (frame && src) CopyImageInto(*frame, left, top, *src);
+  }
+  update(QRect(left, top, image.Width(), image.Height()));
+}
+
+void TCustomRChart::paintEvent(QPaintEvent* event) {
+  if (fFrameImage.Width() != width() || fFrameImage.Height() != height()) Paint();
   QPainter painter(this);
-  painter.drawImage(0, 0, fFrameImage.Image());
+  painter.drawImage(event->rect(), fFrameImage.Image(), event->rect());
 }
 
 }  // namespace vqm

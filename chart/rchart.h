@@ -28,7 +28,7 @@ class TAxisControls;
 // Client drawing at fixed points of the pipeline; the canvas may be replaced.
 using TRenderEvent = std::function<void(QObject* sender, TCanvas*& canvas, int top, int left)>;
 // A tick an axis control has drawn, passed on with the chart as sender.
-using TScaleTickDrawnEvent = std::function<void(QObject* sender, TCanvas*& canvas, TScaleType scaleType,
+using TChartTickDrawnEvent = std::function<void(QObject* sender, TCanvas*& canvas, TScaleType scaleType,
                                                 double currentTickPos, int chartX, int chartY)>;
 
 class TCustomRChart : public QWidget {
@@ -217,7 +217,7 @@ class TCustomRChart : public QWidget {
   TRenderEvent OnBeforeRenderData;
   TRenderEvent OnDataRendered;
   TRenderEvent OnScalesRendered;
-  TScaleTickDrawnEvent OnScaleTickDrawn;
+  TChartTickDrawnEvent OnScaleTickDrawn;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

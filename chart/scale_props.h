@@ -12,16 +12,9 @@
 #include "drawbase/dtlabel.h"
 #include "drawbase/enums.h"
 #include "drawbase/font.h"
+#include "scale/scale_paint.h"
 
 namespace vqm {
-
-// Anchor point of an axis caption along the axis. (Kept here until the axis
-// control publishes its own.)
-enum TScaleUnitAnchor : std::uint8_t {
-  uaSclTopLft,  // start of the axis: left or top end
-  uaSclCenter,  // middle of the axis
-  uaSclBotRgt,  // end of the axis: right or bottom end
-};
 
 // Where an axis lies relative to the data area.
 enum TAxisLocationCode : int {
