@@ -1,0 +1,214 @@
+#include "numlab/date_time_text.h"
+
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <cstdint>
+
+namespace vqm {
+
+namespace {
+
+constexpr std::array<const char*, 12> kShortMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                      "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+constexpr std::array<const char*, 12> kLongMonths = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+constexpr std::array<const char*, 7> kShortDays = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+constexpr std::array<const char*, 7> kLongDays = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                                  "Thursday", "Friday", "Saturday"};
+
+constexpr std::string_view kShortDatePattern = "m/d/yyyy";
+constexpr std::string_view kLongDatePattern = "dddd, mmmm d, yyyy";
+constexpr std::string_view kShortTimePattern = "h:nn";
+constexpr std::string_view kLongTimePattern = "h:nn:ss";
+
+constexpr std::int64_t kMsPerDay = 86'400'000;
+// Day numbers of 1 January 0001 and 31 December 9999.
+constexpr std::int64_t kFirstDay = -693'593;
+constexpr std::int64_t kLastDay = 2'958'465;
+// Day number of 1 January 1970, the origin of the civil calendar routine.
+constexpr std::int64_t kUnixEpochDay = 25'569;
+
+struct TDateTimeParts {
+  int Year = 0, Month = 0, Day = 0;  // Month and Day count from 1
+  int DayOfWeek = 0;                 // 0 = Sunday
+  int Hour = 0, Minute = 0, Second = 0, Millisecond = 0;
+};
+
+// Proleptic Gregorian date of a day count since 1970-01-01 (H. Hinnant's algorithm).
+void CivilFromDays(std::int64_t z, TDateTimeParts& parts) {
+  z += 719'468;
+  const std::int64_t era = (z >= 0 ? z : z - 146'096) / 146'097;
+  const std::int64_t doe = z - era * 146'097;
+  const std::int64_t yoe = (doe - doe / 1460 + doe / 36'524 - doe / 146'096) / 365;
+  const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const std::int64_t mp = (5 * doy + 2) / 153;
+  parts.Day = int(doy - (153 * mp + 2) / 5 + 1);
+  parts.Month = int(mp < 10 ? mp + 3 : mp - 9);
+  parts.Year = int(yoe + era * 400 + (parts.Month <= 2 ? 1 : 0));
+}
+
+std::optional<TDateTimeParts> Decode(double dateTime) {
+  if (!std::isfinite(dateTime) || dateTime < double(kFirstDay) - 1 || dateTime > double(kLastDay) + 1)
+    return std::nullopt;
+  // Whole milliseconds of the magnitude; the sign belongs to the day count only.
+  const auto ms = std::int64_t(std::llround(std::fabs(dateTime) * double(kMsPerDay)));
+  const std::int64_t days = (dateTime < 0 ? -1 : 1) * (ms / kMsPerDay);
+  if (days < kFirstDay || days > kLastDay) return std::nullopt;
+  std::int64_t timeMs = ms % kMsPerDay;
+
+  TDateTimeParts parts;
+  CivilFromDays(days - kUnixEpochDay, parts);
+  parts.DayOfWeek = int(((days - kUnixEpochDay) % 7 + 7 + 4) % 7);  // 1970-01-01 was a Thursday
+  parts.Millisecond = int(timeMs % 1000);
+  timeMs /= 1000;
+  parts.Second = int(timeMs % 60);
+  timeMs /= 60;
+  parts.Minute = int(timeMs % 60);
+  parts.Hour = int(timeMs / 60);
+  return parts;
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (size_t i = 0; i < prefix.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(text[i])) != prefix[i]) return false;
+  return true;
+}
+
+// True when an am/pm marker appears in the pattern (outside quotes) from position `from` on.
+bool HasAmPmFrom(std::string_view pattern, size_t from) {
+  char quote = 0;
+  for (size_t i = from; i < pattern.size(); ++i) {
+    const char c = pattern[i];
+    if (quote) {
+      if (c == quote) quote = 0;
+    } else if (c == '"' || c == '\'') {
+      quote = c;
+    } else if (StartsWithNoCase(pattern.substr(i), "am/pm") || StartsWithNoCase(pattern.substr(i), "a/p") ||
+               StartsWithNoCase(pattern.substr(i), "ampm")) {
+      return true;
+    }
+  }
+  return false;
+}
+
+class TDateTimeWriter {
+ public:
+  explicit TDateTimeWriter(const TDateTimeParts& parts) : fParts(parts) {}
+
+  void Write(std::string_view pattern);
+  std::string Take() { return std::move(fOut); }
+
+ private:
+  void Number(int value, int minDigits);
+  static size_t RunLength(std::string_view pattern, size_t pos, char lower);
+
+  const TDateTimeParts& fParts;
+  std::string fOut;
+  bool fLastWasHour = false;  // a following m or mm means minutes
+};
+
+void TDateTimeWriter::Number(int value, int minDigits) {
+  std::string digits = std::to_string(value);
+  if (int(digits.size()) < minDigits) fOut.append(size_t(minDigits) - digits.size(), '0');
+  fOut += digits;
+}
+
+size_t TDateTimeWriter::RunLength(std::string_view pattern, size_t pos, char lower) {
+  size_t n = 0;
+  while (pos + n < pattern.size() && std::tolower(static_cast<unsigned char>(pattern[pos + n])) == lower) ++n;
+  return n;
+}
+
+void TDateTimeWriter::Write(std::string_view pattern) {
+  size_t i = 0;
+  while (i < pattern.size()) {
+    const char raw = pattern[i];
+    const char c = char(std::tolower(static_cast<unsigned char>(raw)));
+    bool isHour = false;
+    if (raw == '"' || raw == '\'') {
+      const size_t end = pattern.find(raw, i + 1);
+      const size_t stop = end == std::string_view::npos ? pattern.size() : end;
+      fOut.append(pattern.substr(i + 1, stop - i - 1));
+      i = stop == pattern.size() ? stop : stop + 1;
+      continue;
+    }
+    if (c == 'a' && StartsWithNoCase(pattern.substr(i), "am/pm")) {
+      const bool pm = fParts.Hour >= 12;
+      fOut.append(pattern.substr(i + (pm ? 3 : 0), 2));  // keeps the letter case written
+      i += 5;
+      continue;
+    }
+    if (c == 'a' && StartsWithNoCase(pattern.substr(i), "a/p")) {
+      fOut += pattern[i + (fParts.Hour >= 12 ? 2 : 0)];
+      i += 3;
+      continue;
+    }
+    if (c == 'a' && StartsWithNoCase(pattern.substr(i), "ampm")) {
+      fOut += fParts.Hour >= 12 ? "PM" : "AM";
+      i += 4;
+      continue;
+    }
+    const size_t n = (c == 'd' || c == 'm' || c == 'y' || c == 'h' || c == 'n' || c == 's' || c == 'z' ||
+                      c == 't')
+                         ? RunLength(pattern, i, c)
+                         : 1;
+    switch (c) {
+      case 'd':
+        if (n == 1 || n == 2) Number(fParts.Day, int(n));
+        else if (n == 3) fOut += kShortDays[size_t(fParts.DayOfWeek)];
+        else if (n == 4) fOut += kLongDays[size_t(fParts.DayOfWeek)];
+        else if (n == 5) Write(kShortDatePattern);
+        else Write(kLongDatePattern);
+        break;
+      case 'm':
+        if (n <= 2 && fLastWasHour) Number(fParts.Minute, int(n));
+        else if (n <= 2) Number(fParts.Month, int(n));
+        else if (n == 3) fOut += kShortMonths[size_t(fParts.Month - 1)];
+        else fOut += kLongMonths[size_t(fParts.Month - 1)];
+        break;
+      case 'y':
+        if (n <= 2) Number(fParts.Year % 100, 2);
+        else Number(fParts.Year, 4);
+        break;
+      case 'h': {
+        isHour = true;
+        int hour = fParts.Hour;
+        if (HasAmPmFrom(pattern, i + n)) hour = hour % 12 == 0 ? 12 : hour % 12;
+        Number(hour, n >= 2 ? 2 : 1);
+        break;
+      }
+      case 'n': Number(fParts.Minute, n >= 2 ? 2 : 1); break;
+      case 's': Number(fParts.Second, n >= 2 ? 2 : 1); break;
+      case 'z': Number(fParts.Millisecond, n >= 3 ? 3 : 1); break;
+      case 't': Write(n == 1 ? kShortTimePattern : kLongTimePattern); break;
+      case 'c':
+        Write(kShortDatePattern);
+        if (fParts.Hour || fParts.Minute || fParts.Second || fParts.Millisecond) {
+          fOut += ' ';
+          Write(kLongTimePattern);
+        }
+        break;
+      case '/': fOut += '/'; break;
+      case ':': fOut += ':'; break;
+      default: fOut += raw; break;
+    }
+    // Only pattern letters decide what a following "m" means; separators do not.
+    if (std::isalpha(static_cast<unsigned char>(raw))) fLastWasHour = isHour;
+    i += n;
+  }
+}
+
+}  // namespace
+
+std::optional<std::string> FormatDateTimeText(double dateTime, std::string_view pattern) {
+  const std::optional<TDateTimeParts> parts = Decode(dateTime);
+  if (!parts) return std::nullopt;
+  TDateTimeWriter writer(*parts);
+  writer.Write(pattern);
+  return writer.Take();
+}
+
+}  // namespace vqm
