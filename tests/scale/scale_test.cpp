@@ -1,0 +1,417 @@
+#include "scale/scale.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QVariant>
+
+#include "common/canvas_probe.h"
+#include "scale/scale_widget.h"
+
+using namespace vqm;
+using vqm::testing::CanvasProbe;
+using Pixels = std::set<std::pair<int, int>>;
+
+namespace {
+
+// Pixel columns of the major ticks of the default scale: 0, 20 ... 100 over 20..379.
+constexpr int kMajorX[] = {20, 92, 164, 235, 307, 379};
+
+bool AnyPixelIn(CanvasProbe& p, int x1, int y1, int x2, int y2, TColor background) {
+  for (int y = y1; y < y2; ++y)
+    for (int x = x1; x < x2; ++x)
+      if (p.At(x, y) != ResolveColor(background)) return true;
+  return false;
+}
+
+}  // namespace
+
+TEST(ScaleProperties, InitialValues) {
+  TScale s;
+  EXPECT_EQ(s.Width(), 400);
+  EXPECT_EQ(s.Height(), 400);
+  EXPECT_EQ(s.RangeLow(), 0.0);
+  EXPECT_EQ(s.RangeHigh(), 100.0);
+  EXPECT_EQ(s.ScaleType(), sctXB);
+  EXPECT_EQ(s.LabelType(), ftNum);
+  EXPECT_EQ(s.DecPlaces(), -2);
+  EXPECT_EQ(s.MinTicks(), 3);
+  EXPECT_TRUE(s.ShortTicks());
+  EXPECT_TRUE(s.ShowBaseLine());
+  EXPECT_FALSE(s.Transparent());
+  EXPECT_FALSE(s.Logarithmic());
+  EXPECT_TRUE(s.Visible());
+  EXPECT_EQ(s.MarginLeft() + s.MarginRight() + s.MarginTop() + s.MarginBottom(), 80);
+  EXPECT_EQ(s.CaptionPosX(), 4);
+  EXPECT_EQ(s.CaptionPosY(), 4);
+  EXPECT_EQ(s.CaptionAlignment(), taCenter);
+  EXPECT_EQ(s.CaptionAnchor(), uaSclTopLft);
+  EXPECT_EQ(s.ColorBackGnd(), 0x8000000Fu);
+  EXPECT_EQ(s.ColorScale(), 0x000000u);
+  EXPECT_EQ(s.ColorScheme(), csBWG);
+  EXPECT_EQ(s.ColorShadow(), 0x808080u);
+  EXPECT_EQ(s.ColorHighlight(), 0xFFFFFFu);
+  EXPECT_EQ(s.FrameStyle(), fsLowered);
+  EXPECT_EQ(s.NumTicks(), 0);
+  EXPECT_FALSE(s.PaintSuspended());
+  EXPECT_FALSE(s.ChartEmbedded());
+  const TDTLabel& f = s.DateFormat();
+  EXPECT_EQ(f.TimeFormat(), tfHHMMSS);
+  EXPECT_EQ(f.DateSeparator(), '-');
+  EXPECT_EQ(f.TimeSeparator(), ':');
+  EXPECT_EQ(f.YearLength(), ylYYYY);
+  EXPECT_TRUE(f.MonthName());
+  EXPECT_EQ(f.DateOrder(), doDDMMYY);
+  EXPECT_EQ(f.DateForTime(), dtOnePerDay);
+  EXPECT_EQ(s.ValueToPixel(0), 20);
+  EXPECT_EQ(s.ValueToPixel(100), 379);
+}
+
+TEST(ScaleProperties, SettersClamp) {
+  TScale s;
+  s.SetMarginLeft(-5);
+  EXPECT_EQ(s.MarginLeft(), 0);
+  EXPECT_EQ(s.ValueToPixel(0), 0);  // the mapping follows the margin
+  s.SetMarginBottom(-1);
+  EXPECT_EQ(s.MarginBottom(), 0);
+  s.SetDecPlaces(20);
+  EXPECT_EQ(s.DecPlaces(), 12);
+  s.SetDecPlaces(-9);
+  EXPECT_EQ(s.DecPlaces(), -3);
+  s.SetMinTicks(1);
+  EXPECT_EQ(s.MinTicks(), 2);
+  s.SetMinTicks(11);
+  EXPECT_EQ(s.MinTicks(), 10);
+}
+
+TEST(ScaleProperties, RangeBoundsAreKeptApart) {
+  TScale s;
+  s.SetRangeLow(50);
+  s.SetRangeHigh(50);
+  EXPECT_EQ(s.RangeLow(), 49.0);
+  EXPECT_EQ(s.RangeHigh(), 50.0);
+
+  TScale t;
+  t.SetRangeHigh(50);
+  t.SetRangeLow(50);
+  EXPECT_EQ(t.RangeLow(), 50.0);
+  EXPECT_EQ(t.RangeHigh(), 51.0);
+
+  t.SetRangeLow(80);  // reversed axes are allowed
+  t.SetRangeHigh(10);
+  EXPECT_EQ(t.RangeLow(), 80.0);
+  EXPECT_EQ(t.RangeHigh(), 10.0);
+  EXPECT_EQ(t.ValueToPixel(80), 20);
+
+  // Where adding 1 is lost in the precision, the bounds still differ.
+  TScale big;
+  big.SetRangeHigh(1e17);
+  big.SetRangeLow(1e17);
+  EXPECT_GT(big.RangeHigh(), big.RangeLow());
+}
+
+TEST(ScaleProperties, LogarithmicAcceptance) {
+  // Created in code: stored unchecked; the mapping stays as it was.
+  TScale code;
+  const TAxisMapping before = code.Mapping();
+  code.SetLogarithmic(true);
+  EXPECT_TRUE(code.Logarithmic());
+  EXPECT_EQ(code.Mapping(), before);
+
+  // Loaded from a description: checked once loading has ended.
+  TScale loaded;
+  loaded.BeginLoading();
+  loaded.EndLoading();
+  loaded.SetLogarithmic(true);  // RangeLow is 0
+  EXPECT_FALSE(loaded.Logarithmic());
+  loaded.SetRangeLow(1);
+  loaded.SetRangeHigh(1000);
+  loaded.SetLogarithmic(true);
+  EXPECT_TRUE(loaded.Logarithmic());
+  EXPECT_EQ(loaded.ValueToPixel(10), 140);
+  loaded.SetLabelType(ftDateTime);  // turns it off
+  EXPECT_FALSE(loaded.Logarithmic());
+  loaded.SetLogarithmic(true);  // refused on a date/time axis
+  EXPECT_FALSE(loaded.Logarithmic());
+}
+
+TEST(ScaleProperties, LoadingDefersTheMapping) {
+  TScale s;
+  s.BeginLoading();
+  s.SetRangeHigh(1000);
+  EXPECT_EQ(s.ValueToPixel(1000), 3610);  // still the 0..100 mapping
+  s.EndLoading();
+  EXPECT_EQ(s.ValueToPixel(1000), 379);
+}
+
+TEST(ScaleProperties, LabelTypeSideEffectsAndColourSchemes) {
+  TScale s;
+  s.SetLabelType(ftTime);
+  EXPECT_EQ(s.DecPlaces(), 4);
+  s.SetColorScheme(csSystem);
+  EXPECT_EQ(s.ColorShadow(), 0x80000010u);
+  EXPECT_EQ(s.ColorHighlight(), 0x80000014u);
+  s.SetColorScheme(csBWG);
+  EXPECT_EQ(s.ColorShadow(), 0x808080u);
+}
+
+TEST(ScaleProperties, TextsAreQtProperties) {
+  TScale s;
+  EXPECT_TRUE(s.setProperty("Caption", QStringLiteral("XL_Zeit [µs]")));
+  EXPECT_EQ(s.Caption(), "XL_Zeit [µs]");
+  s.SetUserTickText("a|b");
+  EXPECT_EQ(s.property("UserTickText").toString(), QStringLiteral("a|b"));
+  EXPECT_TRUE(s.setProperty("ScaleInscript", QStringLiteral("& V")));
+  EXPECT_EQ(s.ScaleInscript(), "& V");
+}
+
+TEST(ScalePaint, DefaultScaleByPixel) {
+  CanvasProbe probe(400, 400);
+  TScale s;
+  s.SetTarget(&probe.Canvas(), 0, 0);
+  s.Paint();
+  const TColor face = ResolveColor(clBtnFace);
+  // Lowered frame: grey/white outside, black/silver inside.
+  EXPECT_EQ(probe.At(0, 0), clGray);
+  EXPECT_EQ(probe.At(399, 0), clGray);
+  EXPECT_EQ(probe.At(399, 1), clWhite);
+  EXPECT_EQ(probe.At(399, 399), clWhite);
+  EXPECT_EQ(probe.At(1, 1), clBlack);
+  EXPECT_EQ(probe.At(398, 398), clSilver);
+  EXPECT_EQ(probe.At(200, 100), face);
+  // Base line MoveTo(20, 379), LineTo(379, 379).
+  for (int x = 20; x < 379; ++x) ASSERT_EQ(probe.At(x, 379), clBlack) << x;
+  EXPECT_EQ(probe.At(19, 379), face);
+  // Major ticks: 7 pixels up from the base line, labels above them.
+  for (int x : kMajorX) {
+    for (int y = 373; y <= 379; ++y) EXPECT_EQ(probe.At(x, y), clBlack) << x << "," << y;
+    EXPECT_EQ(probe.At(x, 372), face) << x;
+    EXPECT_TRUE(AnyPixelIn(probe, x - 12, 355, x + 12, 372, clBtnFace)) << "label at " << x;
+  }
+  // Short ticks every 5: 4 pixels (5 maps to 37.95).
+  for (int y = 376; y <= 379; ++y) EXPECT_EQ(probe.At(38, y), clBlack);
+  EXPECT_EQ(probe.At(38, 375), face);
+  // Nothing below the base line but the frame.
+  EXPECT_FALSE(AnyPixelIn(probe, 2, 380, 398, 398, clBtnFace));
+  // The tick value list: the 21 short values.
+  EXPECT_EQ(s.NumTicks(), 21);
+  EXPECT_EQ(s.TickPos(1), 0.0);
+  EXPECT_DOUBLE_EQ(s.TickPos(2), 5.0);
+  EXPECT_DOUBLE_EQ(s.TickPos(21), 100.0);
+  EXPECT_EQ(s.TickPos(22), 0.0);
+}
+
+TEST(ScalePaint, TransparentTouchesOnlyAxisPixels) {
+  CanvasProbe probe(400, 400);
+  TScale s;
+  s.SetTransparent(true);
+  s.SetCaption("Volts");
+  s.SetCaptionPosY(-40);
+  s.SetTarget(&probe.Canvas(), 0, 10);
+  s.SetChartEmbedded(true);  // paints at once
+  const Pixels painted = probe.Painted();
+  ASSERT_FALSE(painted.empty());
+  // Base line moved by dy; no frame, no background.
+  for (int x = 20; x < 379; ++x) ASSERT_EQ(probe.At(x, 389), clBlack);
+  EXPECT_EQ(probe.At(0, 0), clWhite);
+  EXPECT_EQ(probe.At(399, 399), clWhite);
+  for (auto [x, y] : painted) {
+    EXPECT_GE(y, 389 - 40) << x << "," << y;
+    EXPECT_LE(y, 389);
+  }
+  // The caption went 40 pixels above the base line, centred on the left end.
+  EXPECT_TRUE(AnyPixelIn(probe, 2, 349, 45, 364, clWhite));
+}
+
+TEST(ScalePaint, LabelsStayInsideAtBothEnds) {
+  CanvasProbe probe(200, 60);
+  TScale s;
+  s.SetTransparent(true);
+  s.SetChartEmbedded(true);
+  s.SetPaintSuspended(true);
+  s.SetBounds(0, 0, 200, 60);
+  s.SetMarginLeft(0);
+  s.SetMarginRight(0);
+  s.SetMarginBottom(0);
+  s.SetMinTicks(2);
+  s.SetShortTicks(false);
+  s.SetShowBaseLine(false);
+  s.SetLabelType(ftUserText);
+  s.SetUserTickText("MMMMMM|x|WWWWWW");
+  s.SetTarget(&probe.Canvas(), 0, 0);
+  s.ForcePaint();
+  int minX = 1000, maxX = -1;
+  for (auto [x, y] : probe.Painted())
+    if (y < 53) {  // label rows only (ticks occupy 53..59)
+      minX = std::min(minX, x);
+      maxX = std::max(maxX, x);
+    }
+  EXPECT_GE(minX, 2);
+  EXPECT_LE(minX, 4);
+  EXPECT_LE(maxX, 198);
+  EXPECT_GE(maxX, 194);
+}
+
+TEST(ScalePaint, SuspensionVisibilityAndForcePaint) {
+  CanvasProbe probe(400, 400);
+  TScale s;
+  s.SetTarget(&probe.Canvas(), 0, 0);
+  s.SetPaintSuspended(true);
+  s.SetRangeHigh(50);
+  s.Paint();
+  EXPECT_TRUE(probe.Painted().empty());
+  s.ForcePaint();
+  EXPECT_FALSE(probe.Painted().empty());
+  EXPECT_TRUE(s.PaintSuspended());
+
+  CanvasProbe hidden(400, 400);
+  s.SetTarget(&hidden.Canvas(), 0, 0);
+  s.SetVisible(false);
+  s.ForcePaint();
+  EXPECT_TRUE(hidden.Painted().empty());
+  EXPECT_EQ(s.NumTicks(), 26);  // the last pass (0..50 by 2) is kept
+}
+
+TEST(ScalePaint, PrinterFontHasTheScreenSize) {
+  TBitmap printer(400, 400);
+  printer.Canvas().SetPrinter(true);
+  printer.Canvas().SetPixelsPerInchY(600);
+  TScale s;
+  TFont font;
+  font.Height = 16;  // 12 points on screen
+  s.SetFont(font);
+  s.SetTransparent(true);
+  s.SetTarget(&printer.Canvas(), 0, 0);
+  s.SetChartEmbedded(true);
+  EXPECT_EQ(printer.Canvas().Font.Height, 100);  // 12 points at 600 pixels per inch
+}
+
+TEST(ScaleEvents, TickEventsFollowTheDrawingOrder) {
+  CanvasProbe probe(400, 400);
+  TScale s;
+  s.SetTarget(&probe.Canvas(), 0, 0);
+  struct Seen {
+    double value;
+    int x, y;
+  };
+  std::vector<Seen> seen;
+  s.OnScaleTickDrawn = [&](TScale* sender, TCanvas*& canvas, TScaleType type, double v, int x, int y) {
+    EXPECT_EQ(sender, &s);
+    EXPECT_EQ(type, sctXB);
+    seen.push_back({v, x, y});
+  };
+  s.Paint();
+  ASSERT_EQ(seen.size(), 27u);  // 21 short, then 6 major ticks
+  for (int i = 0; i < 21; ++i) {
+    EXPECT_NEAR(seen[size_t(i)].value, 5.0 * i, 1e-9);
+    EXPECT_EQ(seen[size_t(i)].x, s.ValueToPixel(5.0 * i));
+    EXPECT_EQ(seen[size_t(i)].y, 379);
+  }
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(seen[size_t(21 + i)].x, kMajorX[i]);
+}
+
+TEST(ScaleEvents, LabelBeforeEventOnlyOnHorizontalScales) {
+  // Whether the major tick's label is already there when its event comes.
+  auto labelPresentAtEvent = [](TScaleType type) {
+    CanvasProbe probe(400, 400, clWhite);
+    TScale s;
+    s.SetTransparent(true);
+    s.SetShortTicks(false);
+    s.SetScaleType(type);
+    s.SetTarget(&probe.Canvas(), 0, 0);
+    bool present = false;
+    s.OnScaleTickDrawn = [&](TScale*, TCanvas*&, TScaleType, double v, int x, int y) {
+      if (v != 40) return;
+      present = type == sctXB ? AnyPixelIn(probe, x - 10, y - 25, x + 10, y - 7, clWhite)
+                              : AnyPixelIn(probe, x + 8, y - 8, x + 30, y + 8, clWhite);
+    };
+    s.SetChartEmbedded(true);
+    return present;
+  };
+  EXPECT_TRUE(labelPresentAtEvent(sctXB));
+  EXPECT_FALSE(labelPresentAtEvent(sctYL));
+}
+
+TEST(ScaleEvents, HandlerMayReplaceTheCanvas) {
+  CanvasProbe first(400, 400), second(400, 400);
+  TScale s;
+  s.SetTransparent(true);
+  s.SetShortTicks(false);
+  s.SetTarget(&first.Canvas(), 0, 0);
+  int count = 0;
+  s.OnScaleTickDrawn = [&](TScale*, TCanvas*& canvas, TScaleType, double, int, int) {
+    if (++count == 2) {
+      canvas = &second.Canvas();
+      canvas->Pen.Color = clRed;
+    }
+  };
+  TCanvas* after = nullptr;
+  s.OnAfterScaleRendered = [&](TScale*, TCanvas* canvas) { after = canvas; };
+  s.SetChartEmbedded(true);
+  // Ticks 0 and 20 on the first canvas, the rest (and the base line) on the second.
+  EXPECT_EQ(first.At(20, 375), clBlack);
+  EXPECT_EQ(first.At(92, 375), clBlack);
+  EXPECT_EQ(first.At(164, 375), clWhite);
+  EXPECT_EQ(second.At(164, 375), clRed);
+  EXPECT_EQ(second.At(200, 379), clRed);
+  EXPECT_EQ(first.At(200, 379), clWhite);
+  EXPECT_EQ(after, &second.Canvas());
+}
+
+TEST(ScaleEvents, RenderEventsSeeTheirCanvases) {
+  CanvasProbe probe(400, 400);
+  TScale s;
+  s.SetTarget(&probe.Canvas(), 0, 0);
+  TCanvas* before = nullptr;
+  TCanvas* after = nullptr;
+  s.OnBeforeScaleRendered = [&](TScale*, TCanvas* c) { before = c; };
+  s.OnAfterScaleRendered = [&](TScale*, TCanvas* c) {
+    after = c;
+    c->Pen.Color = clRed;
+    c->MoveTo(200, 200);
+    c->LineTo(201, 200);
+  };
+  s.Paint();
+  EXPECT_EQ(before, &probe.Canvas());
+  EXPECT_NE(after, &probe.Canvas());  // an opaque scale composes off screen
+  EXPECT_EQ(probe.At(200, 200), clRed);
+}
+
+TEST(ScaleAssign, CopiesSettingsAndTicks) {
+  CanvasProbe probe(400, 400);
+  TScale a;
+  a.SetPaintSuspended(true);
+  a.SetRangeLow(-5.5);
+  a.SetRangeHigh(5.5);
+  a.SetScaleType(sctYR);
+  a.SetCaption("U");
+  a.SetMinTicks(4);
+  a.SetColorScheme(csSystem);
+  a.SetTarget(&probe.Canvas(), 0, 0);
+  a.ForcePaint();
+  TScale b;
+  b.Assign(a);
+  EXPECT_EQ(b.RangeLow(), -5.5);
+  EXPECT_EQ(b.ScaleType(), sctYR);
+  EXPECT_EQ(b.Caption(), "U");
+  EXPECT_EQ(b.MinTicks(), 4);
+  EXPECT_EQ(b.ColorShadow(), 0x80000010u);
+  EXPECT_EQ(b.Mapping(), a.Mapping());
+  EXPECT_EQ(b.NumTicks(), a.NumTicks());
+  EXPECT_EQ(b.TickPos(3), a.TickPos(3));
+  EXPECT_TRUE(b.PaintSuspended());
+  EXPECT_EQ(b.Target(), &probe.Canvas());
+}
+
+TEST(ScaleWidget, PaintsTheScaleOnItsWidget) {
+  TScaleWidget w;
+  w.resize(300, 120);
+  const QImage shot = w.grab().toImage();  // delivers the pending resize first
+  EXPECT_EQ(w.Scale().Width(), 300);
+  EXPECT_EQ(w.Scale().ValueToPixel(100), 279);
+  EXPECT_EQ(shot.pixel(150, 99) & 0xFFFFFF, 0u);                      // base line
+  EXPECT_EQ(shot.pixel(0, 0) & 0xFFFFFF, 0x808080u);                  // frame
+  EXPECT_EQ(w.Scale().parent(), &w);                                  // found by the translator
+  w.Scale().SetBounds(0, 0, 200, 100);
+  EXPECT_EQ(w.width(), 200);
+}
