@@ -89,7 +89,7 @@ void TGlossator::TranslateObject(QObject* object) {
   if (!translate) return;
 
   // The marked-text rule in one place: exact prefix, the rest is the key.
-  const auto translated = [this](const QString& text, QString& replacement) {
+  const auto replacementIfMarked = [this](const QString& text, QString& replacement) {
     const std::string bytes = text.toStdString();
     if (!bytes.starts_with(fPrefix)) return false;
     replacement = QString::fromStdString(Translate(bytes.substr(fPrefix.size())));
@@ -110,7 +110,7 @@ void TGlossator::TranslateObject(QObject* object) {
         break;
       case TPropertyRole::prString: {
         QString replacement;
-        if (translated(property.read(object).toString(), replacement)) property.write(object, replacement);
+        if (replacementIfMarked(property.read(object).toString(), replacement)) property.write(object, replacement);
         break;
       }
       case TPropertyRole::prStringList: {
@@ -118,7 +118,7 @@ void TGlossator::TranslateObject(QObject* object) {
         bool changed = false;
         for (qsizetype line = lines.size() - 1; line >= 0; --line) {
           QString replacement;
-          if (translated(lines[line], replacement)) {
+          if (replacementIfMarked(lines[line], replacement)) {
             lines[line] = replacement;
             changed = true;
           }
@@ -132,7 +132,9 @@ void TGlossator::TranslateObject(QObject* object) {
       case TPropertyRole::prCollection: {
         // Guarded copies: a setter that adds or deletes items cannot upset the loop.
         QList<QPointer<QObject>> items;
-        for (QObject* item : ObjectValue(object, property)->children()) items.append(item);
+        if (const QObject* collection = ObjectValue(object, property)) {
+          for (QObject* item : collection->children()) items.append(item);
+        }
         for (const QPointer<QObject>& item : items) TranslateObject(item.data());
         break;
       }
