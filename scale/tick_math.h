@@ -26,7 +26,7 @@ struct TTickSpacing {
 TTickSpacing CalcScaleTicks(int minTicks, long double low, long double high);
 
 // Rounds to the nearest integer, halves to even.
-double RoundHalfEven(double v);
+double RoundTiesToEven(double v);
 
 // Decimals of linear labels: places 0..12 and -1 as they stand; -2 and -3 choose
 // by the span: scientific (-1) at >= 1e6 or <= 1e-4, 0 from 100 on, otherwise
