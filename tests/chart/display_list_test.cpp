@@ -1,0 +1,246 @@
+// The display list: appends, growth in blocks, drawing state, counters and the
+// sharing of one list by several charts.
+#include <gtest/gtest.h>
+
+#include <new>
+
+#include "chart/display_list.h"
+
+namespace vqm {
+namespace {
+
+// Collects the refusal messages instead of showing a box.
+class InfoBoxCapture {
+ public:
+  InfoBoxCapture() {
+    TDisplayList::SetInformationBox([this](const QString& m) { messages.push_back(m); });
+  }
+  ~InfoBoxCapture() { TDisplayList::SetInformationBox(nullptr); }
+  std::vector<QString> messages;
+};
+
+TEST(DisplayList, NewListIsEmptyWithKindZeroCounted) {
+  TDisplayList list;
+  EXPECT_EQ(list.Count(), 0);
+  EXPECT_EQ(list.Capacity(), 0);
+  EXPECT_EQ(list.AllocSize(), 1000);
+  EXPECT_EQ(list.KindCounters()[0], 1);
+  for (int k = 1; k < kItemKindCount; ++k) EXPECT_EQ(list.KindCounters()[std::size_t(k)], 0);
+}
+
+TEST(DisplayList, GrowsInBlocksOfAllocSize) {
+  TDisplayList list;
+  list.DrawTo(0, 0);
+  EXPECT_EQ(list.Capacity(), 1000);
+  for (int i = 1; i < 1000; ++i) list.DrawTo(i, i);
+  EXPECT_EQ(list.Count(), 1000);
+  EXPECT_EQ(list.Capacity(), 1000);
+  list.DrawTo(1000, 1000);
+  EXPECT_EQ(list.Count(), 1001);
+  EXPECT_EQ(list.Capacity(), 2000);
+  EXPECT_EQ(list.Item(999).X1, 999);  // kept across the growth
+  EXPECT_EQ(list.Item(1500).Kind, ikNone);  // new entries are zero
+}
+
+TEST(DisplayList, AllocSizeOutsideItsRangeIsIgnored) {
+  TDisplayList list;
+  list.SetAllocSize(0);
+  list.SetAllocSize(1000001);
+  list.SetAllocSize(-5);
+  EXPECT_EQ(list.AllocSize(), 1000);
+  list.SetAllocSize(1);
+  EXPECT_EQ(list.AllocSize(), 1);
+  list.SetAllocSize(1000000);
+  EXPECT_EQ(list.AllocSize(), 1000000);
+}
+
+TEST(DisplayList, AppendsCopyTheDrawingStateAtTheMomentOfTheCall) {
+  TDisplayList list;
+  list.MoveTo(1, 2);
+  list.DrawTo(3, 4);
+  list.SetDataColor(clRed);
+  list.SetPenStyle(psDash);
+  list.SetLineWidth(3);
+  list.SetClassDefault(7);
+  list.DrawTo(5, 6);
+  list.Line(7, 8, 9, 10);
+  ASSERT_EQ(list.Count(), 4);
+  const TChartItem& move = list.Item(0);
+  EXPECT_EQ(move.Kind, ikMoveTo);
+  EXPECT_EQ(move.Color, clBlack);
+  EXPECT_EQ(move.LineWidth, 1);
+  EXPECT_EQ(move.Layer, 1);
+  EXPECT_EQ(list.Item(1).Color, clBlack);  // unchanged by the later colour
+  const TChartItem& red = list.Item(2);
+  EXPECT_EQ(red.Kind, ikDrawTo);
+  EXPECT_EQ(red.Color, clRed);
+  EXPECT_EQ(red.PenStyle, psDash);
+  EXPECT_EQ(red.LineWidth, 3);
+  EXPECT_EQ(red.Class, 7);
+  const TChartItem& line = list.Item(3);
+  EXPECT_EQ(line.Kind, ikLine);
+  EXPECT_EQ(line.X1, 7);
+  EXPECT_EQ(line.Y1, 8);
+  EXPECT_EQ(line.X2, 9);
+  EXPECT_EQ(line.Y2, 10);
+  EXPECT_EQ(line.FillColor, 0u);  // the appends do not copy the fill colour
+  EXPECT_EQ(list.KindCounters()[ikMoveTo], 1);
+  EXPECT_EQ(list.KindCounters()[ikDrawTo], 2);
+  EXPECT_EQ(list.KindCounters()[ikLine], 1);
+}
+
+TEST(DisplayList, ClassDefault255IsRefused) {
+  TDisplayList list;
+  list.SetClassDefault(254);
+  list.SetClassDefault(255);
+  EXPECT_EQ(list.State().ClassDefault, 254);
+}
+
+TEST(DisplayList, ClearReleasesTheArrayAndZeroesEveryCounter) {
+  TDisplayList list;
+  list.MoveTo(0, 0);
+  list.DrawTo(1, 1);
+  list.Clear();
+  EXPECT_EQ(list.Count(), 0);
+  EXPECT_EQ(list.Capacity(), 0);
+  for (int k = 0; k < kItemKindCount; ++k) EXPECT_EQ(list.KindCounters()[std::size_t(k)], 0);
+  list.DrawTo(2, 2);  // a fresh block afterwards
+  EXPECT_EQ(list.Capacity(), 1000);
+  EXPECT_EQ(list.Item(0).X1, 2);
+}
+
+TEST(DisplayList, RunningOutOfMemoryLeavesCountAndCapacity) {
+  TDisplayList list;
+  list.SetAllocSize(10);
+  for (int i = 0; i < 10; ++i) list.DrawTo(i, i);
+  TDisplayList::SetAllocationHook([](std::size_t) { throw std::bad_alloc(); });
+  EXPECT_THROW(list.DrawTo(10, 10), std::bad_alloc);
+  TDisplayList::SetAllocationHook(nullptr);
+  EXPECT_EQ(list.Count(), 10);
+  EXPECT_EQ(list.Capacity(), 10);
+  EXPECT_EQ(list.KindCounters()[ikDrawTo], 10);
+  list.DrawTo(10, 10);  // and the list still works
+  EXPECT_EQ(list.Count(), 11);
+  EXPECT_EQ(list.Capacity(), 20);
+}
+
+TEST(DisplayListSharing, TheThreeRefusalsShowTheirMessagesAndChangeNothing) {
+  InfoBoxCapture box;
+  TDisplayList a, b, c, d, e, f;
+  a.UseDataOf(&a);
+  EXPECT_EQ(a.Owner(), nullptr);
+
+  b.UseDataOf(&a);
+  c.UseDataOf(&a);
+  d.UseDataOf(&a);
+  e.UseDataOf(&a);
+  f.UseDataOf(&a);  // a fifth
+  EXPECT_EQ(f.Owner(), nullptr);
+  EXPECT_EQ(a.SharerCount(), 4);
+
+  a.UseDataOf(&f);  // a's own list is in use
+  EXPECT_EQ(a.Owner(), nullptr);
+  ASSERT_EQ(box.messages.size(), 3u);
+  EXPECT_EQ(box.messages[0], "RChart: Cannot share data with myself");
+  EXPECT_EQ(box.messages[1], "RChart: Max. number of data shares exceeded");
+  EXPECT_EQ(box.messages[2], "RChart: Cannot use foreign data. Other RCharts are using my own data.");
+}
+
+TEST(DisplayListSharing, SharersSeeTheOwnersAppendsAndGrowth) {
+  TDisplayList a, b;
+  a.SetAllocSize(2);
+  a.DrawTo(1, 1);
+  b.UseDataOf(&a);
+  EXPECT_EQ(b.Count(), 1);
+  EXPECT_EQ(b.Items(), a.Items());  // the same array, no copy
+  a.DrawTo(2, 2);
+  a.DrawTo(3, 3);  // grows into a fresh array
+  EXPECT_EQ(b.Count(), 3);
+  EXPECT_EQ(b.Items(), a.Items());
+  EXPECT_EQ(b.KindCounters()[ikDrawTo], 3);
+  a.Clear();
+  EXPECT_EQ(b.Count(), 0);
+  EXPECT_EQ(b.Capacity(), 0);
+}
+
+TEST(DisplayListSharing, AppendsOfASharerReachTheWholeGroup) {
+  TDisplayList a, b, c;
+  b.UseDataOf(&a);
+  c.UseDataOf(&a);
+  b.MoveTo(5, 5);
+  EXPECT_EQ(a.Count(), 1);
+  EXPECT_EQ(c.Count(), 1);
+  EXPECT_EQ(c.Items(), b.Items());
+}
+
+TEST(DisplayListSharing, UsingASharerSharesItsOwnerOneLevelDeep) {
+  TDisplayList a, b, c;
+  c.UseDataOf(&a);
+  b.UseDataOf(&c);
+  EXPECT_EQ(b.Owner(), &a);
+  EXPECT_EQ(a.SharerCount(), 2);
+  EXPECT_EQ(c.SharerCount(), 0);
+}
+
+TEST(DisplayListSharing, StoppingKeepsTheLastArrayAndMovesTheOthersUp) {
+  TDisplayList a, b, c, d;
+  a.DrawTo(1, 1);
+  b.UseDataOf(&a);
+  c.UseDataOf(&a);
+  d.UseDataOf(&a);
+  c.UseDataOf(nullptr);
+  EXPECT_EQ(c.Owner(), nullptr);
+  EXPECT_EQ(c.Count(), 1);
+  ASSERT_EQ(a.SharerCount(), 2);
+  EXPECT_EQ(a.Sharer(0), &b);
+  EXPECT_EQ(a.Sharer(1), &d);
+  a.DrawTo(2, 2);
+  EXPECT_EQ(c.Count(), 1);  // no longer follows
+  EXPECT_EQ(d.Count(), 2);
+}
+
+TEST(DisplayListSharing, RepaintRequestsGoToTheGroupButNotTheShowingList) {
+  TDisplayList a, b, c;
+  int paintsA = 0, paintsB = 0, paintsC = 0;
+  a.RepaintRequest = [&] { ++paintsA; };
+  b.RepaintRequest = [&] { ++paintsB; };
+  c.RepaintRequest = [&] { ++paintsC; };
+  b.UseDataOf(&a);
+  c.UseDataOf(&a);
+  paintsA = paintsB = paintsC = 0;
+  b.RequestPartnerRepaints();
+  EXPECT_EQ(paintsA, 1);
+  EXPECT_EQ(paintsB, 0);
+  EXPECT_EQ(paintsC, 1);
+  a.RequestPartnerRepaints();
+  EXPECT_EQ(paintsB, 1);
+  EXPECT_EQ(paintsC, 2);
+}
+
+TEST(DisplayListSharing, DestroyingAnOwnerOrASharerLeavesNoDanglingPartner) {
+  TDisplayList a;
+  a.DrawTo(1, 1);
+  auto b = std::make_unique<TDisplayList>();
+  auto c = std::make_unique<TDisplayList>();
+  b->UseDataOf(&a);
+  c->UseDataOf(&a);
+  b.reset();
+  ASSERT_EQ(a.SharerCount(), 1);
+  EXPECT_EQ(a.Sharer(0), c.get());
+  a.DrawTo(2, 2);
+  EXPECT_EQ(c->Count(), 2);
+
+  auto owner = std::make_unique<TDisplayList>();
+  TDisplayList e;
+  owner->DrawTo(7, 7);
+  e.UseDataOf(owner.get());
+  owner.reset();
+  EXPECT_EQ(e.Owner(), nullptr);
+  ASSERT_EQ(e.Count(), 1);
+  EXPECT_EQ(e.Item(0).X1, 7);  // the array outlives its first owner
+  e.DrawTo(8, 8);
+  EXPECT_EQ(e.Count(), 2);
+}
+
+}  // namespace
+}  // namespace vqm

@@ -1,0 +1,390 @@
+// The chart control: creation values, layers and mapping, joins, sizes, and the
+// rendered data area (background, grid, items, frame, shadow).
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QVariant>
+#include <QTemporaryDir>
+
+#include "chart/chart_error.h"
+#include "chart/rchart.h"
+#include "scale/scale.h"
+
+namespace vqm {
+namespace {
+
+// A shown chart of the simulation's size with the main window's layer-1 ranges.
+class ShownChart : public ::testing::Test {
+ protected:
+  ShownChart() {
+    chart.resize(358, 436);
+    chart.Scale1X()->SetRangeLow(0);
+    chart.Scale1X()->SetRangeHigh(1000);
+    chart.Scale1Y()->SetRangeLow(-5.5);
+    chart.Scale1Y()->SetRangeHigh(5.5);
+    chart.show();
+  }
+  // Pixel of the data image (origin at MarginLeft, MarginTop).
+  TColor Data(int x, int y) { return chart.DataImage().Canvas().GetPixel(x, y); }
+  TColor Frame(int x, int y) { return chart.FrameImage().Canvas().GetPixel(x, y); }
+
+  TRChart chart;
+};
+
+TEST(RChart, CreationValues) {
+  TRChart chart;
+  EXPECT_EQ(chart.width(), 280);
+  EXPECT_EQ(chart.height(), 200);
+  EXPECT_EQ(chart.MarginLeft(), 50);
+  EXPECT_EQ(chart.MarginRight(), 20);
+  EXPECT_EQ(chart.RRim(), 20);
+  EXPECT_EQ(chart.MarginTop(), 20);
+  EXPECT_EQ(chart.MarginBottom(), 40);
+  EXPECT_EQ(chart.CaptionPosY(), -16);
+  EXPECT_TRUE(chart.PaintLock());
+  EXPECT_TRUE(chart.Scale1X()->Visible());
+  EXPECT_TRUE(chart.Scale1Y()->Visible());
+  for (int n = 2; n <= 16; ++n) {
+    EXPECT_FALSE(chart.ScaleX(n)->Visible()) << n;
+    EXPECT_FALSE(chart.ScaleY(n)->Visible()) << n;
+  }
+  EXPECT_EQ(chart.ScaleX(2)->ColorScale(), clMaroon);
+  EXPECT_EQ(chart.ScaleY(16)->ColorScale(), clWhite);
+  EXPECT_EQ(chart.ScaleX(6)->LocationCode(), alcAbove);  // layers 5..16 keep their creation place
+  EXPECT_EQ(chart.ScaleY(6)->LocationCode(), alcRight);
+  EXPECT_EQ(chart.ScaleX(7)->LocationCode(), alcBelow);
+  EXPECT_EQ(chart.ScaleX(2)->LocationCode(), alcBelow);  // the layout puts hidden pairs 2..4 below/left
+  EXPECT_EQ(chart.ScaleX(5)->ScalePos(), 60);
+  EXPECT_EQ(chart.ScaleY(5)->ScalePos(), 100);
+  EXPECT_EQ(chart.ScaleX(0), chart.Scale1X());  // outside 1..16: layer 1
+  EXPECT_EQ(chart.ScaleY(17), chart.Scale1Y());
+  EXPECT_EQ(chart.RangeHistory().Pointer(), 2);  // one snapshot taken
+}
+
+TEST(RChart, AxisControlsAreNamedAndEmbedded) {
+  TRChart chart;
+  for (int n : {1, 16}) {
+    TScale* x = chart.AxisControlX(n);
+    TScale* y = chart.AxisControlY(n);
+    EXPECT_EQ(x->objectName(), QStringLiteral("RC_FScale_X_%1").arg(n));
+    EXPECT_EQ(y->objectName(), QStringLiteral("RC_FScale_Y_%1").arg(n));
+    EXPECT_TRUE(x->ChartEmbedded());
+    EXPECT_TRUE(x->Transparent());
+    EXPECT_EQ(x->FrameStyle(), fsNone);
+    EXPECT_EQ(x->Target(), &chart.FrameImage().Canvas());
+  }
+  // Layer 1's X axis below the data area: its base line lies on the data frame.
+  TScale* x1 = chart.AxisControlX(1);
+  EXPECT_EQ(x1->ScaleType(), sctXT);
+  EXPECT_EQ(x1->MarginTop(), 200 - 40);
+  EXPECT_EQ(x1->MarginLeft(), 50);
+  EXPECT_EQ(x1->MarginRight(), 19);
+  TScale* y1 = chart.AxisControlY(1);
+  EXPECT_EQ(y1->ScaleType(), sctYR);
+  EXPECT_EQ(y1->MarginRight(), 280 - 50 - 1);
+  chart.Scale1X()->SetRangeHigh(250);
+  EXPECT_EQ(x1->RangeHigh(), 250);  // pushed on change
+}
+
+TEST(RChart, OnlyTheAxisObjectsAreMarkedForTranslation) {
+  TRChart chart;
+  EXPECT_LT(chart.metaObject()->indexOfClassInfo("Translate"), 0);
+  EXPECT_LT(chart.AxisControlX(1)->metaObject()->indexOfClassInfo("Translate"), 0);
+  const QVariant scale = chart.property("Scale1X");
+  ASSERT_TRUE(scale.isValid());
+  EXPECT_EQ(scale.value<TScalePropsHoriz*>(), chart.Scale1X());
+  EXPECT_TRUE(chart.setProperty("Caption", QStringLiteral("Signal")));
+  EXPECT_EQ(chart.Caption(), "Signal");
+}
+
+TEST_F(ShownChart, MapsTheRangesOntoTheDataArea) {
+  int x, y;
+  chart.WorldToPixel(1, 0, 5.5, x, y);
+  EXPECT_EQ(x, 50);
+  EXPECT_EQ(y, 20);
+  chart.WorldToPixel(1, 1000, -5.5, x, y);
+  EXPECT_EQ(x, 338);
+  EXPECT_EQ(y, 396);
+  chart.WorldToPixel(1, 500, 0, x, y);
+  EXPECT_EQ(y, 208);
+  double wx, wy;
+  chart.PixelToWorld(1, 338, 20, wx, wy);
+  EXPECT_NEAR(wx, 1000, 1e-9);
+  EXPECT_NEAR(wy, 5.5, 1e-9);
+  // Layers outside 1..16 map with the nearest one.
+  chart.Scale2X()->SetRangeHigh(2);
+  chart.ScaleX(16)->SetRangeHigh(4);
+  chart.WorldToPixel(0, 1000, 0, x, y);
+  EXPECT_EQ(x, 338);
+  chart.WorldToPixel(17, 2, 0, x, y);
+  EXPECT_EQ(x, 194);  // layer 16: 0..4
+}
+
+TEST_F(ShownChart, ShadowNarrowsTheDataArea) {
+  chart.SetShadowWidth(40);  // clamped to 32
+  EXPECT_EQ(chart.ShadowWidth(), 32);
+  int x, y;
+  chart.WorldToPixel(1, 1000, -5.5, x, y);
+  EXPECT_EQ(x, 338 - 32);
+  EXPECT_EQ(y, 396 - 32);
+  EXPECT_EQ(chart.DataImage().Width(), 358 - 50 - 20 - 32 + 1);
+}
+
+TEST_F(ShownChart, LogarithmicXPutsZeroAtPixelZero) {
+  chart.EndLoad();  // as after loading a form: the axis checks Logarithmic now
+  chart.Scale1X()->SetLogarithmic(true);  // RangeLow is 0
+  EXPECT_FALSE(chart.Scale1X()->Logarithmic());
+  chart.Scale1X()->SetRangeLow(1);
+  chart.Scale1X()->SetLogarithmic(true);
+  ASSERT_TRUE(chart.Scale1X()->Logarithmic());
+  int x, y;
+  chart.WorldToPixel(1, 0, 0, x, y);
+  EXPECT_EQ(x, 0);
+  chart.WorldToPixel(1, 1000, 0, x, y);
+  EXPECT_EQ(x, 338);
+}
+
+TEST(RChartJoin, TheThreeErrorsLeaveTheTableUnchanged) {
+  TRChart chart;
+  TJointLayers& joins = chart.JointLayers();
+  auto message = [&](TAxisDirection dir, int k, int m) -> std::string {
+    try {
+      joins.SetControlledBy(dir, k, m);
+    } catch (const EVQMRChartError& e) {
+      return e.what();
+    }
+    return "no error";
+  };
+  EXPECT_EQ(message(TAxisDirection::X, 2, 17), "Destination layer 17 is out of range");
+  EXPECT_EQ(message(TAxisDirection::X, 2, 0), "Destination layer 0 is out of range");
+  joins.SetControlledBy(TAxisDirection::X, 1, 3);
+  EXPECT_EQ(message(TAxisDirection::X, 2, 1), "Destination layer 1 is already joined");
+  joins.SetControlledBy(TAxisDirection::X, 1, 1);  // unjoin
+  joins.SetControlledBy(TAxisDirection::X, 2, 1);
+  joins.SetControlledBy(TAxisDirection::X, 5, 1);
+  EXPECT_EQ(message(TAxisDirection::X, 1, 3), "Layer 1 is joined by other layers (2, 5)");
+  EXPECT_EQ(joins.ControlledBy(TAxisDirection::X, 1), 1);
+  EXPECT_EQ(joins.ControlledBy(TAxisDirection::X, 2), 1);
+  EXPECT_EQ(joins.ControlledBy(TAxisDirection::Y, 2), 2);
+}
+
+TEST(RChartJoin, AJoinedLayerFollowsItsLeader) {
+  TRChart chart;
+  chart.Scale1X()->SetRangeLow(10);
+  chart.Scale1X()->SetRangeHigh(20);
+  chart.Scale2Y()->SetRangeHigh(7);
+  chart.JointLayers().SetControlledBy(TAxisDirection::X, 2, 1);
+  EXPECT_EQ(chart.Scale2X()->RangeLow(), 10);
+  EXPECT_EQ(chart.Scale2X()->RangeHigh(), 20);
+  EXPECT_EQ(chart.Scale2Y()->RangeHigh(), 7);  // its own Y stays
+  chart.Scale1X()->SetRangeHigh(40);
+  EXPECT_EQ(chart.Scale2X()->RangeHigh(), 40);
+  chart.SetLayerRange(2, 0, 0, 99, 9, false);  // the follower cannot move its X alone
+  EXPECT_EQ(chart.Scale2X()->RangeHigh(), 40);
+  EXPECT_EQ(chart.Scale2Y()->RangeHigh(), 9);
+}
+
+TEST(RChart, RangeSnapshotsFillTheRing) {
+  TRChart chart;
+  chart.SetLayerRange(1, 0, -1, 50, 1, true);
+  EXPECT_EQ(chart.RangeHistory().Pointer(), 3);
+  EXPECT_EQ(chart.RangeHistory().Slot(2)[0], (TLayerRect{0, 1, 50, -1}));
+  chart.SetLayerRange(1, 0, 0, 0, 0, true);  // a collapsed range is not a change
+  EXPECT_EQ(chart.RangeHistory().Pointer(), 3);
+  for (int i = 0; i < 14; ++i) chart.SetLayerRange(1, 0, -1, 60 + i, 1, true);
+  EXPECT_EQ(chart.RangeHistory().Pointer(), 1);  // wrapped after 16
+}
+
+TEST(RChart, ResizingKeepsTheMinimumSize) {
+  TRChart chart;
+  chart.SetBounds(0, 0, 10, 10);
+  EXPECT_EQ(chart.width(), 150);
+  EXPECT_EQ(chart.height(), 80);
+}
+
+TEST(RChart, StandardLayoutAppliesButReadsTheDefault) {
+  TRChart chart;
+  chart.SetStandardLayout(rcl_X1Bottom_Y2Both);
+  EXPECT_EQ(chart.MarginRight(), 50);
+  EXPECT_TRUE(chart.Scale2Y()->Visible());
+  EXPECT_EQ(chart.Scale2Y()->ScaleLocation(), slRight);
+  EXPECT_EQ(chart.CaptionAnchorHoriz(), cahChartCenter);
+  EXPECT_EQ(chart.StandardLayout(), rcl_X1Bottom_Y1Left);
+}
+
+TEST(RChart, UseDataOfBetweenCharts) {
+  TRChart a, b;
+  a.MoveTo(0, 0);
+  a.DrawTo(1, 1);
+  b.SetUseDataOf(&a);
+  EXPECT_EQ(b.UseDataOf(), &a);
+  EXPECT_EQ(b.ItemCount(), 2);
+  {
+    TRChart c;
+    c.SetUseDataOf(&a);
+    EXPECT_EQ(a.DisplayList().SharerCount(), 2);
+  }
+  EXPECT_EQ(a.DisplayList().SharerCount(), 1);  // the destroyed chart left the group
+}
+
+TEST_F(ShownChart, EmptyListShowsBackgroundGridAndFrame) {
+  chart.SetGridStyle(gsLines);
+  chart.SetGridColor(clSilver);
+  chart.SetGridDx(100);
+  chart.SetGridDy(2);
+  chart.ClearItems();
+  chart.ShowItems();
+  EXPECT_EQ(Data(0, 50), clBlack);       // frame, left
+  EXPECT_EQ(Data(288, 50), clBlack);     // frame, right (data width 288)
+  EXPECT_EQ(Data(50, 376), clBlack);     // frame, bottom (data height 376)
+  EXPECT_EQ(Data(29, 50), clSilver);     // x = 100
+  EXPECT_EQ(Data(30, 52), clWhite);
+  EXPECT_EQ(Data(10, 188), clSilver);    // y = 0
+  EXPECT_EQ(Frame(50 + 29, 20 + 50), clSilver);  // shown in the frame image
+}
+
+TEST_F(ShownChart, DottedGridLinesAtTheStepValues) {
+  chart.SetGridStyle(gsDotLines);
+  chart.SetGridColor(clRed);
+  chart.SetGridDx(100);
+  chart.SetGridDy(2);
+  chart.ShowItems();
+  std::vector<int> columns, rows;
+  for (int x = 1; x < 288; ++x) {
+    int red = 0;  // above the first horizontal line only vertical lines are red
+    for (int y = 1; y < 40; ++y) red += Data(x, y) == clRed;
+    if (red >= 10) columns.push_back(x);
+  }
+  // Lines at 0 (on the frame), 100 ... 900; 1000 is the upper end.
+  std::vector<int> expectedColumns;
+  for (int v = 100; v <= 900; v += 100) expectedColumns.push_back(int(std::lrint(v * 0.288)));
+  EXPECT_EQ(columns, expectedColumns);
+  for (int y = 1; y < 376; ++y)
+    if (Data(5, y) == clRed || Data(6, y) == clRed) rows.push_back(y);
+  // -4, -2, 0, 2, 4 at 396 - 20 - (v + 5.5) * 376 / 11
+  EXPECT_EQ(rows, (std::vector<int>{51, 120, 188, 256, 325}));
+  int dots = 0;
+  for (int y = 1; y < 376; ++y) dots += Data(29, y) == clRed;
+  EXPECT_LT(dots, 300);  // dotted, not solid
+  EXPECT_GT(dots, 100);
+}
+
+TEST_F(ShownChart, GridStepZeroFollowsTheAxisTicks) {
+  chart.SetGridStyle(gsVertLines);
+  chart.SetGridColor(clRed);
+  chart.SetGridDx(0);
+  chart.Paint();  // the axis controls record their ticks while painting
+  const TScale& axis = *chart.AxisControlX(1);
+  ASSERT_GT(axis.NumTicks(), 2);
+  for (int i = 1; i <= axis.NumTicks(); ++i) {
+    const double v = axis.TickPos(i);
+    if (v <= 0 || v >= 1000) continue;
+    int x, y;
+    chart.WorldToPixel(1, v, 0, x, y);
+    EXPECT_EQ(Data(x - 50, 100), clRed) << v;
+  }
+}
+
+TEST_F(ShownChart, LogarithmicGridAtDecades) {
+  chart.EndLoad();
+  chart.Scale1X()->SetRangeLow(1);
+  chart.Scale1X()->SetLogarithmic(true);
+  chart.SetGridStyle(gsVertLines);
+  chart.SetGridColor(clRed);
+  chart.SetGridDx(-1);
+  chart.ShowItems();
+  std::vector<int> columns;
+  for (int x = 0; x < 289; ++x)
+    if (Data(x, 100) == clRed) columns.push_back(x);
+  EXPECT_EQ(columns, (std::vector<int>{96, 192}));  // 10 and 100; 1 lies under the frame
+}
+
+TEST_F(ShownChart, ALineOnOnePixelAndTheRedMarks) {
+  chart.SetDataColor(clRed);
+  chart.Line(500, 0, 500.1, 0.001);
+  chart.Line(100, -1, 100, 1);
+  chart.ShowItems();
+  EXPECT_EQ(Data(144, 188), clRed);
+  EXPECT_EQ(Data(145, 188), clWhite);
+  EXPECT_EQ(Data(29, 188 + 34), clRed);   // y = -1 is the first pixel
+  EXPECT_EQ(Data(29, 188 - 33), clRed);
+  EXPECT_EQ(Data(29, 188 - 34), clWhite); // y = +1 is the end pixel, not drawn
+}
+
+TEST_F(ShownChart, MissingBackgroundImageFallsBackToThePlainFill) {
+  QTemporaryDir dir;
+  chart.BackGroundImg().SetIncludePath(true);
+  chart.BackGroundImg().SetName(QDir(dir.path()).filePath("missing.bmp"));
+  chart.ShowItems();
+  EXPECT_TRUE(chart.BackGroundImg().Name().isEmpty());
+  EXPECT_EQ(Data(100, 100), clWhite);
+  EXPECT_EQ(Data(0, 100), clBlack);
+}
+
+TEST_F(ShownChart, BackgroundImageStretchedOverTheDataArea) {
+  QTemporaryDir dir;
+  QImage picture(4, 4, QImage::Format_RGB32);
+  picture.fill(QColor(0, 0, 255));
+  const QString path = QDir(dir.path()).filePath("blue.png");
+  ASSERT_TRUE(picture.save(path));
+  chart.BackGroundImg().SetIncludePath(true);
+  chart.BackGroundImg().SetName(path);
+  chart.ShowItems();
+  EXPECT_EQ(Data(100, 100), clBlue);
+  EXPECT_EQ(chart.BackGroundImg().Name(), path);
+}
+
+TEST_F(ShownChart, AreaModeFillsTheStripe) {
+  chart.BackGroundImg().SetAreaMode(bamVStripe);
+  chart.BackGroundImg().SetAreaLeft(100);
+  chart.BackGroundImg().SetAreaRight(200);
+  chart.ShowItems();
+  EXPECT_EQ(Data(40, 100), TColor(14540253));
+  EXPECT_EQ(Data(20, 100), clWhite);
+  EXPECT_EQ(Data(70, 100), clWhite);
+}
+
+TEST_F(ShownChart, NoShadowAtWidthZeroAndAFlyingShadowOtherwise) {
+  chart.SetWindColor(clYellow);
+  chart.Paint();
+  EXPECT_EQ(Frame(357, 435), clYellow);
+  EXPECT_EQ(Frame(0, 0), clYellow);  // no black outline
+  EXPECT_EQ(Frame(300, 0), clYellow);
+  chart.SetShadowWidth(8);
+  EXPECT_EQ(Frame(0, 0), clBlack);   // the outline
+  EXPECT_EQ(Frame(356, 434), ResolveColor(clGrayText));
+  EXPECT_EQ(Frame(356, 2), ResolveColor(clBtnFace));  // the free corner
+}
+
+TEST_F(ShownChart, QuickPathKeepsTheAxesAndEventsSeeTheCanvas) {
+  int before = 0, after = 0, scales = 0;
+  chart.OnBeforeRenderData = [&](QObject* sender, TCanvas*& canvas, int top, int left) {
+    EXPECT_EQ(sender, &chart);
+    EXPECT_EQ(top, 20);
+    EXPECT_EQ(left, 50);
+    canvas->Pen.Color = clRed;  // restored by the chart
+    ++before;
+  };
+  chart.OnDataRendered = [&](QObject*, TCanvas*& canvas, int, int) {
+    canvas->SetPixel(10, 10, clLime);
+    ++after;
+  };
+  chart.OnScalesRendered = [&](QObject*, TCanvas*&, int top, int left) {
+    EXPECT_EQ(top, 0);
+    EXPECT_EQ(left, 0);
+    ++scales;
+  };
+  chart.Paint();
+  EXPECT_EQ(scales, 1);
+  chart.MoveTo(0, 0);
+  chart.DrawTo(1000, 0);
+  chart.ShowItems();
+  EXPECT_EQ(before, 2);
+  EXPECT_EQ(after, 2);
+  EXPECT_EQ(scales, 1);  // the quick path does not redraw the axes
+  EXPECT_EQ(Frame(60, 30), clLime);
+  EXPECT_EQ(Frame(100, 208), clBlack);  // the curve reached the frame image
+}
+
+}  // namespace
+}  // namespace vqm

@@ -1,0 +1,63 @@
+// The world/pixel mapping of one axis direction.
+#include <gtest/gtest.h>
+
+#include "chart/world_mapping.h"
+
+namespace vqm {
+namespace {
+
+TAxisPlacement Horizontal(double low, double high, bool log = false) {
+  // Width 358, margins 50 / 20, no shadow.
+  return {low, high, log, 50, 338, 288, 179, 0, 358};
+}
+
+TEST(WorldMapping, LinearEndsGoToTheDataAreaEdges) {
+  const TWorldAxisMap m = MakeWorldAxisMap(Horizontal(0, 1000));
+  EXPECT_EQ(m.ToPixel(0), 50);
+  EXPECT_EQ(m.ToPixel(1000), 338);
+  EXPECT_EQ(m.ToPixel(500), 194);
+  EXPECT_EQ(m.ToWorld(194), 500);
+}
+
+TEST(WorldMapping, HalvesRoundToEven) {
+  // 0..10 on 10 pixels from 0: v + 0.5 lies exactly between two pixels.
+  const TWorldAxisMap m = MakeWorldAxisMap({0, 10, false, 0, 10, 10, 5, 0, 10});
+  EXPECT_EQ(m.ToPixel(0.5), 0);
+  EXPECT_EQ(m.ToPixel(1.5), 2);
+  EXPECT_EQ(m.ToPixel(2.5), 2);
+  EXPECT_EQ(m.ToPixel(-0.5), 0);
+}
+
+TEST(WorldMapping, FarValuesAreLimitedToTheIntRange) {
+  const TWorldAxisMap m = MakeWorldAxisMap(Horizontal(0, 1000));
+  EXPECT_EQ(m.ToPixel(1e300), 2147483647);
+  EXPECT_EQ(m.ToPixel(-1e300), -2147483647);
+}
+
+TEST(WorldMapping, LogarithmicAxis) {
+  const TWorldAxisMap m = MakeWorldAxisMap(Horizontal(1, 1000, true));
+  EXPECT_EQ(m.ToPixel(1), 50);
+  EXPECT_EQ(m.ToPixel(1000), 338);
+  EXPECT_EQ(m.ToPixel(10), 146);
+  EXPECT_EQ(m.ToPixel(0), 0);  // no logarithm: pixel 0 on a normal range
+  EXPECT_NEAR(m.ToWorld(146), 10, 0.2);
+  const TWorldAxisMap mirrored = MakeWorldAxisMap(Horizontal(1000, 1, true));
+  EXPECT_EQ(mirrored.ToPixel(-3), 358);  // the control's width on a mirrored range
+}
+
+TEST(WorldMapping, MirroredRangeRunsBackwards) {
+  const TWorldAxisMap m = MakeWorldAxisMap(Horizontal(1000, 0));
+  EXPECT_EQ(m.ToPixel(1000), 50);
+  EXPECT_EQ(m.ToPixel(0), 338);
+}
+
+TEST(WorldMapping, NoRoomOrNoSpanMapsToTheMiddle) {
+  TAxisPlacement p = Horizontal(0, 1000);
+  p.Room = 0;
+  EXPECT_EQ(MakeWorldAxisMap(p).ToPixel(123), 179);
+  EXPECT_EQ(MakeWorldAxisMap(Horizontal(5, 5)).ToPixel(5), 179);
+  EXPECT_EQ(MakeWorldAxisMap(Horizontal(0, 10, true)).ToPixel(5), 179);  // ln 0 has no value
+}
+
+}  // namespace
+}  // namespace vqm
