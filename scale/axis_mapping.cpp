@@ -39,7 +39,7 @@ int ValueToPixel(const TAxisMapping& mapping, const TAxisRange& range, int width
   constexpr long double kLimit = 2147483647.0L;
   if (p > kLimit) p = kLimit;
   if (p < -kLimit) p = -kLimit;
-  return int(std::nearbyint(p));  // the default rounding mode: halves to even
+  return int(std::llrint(p));  // the default rounding mode: halves to even
 }
 
 }  // namespace vqm

@@ -344,10 +344,12 @@ void TScale::PaintOnto(TCanvas& target, int dx, int dy) {
   fOffscreen.SetSize(w, h);
   TCanvas* canvas = &fOffscreen.Canvas();
   canvas->Font = fFont;
+  // Rectangle(0, 0, w, h) with pen and brush in the background colour: the
+  // same pixels as one fill of the brush.
   canvas->Pen.Color = fColorBackGnd;
   canvas->Brush.Color = fColorBackGnd;
   canvas->Brush.Style = bsSolid;
-  canvas->Rectangle(0, 0, w, h);
+  canvas->FillRect({0, 0, w, h});
   canvas->Pen.Color = fColorScale;
   DrawAxis(canvas, BaseLinePosition(fExtent, 0, 0));
   if (OnAfterScaleRendered) OnAfterScaleRendered(this, canvas);

@@ -22,12 +22,29 @@ void DrawTickLine(TCanvas& c, TScaleType type, int x, int y, int length) {
   }
 }
 
-void DrawLabel(TCanvas& c, const TAxisExtent& e, int x, int y, const std::string& label) {
+// Height of the text "0", by which vertical labels are centred; measured once
+// per canvas of a pass (a tick handler may switch canvases).
+class TDigitHeight {
+ public:
+  int Of(TCanvas& c) {
+    if (&c != fCanvas) {
+      fCanvas = &c;
+      fHeight = c.TextHeight(QStringLiteral("0"));
+    }
+    return fHeight;
+  }
+
+ private:
+  TCanvas* fCanvas = nullptr;
+  int fHeight = 0;
+};
+
+void DrawLabel(TCanvas& c, const TAxisExtent& e, int x, int y, const std::string& label, TDigitHeight& digit) {
   if (label.empty()) return;
   const QString text = QString::fromStdString(label);
   const TSize size = c.TextExtent(text);
   if (IsVertical(e.Type)) {
-    const int top = y - c.TextHeight(QStringLiteral("0")) / 2;
+    const int top = y - digit.Of(c) / 2;
     const int left = e.Type == sctYL ? x + kVerticalLabelGap : x - kVerticalLabelGap - size.cx;
     c.TextOut(left, top, text);
   } else {
@@ -58,12 +75,13 @@ void DrawTicks(TCanvas*& canvas, const TTickPass& pass, const TAxisExtent& e, in
                const TTickDrawnCallback& onTick) {
   const bool vertical = IsVertical(e.Type);
   const bool eventFirst = EventBeforeLabel(pass.Generator, e.Type);
+  TDigitHeight digit;
   for (const TTick& tick : pass.Ticks) {
     const int x = vertical ? baseLine : tick.Pixel;
     const int y = vertical ? tick.Pixel : baseLine;
     if (tick.Drawn) DrawTickLine(*canvas, e.Type, x, y, tick.Length);
     if (eventFirst && onTick) onTick(canvas, tick, x, y);
-    if (tick.Drawn && tick.HasLabel) DrawLabel(*canvas, e, x, y, tick.Label);
+    if (tick.Drawn && tick.HasLabel) DrawLabel(*canvas, e, x, y, tick.Label, digit);
     if (!eventFirst && onTick) onTick(canvas, tick, x, y);
   }
 }
