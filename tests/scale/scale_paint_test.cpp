@@ -22,13 +22,6 @@ TAxisExtent Extent(TScaleType type) {
 }
 }  // namespace
 
-TEST(ScalePaintGeometry, BaseLinePerTypeWithItsOffset) {
-  EXPECT_EQ(BaseLinePosition(Extent(sctXB), 5, 7), 200 - 14 - 1 + 7);
-  EXPECT_EQ(BaseLinePosition(Extent(sctXT), 5, 7), 13 + 7);
-  EXPECT_EQ(BaseLinePosition(Extent(sctYL), 5, 7), 11 + 5);
-  EXPECT_EQ(BaseLinePosition(Extent(sctYR), 5, 7), 300 - 12 - 1 + 5);
-}
-
 TEST(ScalePaintGeometry, HorizontalLabelsStayInside) {
   // In the middle: centred on x.
   EXPECT_EQ(HorizontalLabelLeft(100, 20, 400), 90);

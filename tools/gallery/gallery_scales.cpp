@@ -107,8 +107,9 @@ int RenderScales(const QString& folder) {
       {"scale_yl_default.png", sctYL,
        [](TScale& s) {
          s.SetCaption("Amplitude");
-         s.SetCaptionPosX(8);
-         s.SetCaptionPosY(-18);
+         s.SetCaptionAnchor(uaSclCenter);
+         s.SetCaptionPosX(40);
+         s.SetCaptionPosY(-8);
          s.SetCaptionAlignment(taLeftJustify);
        }},
       {"scale_yr_symmetric.png", sctYR,
