@@ -49,10 +49,21 @@ void TDisplayList::SetClassDefault(std::uint8_t c) {
 }
 
 void TDisplayList::Grow() {
-  // A fresh array each time: partners keep the old one until propagation hands
-  // them this one. If allocating throws, nothing has changed yet.
   const std::size_t newLength = std::size_t(Capacity()) + std::size_t(fAllocSize);
   if (AllocationHook()) AllocationHook()(newLength);
+  // An array that only this list references grows in place (resize keeps the
+  // entries, zero-fills the new ones and leaves everything unchanged if it
+  // throws). A shared array is copied: the partners keep the old one until
+  // propagation hands them this one.
+  if (!fArray && fSpare) {
+    fSpare->resize(newLength);
+    fArray = std::move(fSpare);
+    return;
+  }
+  if (fArray && fArray.use_count() == 1) {
+    fArray->resize(newLength);
+    return;
+  }
   auto grown = std::make_shared<TItemArray>(newLength);
   if (fArray) std::copy(fArray->begin(), fArray->end(), grown->begin());
   fArray = std::move(grown);
@@ -98,6 +109,13 @@ void TDisplayList::Line(double x1, double y1, double x2, double y2) {
 
 void TDisplayList::Clear() {
   fCount = 0;
+  // The list's array is released; its storage is kept aside for the next
+  // growth when nobody else references it, so that rebuilding a list of the
+  // same length costs no new memory.
+  if (fArray && fArray.use_count() == 1) {
+    fArray->clear();
+    fSpare = std::move(fArray);
+  }
   fArray.reset();
   fKindCounters.fill(0);
   Propagate();

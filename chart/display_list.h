@@ -102,6 +102,7 @@ class TDisplayList {
 
   TCustomRChart* fHost;
   std::shared_ptr<TItemArray> fArray;  // shared by a sharing group; replaced on growth
+  std::shared_ptr<TItemArray> fSpare;  // storage of a released array, reused by this list only
   int fCount = 0;
   int fAllocSize = kDefaultAllocSize;
   TKindCounters fKindCounters{1};  // kind 0 starts at 1, as a new chart has it

@@ -6,20 +6,6 @@
 
 namespace vqm {
 
-int TWorldAxisMap::ToPixel(double v) const {
-  long double p;
-  if (Logarithmic) {
-    if (!(v > kLogFloor)) return NonPositivePixel;
-    p = K * std::log(static_cast<long double>(v)) + D;
-  } else {
-    p = K * v + D;
-  }
-  constexpr long double kLimit = 2147483647.0L;
-  if (!(p > -kLimit)) p = std::isnan(p) ? 0.0L : -kLimit;  // NaN has no pixel; take 0
-  if (p > kLimit) p = kLimit;
-  return int(std::lrint(p));  // the current rounding mode: nearest, ties to even
-}
-
 double TWorldAxisMap::ToWorld(int pixel) const {
   const long double v = (pixel - D) / K;
   return double(Logarithmic ? std::exp(v) : v);

@@ -4,6 +4,7 @@
 // logarithm (logarithmic), K and D in extended precision. Every painter of the
 // chart maps through this type.
 
+#include <cmath>
 #include <cstdint>
 
 namespace vqm {
@@ -15,8 +16,21 @@ struct TWorldAxisMap {
   // Pixel of a value <= 1e-100 on a logarithmic axis (it has no logarithm).
   int NonPositivePixel = 0;
 
-  // The pixel, limited to the int range and rounded half to even.
-  int ToPixel(double v) const;
+  // The pixel, limited to the int range and rounded half to even. Inline: the
+  // renderer maps every point through it.
+  int ToPixel(double v) const {
+    long double p;
+    if (Logarithmic) {
+      if (!(v > 1e-100)) return NonPositivePixel;
+      p = K * std::log(static_cast<long double>(v)) + D;
+    } else {
+      p = K * v + D;
+    }
+    constexpr long double kLimit = 2147483647.0L;
+    if (!(p > -kLimit)) p = std::isnan(p) ? 0.0L : -kLimit;  // NaN has no pixel; take 0
+    if (p > kLimit) p = kLimit;
+    return int(std::lrint(p));  // the current rounding mode: nearest, ties to even
+  }
   // The world value of a pixel.
   double ToWorld(int pixel) const;
 };
