@@ -16,8 +16,11 @@ TScaleWidget::TScaleWidget(QWidget* parent) : QWidget(parent), fScale(new TScale
 TScaleWidget::~TScaleWidget() { fScale->fWidget = nullptr; }
 
 void TScaleWidget::paintEvent(QPaintEvent*) {
-  if (size() != QSize(fScale->Width(), fScale->Height()))  // a resize not delivered yet
-    fScale->SetBounds(x(), y(), width(), height());
+  if (size() != QSize(fScale->Width(), fScale->Height())) {  // a resize not delivered yet
+    fScale->fExtent.Width = width();
+    fScale->fExtent.Height = height();
+    fScale->CalcMapping();  // no repaint request: this is the paint
+  }
   if (!fScale->PaintAllowed() || width() <= 0 || height() <= 0) return;
   if (fImage.size() != size()) fImage = QImage(size(), QImage::Format_ARGB32);
   fImage.fill(Qt::transparent);
