@@ -20,8 +20,16 @@ void TNumLab::Store(T& field, const T& value) {
   Changed();
 }
 
-// Paints at once, as a property change must show before the next event.
-void TNumLab::Changed() { repaint(); }
+// Paints at once, as a property change must show before the next event. A change
+// made while painting (by the display event) gets a queued paint instead of a
+// recursive one.
+void TNumLab::Changed() {
+  if (fPainting) {
+    update();
+    return;
+  }
+  repaint();
+}
 
 void TNumLab::SetValue(double v) { Store(fValue, v); }
 void TNumLab::SetDisplayType(TDisplay v) { Store(fFormat.DisplayType, v); }
@@ -95,6 +103,11 @@ QString TNumLab::ValueText() {
 }
 
 void TNumLab::PaintTo(TBitmap& bitmap) {
+  fPainting = true;
+  struct EndPainting {
+    bool& flag;
+    ~EndPainting() { flag = false; }
+  } endPainting{fPainting};
   bitmap.SetSize(width(), height());
   std::optional<TFieldText> value;
   if (!fLook.Empty)

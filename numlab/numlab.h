@@ -122,6 +122,7 @@ class TNumLab : public QWidget {
   TColorScheme fColorScheme = csBWG;
   TFrameColors fFrameColors = FrameColorsFor(csBWG);
   TFont fFont;  // the design's default font
+  bool fPainting = false;
 };
 
 }  // namespace vqm

@@ -199,6 +199,25 @@ TEST(NumLabTest, LongerTextFromTheEventBecomesTheOverflowIndicator) {
   EXPECT_NE(overflowed, Render(plain));
 }
 
+TEST(NumLabTest, DisplayEventMayChangePropertiesOfTheReadout) {
+  TNumLab lab;
+  lab.resize(170, 23);
+  lab.show();
+  QCoreApplication::processEvents();
+  int calls = 0;
+  lab.OnBeforeDisplay = [&calls](TNumLab* sender, QString&) {
+    ++calls;
+    sender->SetColorLabText(sender->Value() < 0 ? clRed : clBlack);
+  };
+  lab.SetValue(-1);
+  EXPECT_EQ(calls, 1);  // the colour change inside the paint does not paint again inside it
+  const QImage image = Render(lab);
+  int red = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) red += FromQRgb(image.pixel(x, y)) == clRed;
+  EXPECT_GT(red, 5);
+}
+
 TEST(NumLabTest, EmptyDrawsFrameAndCaptionsButNoValue) {
   TNumLab lab;
   lab.resize(170, 23);
