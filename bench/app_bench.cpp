@@ -1,0 +1,57 @@
+// The simulation's per-change work: one model run, and one Recompute that runs
+// the model and rebuilds both charts' display lists, for every waveform at the
+// shortest, the start-up and the longest sampling interval.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "app/model/simulation.h"
+#include "app/plotting.h"
+#include "app/simulation_charts.h"
+#include "chart/rchart.h"
+
+namespace {
+
+using quantora::TSignalForm;
+
+void SweepArguments(benchmark::internal::Benchmark* bench) {
+  for (int form = 0; form < quantora::NumSignalForms; ++form)
+    for (int interval : {1, 10, 200}) bench->Args({form, interval});
+  bench->ArgNames({"form", "T"});
+}
+
+void BM_ComputeSeries(benchmark::State& state) {
+  const auto form = static_cast<TSignalForm>(state.range(0));
+  const int interval = static_cast<int>(state.range(1));
+  auto result = std::make_unique<quantora::TSimulationResult>();
+  for (auto _ : state) {
+    quantora::ComputeSeries(form, interval, 8, 1000.0, *result);
+    benchmark::DoNotOptimize(result->Error.data());
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_ComputeSeries)->Apply(SweepArguments)->Unit(benchmark::kMicrosecond);
+
+// Both charts set up as the main window has them, at its design size, not shown
+// (so ShowItems does not render): the model plus both display lists, all flags on.
+void BM_Recompute(benchmark::State& state) {
+  vqm::TRChart analog;
+  vqm::TRChart sampled;
+  quantora::ApplySimulationChartSettings(analog, quantora::TSimulationChart::Analog);
+  quantora::ApplySimulationChartSettings(sampled, quantora::TSimulationChart::Sampled);
+  analog.resize(360, 470);
+  sampled.resize(441, 470);
+  quantora::TRecomputeInputs inputs;
+  inputs.settings.form = static_cast<TSignalForm>(state.range(0));
+  inputs.settings.interval = static_cast<int>(state.range(1));
+  inputs.options = {true, true, true};
+  inputs.xMax = analog.Scale1X()->RangeHigh();
+  for (auto _ : state) {
+    quantora::Recompute(inputs, analog, sampled);
+    benchmark::DoNotOptimize(sampled.ItemCount());
+  }
+  state.counters["items"] = analog.ItemCount() + sampled.ItemCount();
+}
+BENCHMARK(BM_Recompute)->Apply(SweepArguments)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
