@@ -223,6 +223,40 @@ TEST(ScalePaint, TransparentTouchesOnlyAxisPixels) {
   EXPECT_TRUE(AnyPixelIn(probe, 2, 349, 45, 364, clWhite));
 }
 
+TEST(ScalePaint, VerticalTicksPointInward) {
+  CanvasProbe probe(400, 400);
+  TScale s;
+  s.SetScaleType(sctYR);
+  s.SetTarget(&probe.Canvas(), 0, 0);
+  s.Paint();
+  const TColor face = ResolveColor(clBtnFace);
+  for (int y = 20; y < 379; ++y) ASSERT_EQ(probe.At(379, y), clBlack) << y;  // base line x = 379
+  for (int x = 374; x <= 379; ++x) EXPECT_EQ(probe.At(x, 20), clBlack);     // major at 100: 6 pixels
+  EXPECT_EQ(probe.At(373, 20), face);
+  for (int x = 376; x <= 379; ++x) EXPECT_EQ(probe.At(x, 38), clBlack);     // short at 95: 4 pixels
+  EXPECT_EQ(probe.At(375, 38), face);
+  EXPECT_TRUE(AnyPixelIn(probe, 340, 12, 372, 29, clBtnFace));             // "100" right of x - 8
+  EXPECT_FALSE(AnyPixelIn(probe, 380, 2, 398, 398, clBtnFace));             // nothing outside
+  EXPECT_EQ(s.NumTicks(), 27);  // vertical: the 21 short and then the 6 major values
+  EXPECT_EQ(s.TickPos(22), 0.0);
+  EXPECT_DOUBLE_EQ(s.TickPos(27), 100.0);
+}
+
+TEST(ScalePaint, DateTimeAxisDrawsOnlyItsBaseLine) {
+  CanvasProbe probe(400, 400);
+  TScale s;
+  s.SetTransparent(true);
+  s.SetLabelType(ftDateTime);
+  s.SetRangeLow(36526);
+  s.SetRangeHigh(36527);
+  s.SetTarget(&probe.Canvas(), 0, 0);
+  s.SetChartEmbedded(true);
+  Pixels baseLine;
+  for (int x = 20; x < 379; ++x) baseLine.insert({x, 379});
+  EXPECT_EQ(probe.Painted(), baseLine);
+  EXPECT_EQ(s.NumTicks(), 0);
+}
+
 TEST(ScalePaint, LabelsStayInsideAtBothEnds) {
   CanvasProbe probe(200, 60);
   TScale s;
