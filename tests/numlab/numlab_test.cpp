@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <tuple>
 
 #include "drawbase/vqm_error.h"
 
@@ -241,6 +242,20 @@ TEST(NumLabTest, EmptyDrawsFrameAndCaptionsButNoValue) {
   }
   EXPECT_GT(leftInk, 20);
   EXPECT_GT(rightInk, 10);
+}
+
+TEST(NumLabTest, DegenerateSizesPaintWithoutFault) {
+  for (const auto& [w, h, labelWidth] : {std::tuple{0, 0, 80}, std::tuple{5, 3, 80}, std::tuple{160, 28, -40},
+                                         std::tuple{160, 2, 0}, std::tuple{40, 28, 200}}) {
+    TNumLab lab;
+    lab.resize(w, h);
+    lab.SetLabelWidth(labelWidth);
+    lab.SetLeftText("left caption");
+    lab.SetValue(123.456);
+    const QImage image = Render(lab);
+    EXPECT_EQ(image.width(), w);
+    EXPECT_EQ(image.height(), h);
+  }
 }
 
 TEST(NumLabTest, StateTextIsClippedNotReplaced) {
