@@ -51,7 +51,6 @@ class TNumLab : public QWidget {
   QString OverflowIndicator() const { return QString::fromStdString(fFormat.OverflowIndicator); }
   TColorScheme ColorScheme() const { return fColorScheme; }
   const TFrameColors& FrameColors() const { return fFrameColors; }
-  const TNumLabLook& Look() const { return fLook; }
   int LeftSpace() const { return fLook.LeftSpace; }
   int LabelWidth() const { return fLook.LabelWidth; }
   bool Empty() const { return fLook.Empty; }
@@ -116,13 +115,13 @@ class TNumLab : public QWidget {
   void Store(T& field, const T& value);
   void Changed();
 
-  double fValue = 0;
-  TNumberFormat fFormat;
-  TNumLabLook fLook;
-  TColorScheme fColorScheme = csBWG;
-  TFrameColors fFrameColors = FrameColorsFor(csBWG);
-  TFont fFont;  // the design's default font
-  bool fPainting = false;
+  double fValue = 0;                                  // the number shown
+  TNumberFormat fFormat;                              // formatting settings and their defaults
+  TNumLabLook fLook;                                  // appearance settings and their defaults
+  TColorScheme fColorScheme = csBWG;                  // source of the medium and light frame colours
+  TFrameColors fFrameColors = FrameColorsFor(csBWG);  // not published; copied by Assign
+  TFont fFont;                                        // "MS Sans Serif", 13 pixels, as the main window's
+  bool fPainting = false;                             // inside PaintTo: changes queue a paint
 };
 
 }  // namespace vqm
