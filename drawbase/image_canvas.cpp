@@ -136,16 +136,34 @@ void TImageCanvas::SyncPainter(bool withPen, bool withBrush) {
   }
 }
 
+namespace {
+// Colour does not change how a text is shaped.
+bool SameShape(const TFont& a, const TFont& b) { return a.Name == b.Name && a.Height == b.Height && a.Style == b.Style; }
+constexpr int kMaxCachedWidths = 512;
+}  // namespace
+
 void TImageCanvas::SyncFont() {
-  if (!fMetrics || !(fMetricsFont == Font)) {
+  if (!fMetrics || !SameShape(fMetricsFont, Font)) {
     fMetricsFont = Font;
     fMetrics = std::make_unique<QFontMetrics>(ToQFont(Font));
+    fTextWidths.clear();
     fPainterFontValid = false;
   }
   if (fPainter && !fPainterFontValid) {
     fPainter->setFont(ToQFont(Font));
     fPainterFontValid = true;
   }
+}
+
+// Axes and read-outs measure the same few labels on every paint; shaping them
+// again each time is the dearest part of drawing a label.
+int TImageCanvas::CachedTextWidth(const QString& text) {
+  const auto it = fTextWidths.constFind(text);
+  if (it != fTextWidths.constEnd()) return it.value();
+  if (fTextWidths.size() >= kMaxCachedWidths) fTextWidths.clear();
+  const int w = fMetrics->horizontalAdvance(text);
+  fTextWidths.insert(text, w);
+  return w;
 }
 
 bool TImageCanvas::ThinPen() const { return Pen.Width <= 1; }
@@ -317,13 +335,13 @@ TColor TImageCanvas::GetPixel(int x, int y) const {
 
 TSize TImageCanvas::TextExtent(const QString& text) {
   SyncFont();
-  return {fMetrics->horizontalAdvance(text), fMetrics->ascent() + fMetrics->descent()};
+  return {CachedTextWidth(text), fMetrics->ascent() + fMetrics->descent()};
 }
 
 void TImageCanvas::TextOut(int x, int y, const QString& text) {
   if (text.isEmpty() || !Painter()) return;
   SyncFont();
-  const TSize extent{fMetrics->horizontalAdvance(text), fMetrics->ascent() + fMetrics->descent()};
+  const TSize extent{CachedTextWidth(text), fMetrics->ascent() + fMetrics->descent()};
   if (Brush.Style == bsSolid) FillRect({x, y, x + extent.cx, y + extent.cy});
   fPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
   fPainter->setPen(QColor::fromRgb(ToQRgb(Font.Color)));

@@ -5,6 +5,7 @@
 // wide pens, text and images go through a QPainter that stays open while the
 // canvas is attached.
 
+#include <QHash>
 #include <QImage>
 #include <memory>
 
@@ -66,6 +67,7 @@ class TImageCanvas : public TCanvas {
   QPainter* Painter();
   void SyncPainter(bool withPen, bool withBrush);
   void SyncFont();
+  int CachedTextWidth(const QString& text);
 
   QImage* fImage = nullptr;
   unsigned int* fBits = nullptr;
@@ -82,6 +84,7 @@ class TImageCanvas : public TCanvas {
   TFont fMetricsFont;
   std::unique_ptr<QFontMetrics> fMetrics;
   bool fPainterFontValid = false;
+  QHash<QString, int> fTextWidths;  // widths in the current font
 };
 
 // An off-screen image with its canvas, as the components keep them.
