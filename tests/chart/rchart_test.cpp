@@ -388,3 +388,24 @@ TEST_F(ShownChart, QuickPathKeepsTheAxesAndEventsSeeTheCanvas) {
 
 }  // namespace
 }  // namespace vqm
+
+namespace vqm {
+namespace {
+
+TEST_F(ShownChart, AxisTicksAreReportedWithTheChartAsSender) {
+  std::vector<double> xTicks;
+  chart.OnScaleTickDrawn = [&](QObject* sender, TCanvas*& canvas, TScaleType type, double pos, int x, int y) {
+    EXPECT_EQ(sender, &chart);
+    EXPECT_EQ(canvas, &chart.FrameImage().Canvas());
+    if (type == sctXT) {
+      xTicks.push_back(pos);
+      EXPECT_EQ(y, 436 - 40);  // on the data area's bottom edge
+    }
+  };
+  chart.Paint();
+  ASSERT_FALSE(xTicks.empty());
+  EXPECT_EQ(xTicks.front(), 0);
+}
+
+}  // namespace
+}  // namespace vqm
