@@ -2,7 +2,7 @@
 # Sourced, not run.
 
 QUANTORA_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-  libbenchmark-dev fonts-liberation fontconfig)
+  libbenchmark-dev fonts-liberation fontconfig locales)
 
 quantora_install_missing() {
   local missing=()

@@ -292,7 +292,7 @@ void TImageCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     FillRect({x1, y1, x2 - 1, y2 - 1});
     return;
   }
-  if (!ThinPen() || Pen.Style != psSolid && Pen.Style != psInsideFrame) {
+  if (!ThinPen() || (Pen.Style != psSolid && Pen.Style != psInsideFrame)) {
     if (!Painter()) return;
     SyncPainter(true, true);
     fPainter->drawRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1);
