@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "app/model/simulation.h"
+#include "app/plotting.h"
 #include "app/simulation_charts.h"
 #include "chart/rchart.h"
 
@@ -23,31 +23,16 @@ struct SimulationCharts {
     }
   }
   TRChart analog, sampled;
-  quantora::TSimulationResult series;
 };
 
-// What one input change does to the charts: the model's series turned into both
-// display lists (as the simulation's plotting does), then ShowItems of each.
+// What one input change does to the charts: Recompute (the model and both
+// display lists, each ending with ShowItems), every flag on.
 void Update(SimulationCharts& s, int interval) {
-  quantora::ComputeSeries(quantora::TSignalForm::sfSine, interval, 8, s.analog.Scale1X()->RangeHigh(), s.series);
-  const quantora::TSimulationResult& r = s.series;
-  TRChart& a = s.analog;
-  a.ClearItems();
-  a.SetDataColor(vqm::clBlack);
-  a.MoveTo(0, 0);
-  for (int i = 1; i <= quantora::NumPoints; ++i) a.DrawTo(quantora::GridTime(i), r.Analog[std::size_t(i - 1)]);
-  a.SetDataColor(vqm::clRed);
-  for (auto n : r.SampleTimes) a.Line(double(n), -1, double(n), 1);
-  a.ShowItems();
-  TRChart& b = s.sampled;
-  b.ClearItems();
-  b.SetDataColor(vqm::clBlack);
-  b.MoveTo(0, 0);
-  for (int i = 1; i <= quantora::NumPoints; ++i) b.DrawTo(quantora::GridTime(i), r.Sampled[std::size_t(i - 1)]);
-  b.SetDataColor(vqm::clBlue);
-  b.MoveTo(0, 0);
-  for (int i = 1; i <= quantora::NumPoints; ++i) b.DrawTo(quantora::GridTime(i), r.Error[std::size_t(i - 1)]);
-  b.ShowItems();
+  quantora::TRecomputeInputs inputs;
+  inputs.settings.interval = interval;
+  inputs.options = {true, true, true};
+  inputs.xMax = s.analog.Scale1X()->RangeHigh();
+  quantora::Recompute(inputs, s.analog, s.sampled);
 }
 
 void BM_SimulationUpdate(benchmark::State& state) {

@@ -2,7 +2,7 @@
 #include <QDir>
 #include <cmath>
 
-#include "app/model/simulation.h"
+#include "app/plotting.h"
 #include "app/simulation_charts.h"
 #include "chart/rchart.h"
 #include "gallery.h"
@@ -13,26 +13,13 @@ namespace {
 
 using vqm::TRChart;
 
-// The display lists the simulation builds for both charts (all flags on).
+// The simulation's Recompute with every flag on.
 void Plot(TRChart& analog, TRChart& sampled, quantora::TSignalForm form, int interval, int bits) {
-  quantora::TSimulationResult r;
-  quantora::ComputeSeries(form, interval, bits, analog.Scale1X()->RangeHigh(), r);
-  analog.ClearItems();
-  analog.SetDataColor(vqm::clBlack);
-  analog.MoveTo(0, 0);
-  for (int i = 1; i <= quantora::NumPoints; ++i) analog.DrawTo(quantora::GridTime(i), r.Analog[std::size_t(i - 1)]);
-  analog.SetDataColor(vqm::clRed);
-  for (auto n : r.SampleTimes) analog.Line(double(n), -1, double(n), 1);
-  analog.ShowItems();
-
-  sampled.ClearItems();
-  sampled.SetDataColor(vqm::clBlack);
-  sampled.MoveTo(0, 0);
-  for (int i = 1; i <= quantora::NumPoints; ++i) sampled.DrawTo(quantora::GridTime(i), r.Sampled[std::size_t(i - 1)]);
-  sampled.SetDataColor(vqm::clBlue);
-  sampled.MoveTo(0, 0);
-  for (int i = 1; i <= quantora::NumPoints; ++i) sampled.DrawTo(quantora::GridTime(i), r.Error[std::size_t(i - 1)]);
-  sampled.ShowItems();
+  quantora::TRecomputeInputs inputs;
+  inputs.settings = {form, interval, bits};
+  inputs.options = {true, true, true};
+  inputs.xMax = analog.Scale1X()->RangeHigh();
+  quantora::Recompute(inputs, analog, sampled);
 }
 
 bool Save(TRChart& chart, const QString& folder, const QString& name) {
