@@ -1,6 +1,7 @@
 // Layers, ranges, the world/pixel mapping, margins, resizing and loading.
 #include <QResizeEvent>
 #include <QShowEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "chart/axis_controls.h"

@@ -409,3 +409,46 @@ TEST_F(ShownChart, AxisTicksAreReportedWithTheChartAsSender) {
 
 }  // namespace
 }  // namespace vqm
+
+namespace vqm {
+namespace {
+
+TEST(RChartBackground, NamesKeepOnlyTheirFilePartUnlessIncludePath) {
+  TBakGndImg image;
+  int changes = 0;
+  image.OnChange = [&] { ++changes; };
+  image.SetName("/some/dir/back.bmp");
+  EXPECT_EQ(image.Name(), "back.bmp");
+  image.SetIncludePath(true);
+  image.SetName("/some/dir/back.bmp");
+  EXPECT_EQ(image.Name(), "/some/dir/back.bmp");
+  image.SetIncludePath(false);
+  EXPECT_EQ(image.Name(), "back.bmp");
+  EXPECT_EQ(changes, 4);
+}
+
+TEST_F(ShownChart, IsometricSetsTheVerticalRangeFromTheDataAreaShape) {
+  chart.SetIsometric(true);
+  // (1000 - 0) * (376 + 1) / (288 + 1) + (-5.5)
+  EXPECT_NEAR(chart.Scale1Y()->RangeHigh(), 1000.0 * 377 / 289 - 5.5, 1e-9);
+  EXPECT_EQ(chart.Scale1Y()->RangeLow(), -5.5);
+}
+
+TEST_F(ShownChart, ASharingChartShowsTheOwnersItemsWithItsOwnAxes) {
+  TRChart other;
+  other.resize(358, 436);
+  other.Scale1X()->SetRangeHigh(2000);  // twice the range: half the distance
+  other.Scale1Y()->SetRangeLow(-5.5);
+  other.Scale1Y()->SetRangeHigh(5.5);
+  other.show();
+  other.SetUseDataOf(&chart);
+  chart.SetDataColor(clRed);
+  chart.Line(1000, -1, 1000, 1);
+  chart.ShowItems();  // asks the sharing chart to repaint
+  EXPECT_EQ(other.ItemCount(), 1);
+  EXPECT_EQ(other.DataImage().Canvas().GetPixel(144, 188), clRed);
+  EXPECT_EQ(Data(288, 188), clBlack);  // on the owner it lies under the right frame
+}
+
+}  // namespace
+}  // namespace vqm
