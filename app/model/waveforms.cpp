@@ -26,7 +26,7 @@ long double ThreeTermSine(long double t) {
 // without overflowing.
 long double Sawtooth(long double t) {
   const long double whole = RoundHalfEven(t);
-  const long double remainder = std::fabs(whole) < 0x1p62L
+  const long double remainder = std::fabs(whole) < kIntegerPathLimit
                                     ? static_cast<long double>(static_cast<std::int64_t>(whole) % 250)
                                     : std::fmod(whole, 250.0L);
   return 0.008L * remainder;
@@ -63,7 +63,7 @@ double HeldSignalValue(TSignalForm form, double held) {
 
 double HoldTime(double t, int interval) {
   const long double period = interval;
-  return static_cast<double>(std::trunc(t / period) * period);
+  return static_cast<double>(TruncateToWhole(t / period) * period);
 }
 
 }  // namespace quantora
