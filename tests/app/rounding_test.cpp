@@ -9,6 +9,25 @@
 namespace quantora {
 namespace {
 
+TEST(WholeNumberTest, TruncateDropsTheFractionTowardZero) {
+  EXPECT_EQ(TruncateToWhole(2.75L), 2.0L);
+  EXPECT_EQ(TruncateToWhole(-2.75L), -2.0L);
+  EXPECT_EQ(TruncateToWhole(std::nextafter(50.0L, 0.0L)), 49.0L);
+  EXPECT_EQ(TruncateToWhole(0x1p62L + 0.5L), 0x1p62L);   // beyond the integer path
+  EXPECT_EQ(TruncateToWhole(-0x1p62L - 0.5L), -0x1p62L);
+  EXPECT_EQ(TruncateToWhole(1e300L), 1e300L);
+  EXPECT_EQ(TruncateToWhole(-std::numeric_limits<long double>::infinity()),
+            -std::numeric_limits<long double>::infinity());
+  EXPECT_TRUE(std::isnan(TruncateToWhole(std::numeric_limits<long double>::quiet_NaN())));
+}
+
+TEST(WholeNumberTest, FloorGoesDown) {
+  EXPECT_EQ(FloorToWhole(2.75L), 2.0L);
+  EXPECT_EQ(FloorToWhole(-2.25L), -3.0L);
+  EXPECT_EQ(FloorToWhole(-3.0L), -3.0L);
+  EXPECT_EQ(FloorToWhole(-0x1p62L - 0.5L), -0x1p62L - 1.0L);
+}
+
 TEST(RoundHalfEvenTest, TiesGoToTheEvenNeighbour) {
   EXPECT_EQ(RoundHalfEven(0.5L), 0.0L);
   EXPECT_EQ(RoundHalfEven(1.5L), 2.0L);
