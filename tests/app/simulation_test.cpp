@@ -28,13 +28,6 @@ TEST(GridTimeTest, IsExactAndExcludesZero) {
   EXPECT_EQ(GridTime(1025) - GridTime(1024), 0.48828125);
 }
 
-TEST(ComputeSeriesTest, AnalogSeriesIsTheSignalOnTheGrid) {
-  const auto result = RunModel(TSignalForm::sfSinc, 7, 4);
-  EXPECT_EQ(result->Analog[1023], 4.0);
-  EXPECT_NEAR(result->Analog[1024], 3.99841, 1e-5);
-  EXPECT_EQ(result->Analog[0], SignalValue(TSignalForm::sfSinc, 0.48828125));
-}
-
 TEST(ComputeSeriesTest, HeldValuesChangeOnlyAtSamplingInstants) {
   const auto result = RunModel(TSignalForm::sfSine, 10, 8);
   const double atZero = Quantize(8, SignalValue(TSignalForm::sfSine, 0.0));
@@ -75,13 +68,6 @@ TEST(ComputeSeriesTest, ErrorIsAlwaysAnalogMinusHeld) {
     }
     EXPECT_GT(largest, 0.0) << form;
   }
-}
-
-TEST(ComputeSeriesTest, SawtoothHeldAtOneNanosecondSteps) {
-  const auto result = RunModel(TSignalForm::sfSawtooth, 1, 16);
-  // Point 128 (62.5 ns) holds the instant 62 ns.
-  EXPECT_EQ(result->Sampled[127], Quantize(16, 0.008 * 62));
-  EXPECT_NEAR(result->Analog[127], 0.496, 1e-15);
 }
 
 TEST(ComputeSeriesTest, SamplingInstantsStopBelowTheAxisEnd) {
