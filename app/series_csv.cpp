@@ -4,7 +4,9 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 namespace quantora {
 namespace {
@@ -27,6 +29,13 @@ bool WriteAll(std::FILE* stream, const std::string& text) {
 }
 
 std::string SystemReason() { return std::strerror(errno); }
+
+// Takes back a file left half-written. Only a regular file: the path may name a
+// device such as /dev/full, which must never be removed.
+void RemovePartialFile(const std::string& path) {
+  std::error_code ignored;
+  if (std::filesystem::is_regular_file(path, ignored)) std::filesystem::remove(path, ignored);
+}
 
 }  // namespace
 
@@ -67,7 +76,7 @@ bool ExportSeriesCsv(const TSimulationSettings& settings, const std::string& pat
   const std::string reason = written ? std::string() : SystemReason();
   const bool closed = std::fclose(file) == 0;
   if (written && closed) return true;
-  std::remove(path.c_str());
+  RemovePartialFile(path);
   error = "quantora: cannot write '" + path + "': " + (reason.empty() ? SystemReason() : reason);
   return false;
 }

@@ -110,6 +110,14 @@ TEST(QuantoraProgramTest, UnwritableFileFailsWithoutLeavingAFile) {
   EXPECT_FALSE(QFile::exists(path));
 }
 
+TEST(QuantoraProgramTest, FailedWriteToADeviceLeavesTheDeviceAlone) {
+  if (!QFile::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  const TRun run = RunQuantora({"--export-csv", "/dev/full"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(Lines(run.err).size(), 1);
+  EXPECT_TRUE(QFile::exists("/dev/full"));
+}
+
 TEST(QuantoraProgramTest, HelpAndPlainStart) {
   const TRun help = RunQuantora({"--help"});
   EXPECT_EQ(help.status, 0);
