@@ -39,6 +39,12 @@ std::optional<int> ParseWhole(std::string_view text, int low, int high) {
   return value;
 }
 
+std::optional<bool> ParseOnOff(std::string_view text) {
+  if (text == "on") return true;
+  if (text == "off") return false;
+  return std::nullopt;
+}
+
 std::string Quoted(std::string_view text) {
   std::string quoted(1, '\'');
   quoted += text;
@@ -80,16 +86,28 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
     const std::string_view option = args[i];
     if (option.starts_with(kHostArgumentPrefix)) continue;
 
-    const bool known = option == "--export-csv" || option == "--wave" ||
-                       option == "--interval" || option == "--bits";
+    const bool known = option == "--export-csv" || option == "--export-png" || option == "--wave" ||
+                       option == "--interval" || option == "--bits" || option == "--samples" ||
+                       option == "--sampled" || option == "--error" || option == "--language";
     if (!known) return Failure("unknown option " + Quoted(option) + " (see --help)");
     const std::optional<std::string_view> value = ValueAfter(args, i);
     if (!value) return Failure("option " + std::string(option) + " needs a value");
 
-    if (option == "--export-csv") {
-      if (value->empty()) return Failure("option --export-csv needs a file name");
-      parsed.action = TProgramAction::paExportCsv;
+    if (option == "--export-csv" || option == "--export-png") {
+      if (value->empty()) return Failure("option " + std::string(option) + " needs a file name");
+      parsed.action = option == "--export-csv" ? TProgramAction::paExportCsv : TProgramAction::paExportPng;
       parsed.exportPath = std::string(*value);
+    } else if (option == "--samples" || option == "--sampled" || option == "--error") {
+      const auto on = ParseOnOff(*value);
+      if (!on) return Failure("bad value " + Quoted(*value) + " for " + std::string(option) + " (expected on or off)");
+      bool& flag = option == "--samples"   ? parsed.options.showPoints
+                   : option == "--sampled" ? parsed.options.showSampled
+                                           : parsed.options.showError;
+      flag = *on;
+    } else if (option == "--language") {
+      if (*value != "en" && *value != "de")
+        return Failure("bad value " + Quoted(*value) + " for --language (expected en or de)");
+      parsed.language = std::string(*value);
     } else if (option == "--wave") {
       const auto form = ParseWave(*value);
       if (!form)
@@ -118,10 +136,13 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
 std::string HelpText() {
   const TSimulationSettings defaults;
   return "Usage: quantora [options]\n"
-         "Quantora Lab: a simulation of analog-to-digital conversion.\n"
+         "Quantora Lab: a simulation of analog-to-digital conversion. Without an export\n"
+         "option the window opens with the given starting values.\n"
          "\n"
          "  --export-csv FILE   write the simulated series as CSV to FILE (- for standard\n"
          "                      output) instead of opening the window\n"
+         "  --export-png FILE   render the window at its design size to the PNG file FILE\n"
+         "                      instead of opening it\n"
          "  --wave NAME         sine (default), 3-term-sine, sawtooth, sinc or chirp\n"
          "  --interval N        sampling interval in ns, " +
          RangeText(MinInterval, MaxInterval) + " (default " + std::to_string(defaults.interval) +
@@ -129,6 +150,11 @@ std::string HelpText() {
          "  --bits N            converter resolution in bits, " +
          RangeText(MinResolution, MaxResolution) + " (default " + std::to_string(defaults.bits) +
          ")\n"
+         "  --samples on|off    show the sampling points (default on)\n"
+         "  --sampled on|off    show the sampled signal (default on)\n"
+         "  --error on|off      show the quantization error (default off)\n"
+         "  --language en|de    use the English or German texts (default: the table\n"
+         "                      beside the program, quantora.itl)\n"
          "  --help              show this list and exit\n";
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The program's command line, parsed into a plain struct without side effects.
-//   quantora [--export-csv FILE] [--wave NAME] [--interval 1..200] [--bits 1..16] [--help]
+//   quantora [--export-csv FILE | --export-png FILE] [--wave NAME] [--interval 1..200]
+//            [--bits 1..16] [--samples on|off] [--sampled on|off] [--error on|off]
+//            [--language en|de] [--help]
 // Arguments beginning "/serverhandle=" belong to the host link and are skipped.
 
 #include <span>
@@ -14,6 +16,7 @@ namespace quantora {
 enum class TProgramAction {
   paRunWindow,  // no export asked: the interactive program
   paExportCsv,  // write the model's series as CSV to exportPath
+  paExportPng,  // render the main window at its design size to the PNG file exportPath
   paShowHelp,   // print HelpText and stop
   paFail,       // a bad argument; errorMessage names it
 };
@@ -21,7 +24,9 @@ enum class TProgramAction {
 struct TCommandLine {
   TProgramAction action = TProgramAction::paRunWindow;  // what the program does
   TSimulationSettings settings;  // --wave, --interval, --bits (window defaults)
-  std::string exportPath;        // --export-csv; "-" is standard output
+  TPlotOptions options;          // --samples, --sampled, --error (the check boxes)
+  std::string language;          // --language: "en" or "de"; empty: the table beside the program
+  std::string exportPath;        // --export-csv ("-" is standard output) or --export-png
   std::string errorMessage;      // one line, set only for paFail
 };
 

@@ -1,5 +1,5 @@
-// Program entry of Quantora Lab. For now it exports the simulated series from the
-// command line; the interactive window follows.
+// Program entry of Quantora Lab: the window, or an export of the simulated series
+// or of the window's picture, as the command line asks.
 
 #include <cstdio>
 #include <string>
@@ -8,6 +8,7 @@
 
 #include "app/command_line.h"
 #include "app/series_csv.h"
+#include "app/window_program.h"
 
 namespace {
 
@@ -35,9 +36,10 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "%s\n", error.c_str());
       return kExitWriteFailed;
     }
+    case quantora::TProgramAction::paExportPng:
+      return quantora::ExportWindowPng(commandLine, argc, argv);
     case quantora::TProgramAction::paRunWindow:
       break;
   }
-  std::puts("quantora: the interactive window is not built yet; use --export-csv (see --help).");
-  return kExitOk;
+  return quantora::RunWindow(commandLine, argc, argv);
 }

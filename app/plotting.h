@@ -10,14 +10,6 @@ class TCustomRChart;
 
 namespace quantora {
 
-// What the two charts show besides the curves that are always there; the
-// defaults are the main window's check boxes at start.
-struct TPlotOptions {
-  bool showPoints = true;    // red sampling marks on the analog chart
-  bool showSampled = true;   // staircase of held, quantized values
-  bool showError = false;    // blue error curve (analog minus held, quantized)
-};
-
 struct TRecomputeInputs {
   TSimulationSettings settings;  // waveform, sampling interval, resolution
   TPlotOptions options;

@@ -17,4 +17,12 @@ struct TSimulationSettings {
   int bits = 8;                            // converter resolution
 };
 
+// What the two charts show besides the curves that are always there; the
+// defaults are the main window's check boxes at start.
+struct TPlotOptions {
+  bool showPoints = true;    // red sampling marks on the analog chart
+  bool showSampled = true;   // staircase of held, quantized values
+  bool showError = false;    // blue error curve (analog minus held, quantized)
+};
+
 }  // namespace quantora

@@ -47,6 +47,30 @@ TEST(CommandLineTest, StandardOutputAndRangeEnds) {
   EXPECT_EQ(Parse({"--interval", "7", "--interval", "9"}).settings.interval, 9);  // last wins
 }
 
+TEST(CommandLineTest, WindowOptions) {
+  const TCommandLine parsed = Parse({"--export-png", "w.png", "--samples", "off", "--sampled", "off",
+                                     "--error", "on", "--language", "de"});
+  EXPECT_EQ(parsed.action, TProgramAction::paExportPng);
+  EXPECT_EQ(parsed.exportPath, "w.png");
+  EXPECT_FALSE(parsed.options.showPoints);
+  EXPECT_FALSE(parsed.options.showSampled);
+  EXPECT_TRUE(parsed.options.showError);
+  EXPECT_EQ(parsed.language, "de");
+  // The design's check boxes when nothing is said.
+  const TCommandLine plain = Parse({"--language", "en"});
+  EXPECT_EQ(plain.action, TProgramAction::paRunWindow);
+  EXPECT_TRUE(plain.options.showPoints);
+  EXPECT_TRUE(plain.options.showSampled);
+  EXPECT_FALSE(plain.options.showError);
+  for (std::vector<std::string_view> bad :
+       {std::vector<std::string_view>{"--error", "yes"}, {"--samples", "ON"}, {"--language", "fr"},
+        {"--export-png", ""}, {"--sampled"}}) {
+    const TCommandLine failed = Parse(bad);
+    EXPECT_EQ(failed.action, TProgramAction::paFail) << bad[0];
+    EXPECT_NE(failed.errorMessage.find(bad[0]), std::string::npos) << failed.errorMessage;
+  }
+}
+
 TEST(CommandLineTest, HelpWinsOverEverythingElse) {
   EXPECT_EQ(Parse({"--help"}).action, TProgramAction::paShowHelp);
   EXPECT_EQ(Parse({"--bits", "99", "-h"}).action, TProgramAction::paShowHelp);

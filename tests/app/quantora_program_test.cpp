@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -118,16 +119,45 @@ TEST(QuantoraProgramTest, FailedWriteToADeviceLeavesTheDeviceAlone) {
   EXPECT_TRUE(QFile::exists("/dev/full"));
 }
 
-TEST(QuantoraProgramTest, HelpAndPlainStart) {
+TEST(QuantoraProgramTest, Help) {
   const TRun help = RunQuantora({"--help"});
   EXPECT_EQ(help.status, 0);
-  for (const char* option : {"--export-csv", "--wave", "--interval", "--bits"})
+  for (const char* option : {"--export-csv", "--export-png", "--wave", "--interval", "--bits", "--samples",
+                             "--sampled", "--error", "--language"})
     EXPECT_TRUE(help.out.contains(option)) << option;
+}
 
-  const TRun plain = RunQuantora({});
-  EXPECT_EQ(plain.status, 0);
-  EXPECT_EQ(Lines(plain.out).size(), 1);
-  EXPECT_TRUE(plain.err.isEmpty());
+TEST(QuantoraProgramTest, ExportsTheWindowAsPicture) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("window.png"));
+  const TRun run = RunQuantora({"--export-png", path, "--wave", "chirp", "--interval", "7", "--bits", "3",
+                                "--error", "on", "--language", "de"});
+  EXPECT_EQ(run.status, 0) << run.err.toStdString();
+  const QImage picture(path);
+  ASSERT_FALSE(picture.isNull());
+  EXPECT_EQ(picture.size(), QSize(793, 610));  // the design's client area
+}
+
+TEST(QuantoraProgramTest, BadWindowOptionsExitWithStatusTwoAndWriteNothing) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("window.png"));
+  for (const QStringList& args : {QStringList{"--export-png", path, "--error", "yes"},
+                                  QStringList{"--export-png", path, "--language", "fr"},
+                                  QStringList{"--export-png", path, "--samples"}}) {
+    const TRun run = RunQuantora(args);
+    EXPECT_EQ(run.status, 2) << args.join(' ').toStdString();
+    EXPECT_EQ(Lines(run.err).size(), 1);
+    EXPECT_FALSE(QFile::exists(path));
+  }
+}
+
+TEST(QuantoraProgramTest, UnwritablePictureFailsWithOneLine) {
+  const TRun run = RunQuantora({"--export-png", "/nonexistent-dir/window.png"});
+  EXPECT_EQ(run.status, 1);
+  // The toolkit may add its own notices about the environment; ours is one line.
+  ASSERT_FALSE(Lines(run.err).isEmpty());
+  EXPECT_TRUE(Lines(run.err).back().startsWith("quantora: cannot write /nonexistent-dir/window.png"))
+      << run.err.toStdString();
 }
 
 }  // namespace

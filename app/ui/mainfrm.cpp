@@ -1,0 +1,311 @@
+#include "mainfrm.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+
+#include "aboutbox.h"
+#include "app/plotting.h"
+#include "app/simulation_charts.h"
+#include "chart/rchart.h"
+#include "design.h"
+#include "hostlink/demon_client.h"
+#include "numlab/numlab.h"
+#include "panel.h"
+#include "text_controls.h"
+
+namespace quantora {
+
+namespace {
+
+// Heights of the docked panels and the memo.
+constexpr int kTopPanelHeight = 41;
+constexpr int kInputPanelHeight = 55;
+constexpr int kMemoHeight = 74;
+
+QCheckBox* MakeCheckBox(QWidget* parent, const char* name, QRect geometry, const char* text, bool checked) {
+  auto* box = new QCheckBox(QString::fromUtf8(text), parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setGeometry(geometry);
+  box->setChecked(checked);
+  return box;
+}
+
+QScrollBar* MakeScrollBar(QWidget* parent, const char* name, QRect geometry, int min, int max, int position) {
+  auto* bar = new QScrollBar(Qt::Horizontal, parent);
+  bar->setObjectName(QString::fromLatin1(name));
+  bar->setGeometry(geometry);
+  bar->setRange(min, max);
+  bar->setValue(position);
+  bar->setSingleStep(1);
+  bar->setPageStep(1);
+  return bar;
+}
+
+// The settings the three read-outs share.
+void ApplyReadoutSettings(vqm::TNumLab* n) {
+  n->SetAlignment(vqm::taCenter);
+  n->SetColorLabBakG(vqm::clBtnFace);
+  n->SetColorLabText(vqm::clBlack);
+  n->SetColorOutBakG(vqm::clBtnFace);
+  n->SetColorOutText(vqm::clBlack);
+  n->SetColorScheme(vqm::csBWG);
+  n->SetComma(false);
+  n->SetDisplayType(vqm::dtFixP);
+  n->SetDTFormat(QStringLiteral("mmm-dd, yyyy"));
+  n->SetEmpty(false);
+  n->SetForcePlusSign(false);
+  n->SetFrameStyle(vqm::fsLowered);
+  n->SetLeftSpace(80);
+  n->SetLeftTextAlignment(vqm::taRightJustify);
+  n->SetOverflowIndicator(QStringLiteral("*********"));
+  n->SetRightTextAlignment(vqm::taLeftJustify);
+  n->SetStateText(QStringLiteral("undefined"));
+}
+
+vqm::TNumLab* MakeReadout(QWidget* parent, const char* name, QRect geometry, const char* left, const char* right,
+                          int precision, double value, int labelWidth) {
+  auto* n = new vqm::TNumLab(parent);
+  n->setObjectName(QString::fromLatin1(name));
+  n->setGeometry(geometry);
+  ApplyReadoutSettings(n);
+  n->SetLeftText(QString::fromUtf8(left));
+  n->SetRightText(QString::fromUtf8(right));
+  n->SetPrecision(precision);
+  n->SetLabelWidth(labelWidth);
+  n->SetValue(value);
+  return n;
+}
+
+}  // namespace
+
+TForm1::TForm1(const QString& translationFile, QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("XL_Analog/Digital Conversion"));
+  setFont(DesignFont("MS Sans Serif", 13));
+  SetColors(this, vqm::clBtnFace);
+  resize(kDesignSize - kFrameExtent);
+  setMinimumSize(kMinimumSize - kFrameExtent);
+
+  BuildTopPanel();
+  BuildCharts();
+  BuildInputPanel();
+
+  MMExplain = new TMemo(this);
+  MMExplain->setObjectName(QStringLiteral("MMExplain"));
+  MMExplain->SetLines({QStringLiteral("XL_MMExplain")});
+  SetColors(MMExplain, vqm::clCream);
+
+  cliDemon = new tessera::TkdbDemonClient(this, QCoreApplication::arguments());
+  cliDemon->SetAutoTranslate(true);
+  cliDemon->SetAutoCreateItlFile(false);
+  cliDemon->SetMultiStart(false);
+  cliDemon->SetUseTesseraServer(false);
+
+  LayOut();
+
+  // The end of loading: the host link loads the table and translates the window.
+  cliDemon->SetTranslationFile(translationFile);
+  cliDemon->Loaded();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::BuildTopPanel() {
+  Panel1 = new TPanel(this);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+
+  Label1 = new QLabel(QStringLiteral("XL_Signal Wave Form"), Panel1);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label1->setGeometry(8, 13, 113, 16);
+  Label1->setAlignment(Qt::AlignRight | Qt::AlignTop);
+
+  CBoxSignalForm = new TComboBox(Panel1);
+  CBoxSignalForm->setObjectName(QStringLiteral("CBoxSignalForm"));
+  CBoxSignalForm->setGeometry(128, 9, 177, 21);
+  CBoxSignalForm->SetItems({QStringLiteral("XL_Sine"), QStringLiteral("XL_3-Term Sine"), QStringLiteral("XL_Sawtooth"),
+                            QStringLiteral("XL_Sinc"), QStringLiteral("XL_Chirp")});
+  // Only a choice of the user counts as a change; code sets the index itself.
+  connect(CBoxSignalForm, &QComboBox::activated, this, [this] { CBoxSignalFormChange(); });
+
+  BButAbout = new QPushButton(QStringLiteral("XL_About"), Panel1);
+  BButAbout->setObjectName(QStringLiteral("BButAbout"));
+  BButAbout->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
+  connect(BButAbout, &QPushButton::clicked, this, [this] { BButAboutClick(); });
+
+  BButExit = new QPushButton(QStringLiteral("XL_Exit"), Panel1);
+  BButExit->setObjectName(QStringLiteral("BButExit"));
+  BButExit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+  connect(BButExit, &QPushButton::clicked, this, [this] { BButExitClick(); });
+}
+
+void TForm1::BuildCharts() {
+  Panel6 = new TPanel(this);
+  Panel6->setObjectName(QStringLiteral("Panel6"));
+  Panel6->OnResize = [this](TPanel*) { Panel6Resize(); };
+
+  Panel2 = new TPanel(Panel6);
+  Panel2->setObjectName(QStringLiteral("Panel2"));
+  RCSig = new vqm::TRChart(Panel2);
+  RCSig->setObjectName(QStringLiteral("RCSig"));
+  ApplySimulationChartSettings(*RCSig, TSimulationChart::Analog);
+
+  Panel3 = new TPanel(Panel6);
+  Panel3->setObjectName(QStringLiteral("Panel3"));
+  RCSample = new vqm::TRChart(Panel3);
+  RCSample->setObjectName(QStringLiteral("RCSample"));
+  ApplySimulationChartSettings(*RCSample, TSimulationChart::Sampled);
+}
+
+void TForm1::BuildInputPanel() {
+  Panel7 = new TPanel(this);
+  Panel7->setObjectName(QStringLiteral("Panel7"));
+
+  SBarSampleFreq = MakeScrollBar(Panel7, "SBarSampleFreq", {8, 8, 193, 21}, 1, 200, 10);
+  connect(SBarSampleFreq, &QScrollBar::valueChanged, this, [this] { SBarSampleFreqChange(); });
+  NLabSampleFreq = MakeReadout(Panel7, "NLabSampleFreq", {207, 4, 170, 23}, "XL_f(sample) = ", "MHz", 2, 100, 50);
+  NLabSampleTime = MakeReadout(Panel7, "NLabSampleTime", {207, 28, 170, 23}, "XL_t(sample) = ", "ns", 1, 10, 50);
+  CBoxShowSamples = MakeCheckBox(Panel7, "CBoxShowSamples", {8, 34, 209, 17}, "XL_Show Sampling Points", true);
+
+  SBarReso = MakeScrollBar(Panel7, "SBarReso", {392, 8, 193, 21}, 1, 16, 8);
+  connect(SBarReso, &QScrollBar::valueChanged, this, [this] { SBarResoChange(); });
+  NLabReso = MakeReadout(Panel7, "NLabReso", {592, 8, 137, 23}, "XL_Resolution", "Bit", 0, 8, 32);
+  CBoxSample = MakeCheckBox(Panel7, "CBoxSample", {392, 32, 193, 17}, "XL_Show Sampled Signal", true);
+  CBoxQNoise = MakeCheckBox(Panel7, "CBoxQNoise", {600, 32, 185, 17}, "XL_Show Quantization Error", false);
+  for (QCheckBox* box : {CBoxShowSamples, CBoxSample, CBoxQNoise})
+    connect(box, &QCheckBox::toggled, this, [this] { CBoxShowSamplesClick(); });
+}
+
+// Docking as the design has it: Panel1 on top, the memo at the bottom with
+// Panel7 above it, Panel6 in between; the two buttons keep their distance to
+// the right edge.
+void TForm1::LayOut() {
+  const int w = width(), h = height();
+  const int designClientWidth = kDesignSize.width() - kFrameExtent.width();
+  Panel1->setGeometry(0, 0, w, kTopPanelHeight);
+  BButAbout->setGeometry(501 + w - designClientWidth, 5, 137, 29);
+  BButExit->setGeometry(646 + w - designClientWidth, 5, 137, 29);
+  MMExplain->setGeometry(0, h - kMemoHeight, w, kMemoHeight);
+  Panel7->setGeometry(0, h - kMemoHeight - kInputPanelHeight, w, kInputPanelHeight);
+  Panel6->setGeometry(0, kTopPanelHeight, w, std::max(0, h - kTopPanelHeight - kInputPanelHeight - kMemoHeight));
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  LayOut();
+}
+
+void TForm1::Panel6Resize() {
+  // Panel2 gets half of Panel6's outer width; Panel3 fills the rest of the
+  // inside, and each chart fills its panel.
+  const int inset = Panel6->BevelWidth();
+  const int innerHeight = std::max(0, Panel6->height() - 2 * inset);
+  const int half = Panel6->width() / 2;
+  Panel2->setGeometry(inset, inset, half, innerHeight);
+  Panel3->setGeometry(inset + half, inset, std::max(0, Panel6->width() - 2 * inset - half), innerHeight);
+  for (auto [panel, chart] : {std::pair{Panel2, RCSig}, std::pair{Panel3, RCSample}}) {
+    const int b = panel->BevelWidth();
+    chart->SetBounds(b, b, std::max(0, panel->width() - 2 * b), std::max(0, panel->height() - 2 * b));
+  }
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (fShown) return;  // the window is shown once, when the message loop starts
+  fShown = true;
+  FormShow();
+}
+
+void TForm1::FormShow() {
+  LoadIconFromWorkArea();
+  if (fAbout) FillAboutDialog();
+  CBoxSignalForm->setCurrentIndex(0);  // Sine
+  Recompute();
+}
+
+// The icon the translation table names, from the work area (the executable's
+// directory when there is no host). No entry or no file: the design's icon stays.
+void TForm1::LoadIconFromWorkArea() {
+  const QString iconName = QString::fromStdString(cliDemon->Translator().Translate("AppIconName"));
+  if (iconName == QLatin1String("AppIconName")) return;
+  const QString file = cliDemon->GetPathValue(QStringLiteral("TesseraWorkArea")) + iconName;
+  if (!QFileInfo::exists(file)) return;
+  const QIcon icon(file);
+  QApplication::setWindowIcon(icon);
+  setWindowIcon(icon);
+  if (fAbout) fAbout->setWindowIcon(icon);
+}
+
+void TForm1::FillAboutDialog() {
+  glossator::TGlossator& t = cliDemon->Translator();
+  auto tr = [&t](const char* key) { return QString::fromStdString(t.Translate(key)); };
+  fAbout->LblName->setText(tr("Quantora Lab"));
+  fAbout->LblVersion->setText(QStringLiteral("Version 1.0"));
+  fAbout->HomePageAddress = tr("HomePageURL");
+  const bool german = tr("$dlglanguage$").toLower() == QLatin1String("lggerman");
+  t.TranslateComponent(fAbout);
+  if (german) {
+    fAbout->LblWebSite->setText(QStringLiteral("Mehr Informationen finden Sie auf folgenden Webseiten:"));
+    fAbout->LblDescription->setText(QStringLiteral(
+        "Quantora Lab zeigt die Diskretisierung eines Signals in der Zeit und in der Amplitude. "
+        "Es ist ein interaktives Beispiel der Quantora-Lab-Autorengruppe und wird in mehreren "
+        "elektronischen Lehrb\u00FCchern eingesetzt."));
+  } else {
+    fAbout->LblWebSite->setText(QStringLiteral("More information can be found at the following Web sites:"));
+    fAbout->LblDescription->setText(QStringLiteral(
+        "Quantora Lab shows how a signal is discretized in time and in amplitude. It is an "
+        "interactive example made by the Quantora Lab authoring group and is used in several "
+        "electronic textbooks."));
+  }
+}
+
+void TForm1::Recompute() {
+  TRecomputeInputs in;
+  in.settings.form = TSignalForm(std::max(0, CBoxSignalForm->currentIndex()));
+  in.settings.interval = SBarSampleFreq->value();
+  in.settings.bits = SBarReso->value();
+  in.options.showPoints = CBoxShowSamples->isChecked();
+  in.options.showSampled = CBoxSample->isChecked();
+  in.options.showError = CBoxQNoise->isChecked();
+  in.xMax = RCSig->Scale1X()->RangeHigh();
+  quantora::Recompute(in, *RCSig, *RCSample);
+}
+
+void TForm1::ApplyStartValues(const TSimulationSettings& settings, const TPlotOptions& options) {
+  CBoxSignalForm->setCurrentIndex(int(settings.form));
+  CBoxSignalFormChange();
+  SBarSampleFreq->setValue(settings.interval);
+  SBarReso->setValue(settings.bits);
+  CBoxShowSamples->setChecked(options.showPoints);
+  CBoxSample->setChecked(options.showSampled);
+  CBoxQNoise->setChecked(options.showError);
+}
+
+void TForm1::CBoxSignalFormChange() { Recompute(); }
+
+void TForm1::SBarSampleFreqChange() {
+  const int position = SBarSampleFreq->value();
+  NLabSampleFreq->SetValue(1000.0 / double(position));
+  NLabSampleTime->SetValue(position);
+  Recompute();
+}
+
+void TForm1::SBarResoChange() {
+  NLabReso->SetValue(SBarReso->value());
+  Recompute();
+}
+
+void TForm1::CBoxShowSamplesClick() { Recompute(); }
+
+void TForm1::BButAboutClick() {
+  if (fAbout) fAbout->exec();
+}
+
+void TForm1::BButExitClick() { close(); }
+
+}  // namespace quantora

@@ -1,0 +1,102 @@
+#pragma once
+// The main window: waveform, sampling interval and resolution in, two charts,
+// three read-outs and an explanation out. Every input change recomputes and
+// redraws everything at once.
+
+#include <QWidget>
+
+#include "app/simulation_settings.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+
+namespace vqm {
+class TRChart;
+class TNumLab;
+}  // namespace vqm
+namespace tessera {
+class TkdbDemonClient;
+}
+
+namespace quantora {
+
+class TComboBox;
+class TFrmAbout;
+class TMemo;
+class TPanel;
+
+class TForm1 : public QWidget {
+  Q_OBJECT
+ public:
+  // The design's window size (outer, frame and caption included) and its minimum,
+  // and the frame and caption the design's window manager adds around the client area.
+  static constexpr QSize kDesignSize{801, 638};
+  static constexpr QSize kMinimumSize{745, 550};
+  static constexpr QSize kFrameExtent{8, 28};
+
+  // `translationFile` names the table to load at the end of loading; empty: the
+  // one beside the executable.
+  explicit TForm1(const QString& translationFile = {}, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // The About dialog the About button shows (created by the program entry).
+  void SetAboutDialog(TFrmAbout* about) { fAbout = about; }
+  TFrmAbout* AboutDialog() const { return fAbout; }
+
+  // Puts the controls to the given starting values through their own handlers
+  // (after the first showing, which selects the sine).
+  void ApplyStartValues(const TSimulationSettings& settings, const TPlotOptions& options);
+
+  // Handlers, as the design binds them.
+  void FormShow();
+  void CBoxSignalFormChange();
+  void SBarSampleFreqChange();
+  void SBarResoChange();
+  void CBoxShowSamplesClick();
+  void BButAboutClick();
+  void BButExitClick();
+  void Panel6Resize();
+  // The plotting of the current control values into both charts.
+  void Recompute();
+
+  TPanel* Panel1;
+  QLabel* Label1;
+  TComboBox* CBoxSignalForm;
+  QPushButton* BButAbout;
+  QPushButton* BButExit;
+  TPanel* Panel6;
+  TPanel* Panel2;
+  vqm::TRChart* RCSig;
+  TPanel* Panel3;
+  vqm::TRChart* RCSample;
+  TPanel* Panel7;
+  QScrollBar* SBarSampleFreq;
+  vqm::TNumLab* NLabSampleFreq;
+  vqm::TNumLab* NLabSampleTime;
+  QCheckBox* CBoxShowSamples;
+  QScrollBar* SBarReso;
+  vqm::TNumLab* NLabReso;
+  QCheckBox* CBoxSample;
+  QCheckBox* CBoxQNoise;
+  TMemo* MMExplain;
+  tessera::TkdbDemonClient* cliDemon;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void LoadIconFromWorkArea();
+  void FillAboutDialog();
+  void BuildTopPanel();
+  void BuildCharts();
+  void BuildInputPanel();
+  void LayOut();
+
+  TFrmAbout* fAbout = nullptr;
+  bool fShown = false;
+};
+
+}  // namespace quantora

@@ -1,0 +1,148 @@
+#include "app/ui/mainfrm.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+#include "app/ui/aboutbox.h"
+#include "app/ui/panel.h"
+#include "app/ui/text_controls.h"
+#include "chart/rchart.h"
+#include "numlab/numlab.h"
+
+using quantora::TForm1;
+
+namespace {
+
+// A window as the program makes it, with no translation table (a file that does not exist).
+struct ShownWindow {
+  explicit ShownWindow(const QString& table = QStringLiteral("/nonexistent/quantora.itl")) : form(table) {
+    form.SetAboutDialog(&about);
+    form.setAttribute(Qt::WA_DontShowOnScreen);
+    form.show();
+  }
+  quantora::TFrmAbout about;
+  TForm1 form;
+};
+
+QString WriteTable(const QTemporaryDir& dir, const char* records) {
+  const QString path = dir.filePath(QStringLiteral("test.itl"));
+  QFile f(path);
+  EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(records);
+  return path;
+}
+
+}  // namespace
+
+TEST(MainWindow, StartsAsDesigned) {
+  ShownWindow w;
+  EXPECT_EQ(w.form.CBoxSignalForm->currentIndex(), 0);
+  EXPECT_EQ(w.form.SBarSampleFreq->value(), 10);
+  EXPECT_EQ(w.form.SBarReso->value(), 8);
+  EXPECT_EQ(w.form.NLabSampleFreq->ValueText(), QStringLiteral("100.00"));
+  EXPECT_EQ(w.form.NLabSampleTime->ValueText(), QStringLiteral("10.0"));
+  EXPECT_EQ(w.form.NLabReso->ValueText(), QStringLiteral("8"));
+  // FormShow computed the first display: 1 + 2048 + 100 marks, and the staircase.
+  EXPECT_EQ(w.form.RCSig->ItemCount(), 2149);
+  EXPECT_EQ(w.form.RCSample->ItemCount(), 2049);
+  EXPECT_EQ(w.form.minimumSize(), TForm1::kMinimumSize - TForm1::kFrameExtent);
+}
+
+TEST(MainWindow, ScrollBarsSetTheReadOutsAndRecompute) {
+  ShownWindow w;
+  w.form.SBarSampleFreq->setValue(7);
+  EXPECT_EQ(w.form.NLabSampleFreq->ValueText(), QStringLiteral("142.86"));
+  EXPECT_EQ(w.form.NLabSampleTime->ValueText(), QStringLiteral("7.0"));
+  EXPECT_EQ(w.form.RCSig->ItemCount(), 1 + 2048 + 143);
+
+  w.form.SBarReso->setValue(3);
+  EXPECT_EQ(w.form.NLabReso->ValueText(), QStringLiteral("3"));
+  // At 3 bits every held value is one of 8 levels.
+  const vqm::TChartItem& step = w.form.RCSample->Item(1);
+  const double level = (step.Y1 + 5.0) / 10.0 * 7.0;
+  EXPECT_NEAR(level, std::round(level), 1e-9);
+}
+
+TEST(MainWindow, EveryCheckBoxRecomputesBothCharts) {
+  ShownWindow w;
+  for (QCheckBox* box : {w.form.CBoxShowSamples, w.form.CBoxSample, w.form.CBoxQNoise}) {
+    w.form.RCSig->ClearItems();
+    w.form.RCSample->ClearItems();
+    box->toggle();
+    const bool points = w.form.CBoxShowSamples->isChecked();
+    const bool sampled = w.form.CBoxSample->isChecked();
+    const bool error = w.form.CBoxQNoise->isChecked();
+    EXPECT_EQ(w.form.RCSig->ItemCount(), 2049 + (points ? 100 : 0)) << box->objectName().toStdString();
+    EXPECT_EQ(w.form.RCSample->ItemCount(), 1 + (sampled ? 2048 : 0) + (error ? 2049 : 0))
+        << box->objectName().toStdString();
+  }
+}
+
+TEST(MainWindow, WaveformChoiceRecomputes) {
+  ShownWindow w;
+  const double sineAtFirstPoint = w.form.RCSig->Item(1).Y1;
+  w.form.CBoxSignalForm->setCurrentIndex(1);
+  w.form.CBoxSignalFormChange();
+  EXPECT_NE(w.form.RCSig->Item(1).Y1, sineAtFirstPoint);
+  EXPECT_NEAR(w.form.RCSig->Item(1).Y1, 2.0, 0.1);  // the three-term sine starts near 2 V
+}
+
+TEST(MainWindow, ChartPanelsShareTheWidth) {
+  ShownWindow w;
+  w.form.resize(793, 600);
+  EXPECT_EQ(w.form.Panel6->width(), 793);
+  EXPECT_EQ(w.form.Panel2->width(), 396);
+  w.form.resize(1000, 700);
+  EXPECT_EQ(w.form.Panel2->width(), 500);
+  EXPECT_EQ(w.form.Panel3->geometry().right(), w.form.Panel6->width() - 1 - w.form.Panel6->BevelWidth());
+  // The charts fill their panels inside the bevel.
+  EXPECT_EQ(w.form.RCSig->width(), w.form.Panel2->width() - 2 * w.form.Panel2->BevelWidth());
+  // The buttons keep their distance to the right edge.
+  EXPECT_EQ(w.form.width() - w.form.BButExit->geometry().right(), 793 - 782);
+}
+
+TEST(MainWindow, ExitClosesTheWindow) {
+  ShownWindow w;
+  ASSERT_TRUE(w.form.isVisible());
+  w.form.BButExit->click();
+  EXPECT_FALSE(w.form.isVisible());
+}
+
+TEST(MainWindow, WithoutATableMarkedTextsLoseTheirPrefix) {
+  ShownWindow w;
+  EXPECT_EQ(w.form.windowTitle(), QStringLiteral("Analog/Digital Conversion"));
+  EXPECT_EQ(w.form.BButExit->text(), QStringLiteral("Exit"));
+  EXPECT_EQ(w.form.CBoxSignalForm->Items(),
+            (QStringList{"Sine", "3-Term Sine", "Sawtooth", "Sinc", "Chirp"}));
+  EXPECT_EQ(w.form.RCSig->Scale1X()->Caption(), QStringLiteral("Time [ns]"));
+  EXPECT_EQ(w.form.MMExplain->Lines(), QStringList{"MMExplain"});
+  EXPECT_EQ(w.form.NLabSampleFreq->LeftText(), QStringLiteral("f(sample) = "));
+  EXPECT_EQ(w.about.HomePageAddress, QStringLiteral("HomePageURL"));
+  EXPECT_EQ(w.about.LblName->text(), QStringLiteral("Quantora Lab"));
+  EXPECT_EQ(w.about.BButOK->text(), QStringLiteral("OK"));
+}
+
+TEST(MainWindow, MarkedTextsComeFromTheTable) {
+  QTemporaryDir dir;
+  const QString table = WriteTable(dir,
+                                   "[Exit]=Beenden|$$[Sine]=Sinus|$$[Time [ns]]=Zeit [ns]|$$"
+                                   "[MMExplain]=Zeile 1\\nZeile 2|$$[Original Signal]=Originalsignal|$$"
+                                   "[HomePageURL]=https://example.org/|$$[$dlglanguage$]=LGGERMAN|$$[OK]=Gut|$$");
+  ShownWindow w(table);
+  EXPECT_EQ(w.form.BButExit->text(), QStringLiteral("Beenden"));
+  EXPECT_EQ(w.form.CBoxSignalForm->Items().first(), QStringLiteral("Sinus"));
+  EXPECT_EQ(w.form.CBoxSignalForm->Items().last(), QStringLiteral("Chirp"));
+  EXPECT_EQ(w.form.RCSig->Scale1X()->Caption(), QStringLiteral("Zeit [ns]"));
+  EXPECT_EQ(w.form.RCSample->Scale1X()->Caption(), QStringLiteral("Zeit [ns]"));
+  EXPECT_EQ(w.form.RCSig->Caption(), QStringLiteral("Originalsignal"));
+  EXPECT_EQ(w.form.MMExplain->Lines(), (QStringList{"Zeile 1", "Zeile 2"}));
+  EXPECT_EQ(w.about.HomePageAddress, QStringLiteral("https://example.org/"));
+  EXPECT_EQ(w.about.BButOK->text(), QStringLiteral("Gut"));
+  EXPECT_TRUE(w.about.LblWebSite->text().startsWith(QStringLiteral("Mehr Informationen")));
+}
