@@ -9,5 +9,6 @@ namespace gallery {
 int RenderScales(const QString& folder);
 int RenderReadouts(const QString& folder);
 int RenderCharts(const QString& folder);
+int RenderWindows(const QString& folder);
 
 }  // namespace gallery
