@@ -26,3 +26,13 @@ quantora_build() {
   cmake -S "$QUANTORA_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" "$@" >&2
   cmake --build "$dir" -j "$(nproc)" >&2
 }
+
+# The decimal-comma tests need a German locale; Debian's locales package has its
+# source but generates none by itself.
+quantora_ensure_test_locale() {
+  locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  echo "Generating the de_DE.UTF-8 locale for the tests" >&2
+  $sudo localedef -i de_DE -c -f UTF-8 de_DE.UTF-8 >&2 || echo "(could not generate it; those tests will skip)" >&2
+}

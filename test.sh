@@ -8,6 +8,7 @@ source "$QUANTORA_ROOT/scripts_common.sh"
 export QT_QPA_PLATFORM=offscreen
 
 quantora_install_missing
+quantora_ensure_test_locale
 
 echo "== Release build and tests"
 quantora_build "$QUANTORA_ROOT/build/test" Release
