@@ -71,10 +71,9 @@ void TCustomRChart::MoveTo(double x, double y) { fList.MoveTo(x, y); }
 void TCustomRChart::DrawTo(double x, double y) { fList.DrawTo(x, y); }
 void TCustomRChart::Line(double x1, double y1, double x2, double y2) { fList.Line(x1, y1, x2, y2); }
 
-void TCustomRChart::ClearItems() {
-  PaintDataBackground(fDataImage.Canvas());
-  fList.Clear();
-}
+// The data image is not repainted here: every way to the screen (ShowItems,
+// Paint) paints the background first, so a repaint now would only be drawn over.
+void TCustomRChart::ClearItems() { fList.Clear(); }
 
 void TCustomRChart::ShowItems() {
   if (isVisible()) {
