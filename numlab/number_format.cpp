@@ -268,13 +268,6 @@ bool TakesSeparatorAndSign(TDisplay type) {
 
 }  // namespace
 
-double RoundHalfEven(double value) {
-  const double below = std::floor(value);
-  const double fraction = value - below;  // exact for every double
-  if (fraction > 0.5) return below + 1;
-  if (fraction < 0.5) return below;
-  return std::fmod(below, 2.0) == 0 ? below : below + 1;
-}
 
 std::string FormatValueText(double value, const TNumberFormat& format) {
   if (value == 0) value = 0.0;  // negative zero shows as zero

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "drawbase/rounding.h"
+
 namespace vqm {
 
 // The conversion a read-out applies; the ordinal values are the stored values.
@@ -41,9 +43,5 @@ struct TNumberFormat {
 // display type cannot show gives the overflow indicator unchanged (no separator
 // or sign step is applied to it).
 std::string FormatValueText(double value, const TNumberFormat& format);
-
-// Round to nearest with ties to even, as every integer display type rounds.
-// Only meaningful for finite values within the 64-bit range.
-double RoundHalfEven(double value);
 
 }  // namespace vqm

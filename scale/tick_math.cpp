@@ -5,7 +5,6 @@
 
 namespace vqm {
 
-double RoundTiesToEven(double v) { return std::nearbyint(v); }
 
 TTickSpacing CalcScaleTicks(int minTicks, long double low, long double high) {
   TTickSpacing s;
@@ -47,7 +46,7 @@ int AutoDecPlaces(int decPlaces, double high, double low) {
   const double span = std::fabs(high - low);
   if (span >= 1000000.0 || span <= 0.0001) return -1;
   if (span >= 100.0) return 0;
-  return 2 - int(RoundTiesToEven(std::log(span) / 2.5));
+  return 2 - int(RoundHalfEven(std::log(span) / 2.5));
 }
 
 int LogDecPlaces(int decPlaces, double upper, double lower) {
@@ -56,7 +55,7 @@ int LogDecPlaces(int decPlaces, double upper, double lower) {
   const double span = upper - lower;
   if (span >= 1000000.0 || span <= 0.0001) return -1;
   if (lower >= 1.0) return 0;
-  return 1 - int(RoundTiesToEven(std::log(std::fabs(lower)) / std::log(10.0)));
+  return 1 - int(RoundHalfEven(std::log(std::fabs(lower)) / std::log(10.0)));
 }
 
 }  // namespace vqm

@@ -2,6 +2,8 @@
 // The numeric rules of tick spacing and of the automatic choice of decimals.
 // Pure computation: no toolkit.
 
+#include "drawbase/rounding.h"
+
 namespace vqm {
 
 // Relative tolerance of the logarithmic and time generators.
@@ -24,9 +26,6 @@ struct TTickSpacing {
 // exceed |High - Low| / MinTicks (a quotient of exactly 2 or 5 times a power of
 // ten takes the smaller mantissa). Non-finite input gives a zero step.
 TTickSpacing CalcScaleTicks(int minTicks, long double low, long double high);
-
-// Rounds to the nearest integer, halves to even.
-double RoundTiesToEven(double v);
 
 // Decimals of linear labels: places 0..12 and -1 as they stand; -2 and -3 choose
 // by the span: scientific (-1) at >= 1e6 or <= 1e-4, 0 from 100 on, otherwise

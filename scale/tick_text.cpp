@@ -132,7 +132,7 @@ std::string SecondsToText(double v, bool withMilliseconds) {
   // Split whole milliseconds, rounded half to even, so that a tick value a hair
   // below a whole second (accumulated rounding) still shows that second and
   // never a fourth millisecond digit.
-  const double totalMs = RoundTiesToEven(std::fabs(v) * 1000.0);
+  const double totalMs = RoundHalfEven(std::fabs(v) * 1000.0);
   const double ms = std::fmod(totalMs, 1000.0);
   const double seconds = (totalMs - ms) / 1000.0;
   const double h = std::fmin(std::trunc(seconds / 3600.0), 1e18);  // keeps the cast defined
