@@ -107,15 +107,6 @@ TEST(NumberFormatTest, IntegersRoundTiesToEven) {
   EXPECT_EQ(Text(7, dtInt, 2, false, true), "+7");
 }
 
-TEST(NumberFormatTest, RoundHalfEvenAtTiesAndBesideThem) {
-  EXPECT_EQ(RoundHalfEven(0.5), 0);
-  EXPECT_EQ(RoundHalfEven(1.5), 2);
-  EXPECT_EQ(RoundHalfEven(-1.5), -2);
-  EXPECT_EQ(RoundHalfEven(-0.5), 0);
-  EXPECT_EQ(RoundHalfEven(0.49999999999999994), 0);
-  EXPECT_EQ(RoundHalfEven(4503599627370497.0), 4503599627370497.0);
-}
-
 TEST(NumberFormatTest, BinaryShowsExactlyTheLastDigits) {
   EXPECT_EQ(Text(5, dtBin, 8), "00000101");
   EXPECT_EQ(Text(-1, dtBin, 8), "11111111");

@@ -79,11 +79,3 @@ TEST(LogDecPlaces, ChoosesByLowerBound) {
   EXPECT_EQ(LogDecPlaces(-2, 0.00011, 0.00001), -1);
 }
 
-TEST(RoundHalfEven, TiesGoToEven) {
-  EXPECT_EQ(RoundHalfEven(0.5), 0.0);
-  EXPECT_EQ(RoundHalfEven(1.5), 2.0);
-  EXPECT_EQ(RoundHalfEven(2.5), 2.0);
-  EXPECT_EQ(RoundHalfEven(-0.5), 0.0);
-  EXPECT_EQ(RoundHalfEven(-1.5), -2.0);
-  EXPECT_EQ(RoundHalfEven(2.6), 3.0);
-}
