@@ -277,8 +277,10 @@ void TForm1::Recompute() {
 }
 
 void TForm1::ApplyStartValues(const TSimulationSettings& settings, const TPlotOptions& options) {
-  CBoxSignalForm->setCurrentIndex(int(settings.form));
-  CBoxSignalFormChange();
+  if (CBoxSignalForm->currentIndex() != int(settings.form)) {  // the first showing drew the sine already
+    CBoxSignalForm->setCurrentIndex(int(settings.form));
+    CBoxSignalFormChange();
+  }
   SBarSampleFreq->setValue(settings.interval);
   SBarReso->setValue(settings.bits);
   CBoxShowSamples->setChecked(options.showPoints);

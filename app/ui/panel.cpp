@@ -3,18 +3,15 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "drawbase/colors.h"
-#include "drawbase/image_canvas.h"
+#include "design.h"
 
 namespace quantora {
 
 namespace {
-QColor Theme(vqm::TColor c) { return QColor::fromRgb(vqm::ToQRgb(c)); }
-
 void DrawRing(QPainter& p, QRect r, TPanel::Bevel bevel) {
   if (bevel == TPanel::bvNone) return;
-  const QColor topLeft = Theme(bevel == TPanel::bvRaised ? vqm::clBtnHighlight : vqm::clBtnShadow);
-  const QColor bottomRight = Theme(bevel == TPanel::bvRaised ? vqm::clBtnShadow : vqm::clBtnHighlight);
+  const QColor topLeft = DesignColor(bevel == TPanel::bvRaised ? vqm::clBtnHighlight : vqm::clBtnShadow);
+  const QColor bottomRight = DesignColor(bevel == TPanel::bvRaised ? vqm::clBtnShadow : vqm::clBtnHighlight);
   p.setPen(topLeft);
   p.drawLine(r.left(), r.bottom(), r.left(), r.top());
   p.drawLine(r.left(), r.top(), r.right(), r.top());
@@ -27,7 +24,7 @@ void DrawRing(QPainter& p, QRect r, TPanel::Bevel bevel) {
 TPanel::TPanel(QWidget* parent) : QFrame(parent) {
   setAutoFillBackground(true);
   QPalette pal = palette();
-  pal.setColor(QPalette::Window, Theme(vqm::clBtnFace));
+  pal.setColor(QPalette::Window, DesignColor(vqm::clBtnFace));
   setPalette(pal);
   SetBevels(bvRaised, bvNone);
 }
