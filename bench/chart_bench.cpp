@@ -66,3 +66,29 @@ void BM_ShowItems100k(benchmark::State& state) {
 BENCHMARK(BM_ShowItems100k)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+// A shown 400 x 400 chart with 2,000 items (a curve of 1,999 segments).
+struct BusyChart {
+  BusyChart() {
+    chart.resize(400, 400);
+    chart.Scale1X()->SetRangeHigh(2000);
+    chart.Scale1Y()->SetRangeLow(-1.1);
+    chart.Scale1Y()->SetRangeHigh(1.1);
+    chart.show();
+    chart.MoveTo(0, 0);
+    for (int i = 1; i < 2000; ++i) chart.DrawTo(i, std::sin(i * 0.01));
+    chart.ShowItems();
+  }
+  TRChart chart;
+};
+
+// One write of an axis property: the chart must repaint once, not once per layer.
+void BM_AxisPropertyWrite(benchmark::State& state) {
+  BusyChart b;
+  double high = 2000;
+  for (auto _ : state) {
+    high = high == 2000 ? 2001 : 2000;
+    b.chart.Scale1X()->SetRangeHigh(high);
+  }
+}
+BENCHMARK(BM_AxisPropertyWrite)->Unit(benchmark::kMicrosecond);

@@ -112,13 +112,18 @@ void TCustomRChart::JoinLayer(TAxisDirection dir, int follower, int leader) {
   ApplyLayerRange(follower, x.RangeLow(), y.RangeLow(), x.RangeHigh(), y.RangeHigh(), false);
 }
 
+// Every layer's range is set again (pulling joined layers onto their leaders)
+// under one paint lock, so that the chart paints once, not once per layer.
 void TCustomRChart::ScalePropsChanged() {
+  const bool lock = fPaintLock;
+  fPaintLock = true;
   fAxes->PushAll();
   for (int n = 1; n <= kLayerCount; ++n) {
     const TScaleProps& x = *ScaleX(n);
     const TScaleProps& y = *ScaleY(n);
     SetLayerRange(n, x.RangeLow(), y.RangeLow(), x.RangeHigh(), y.RangeHigh(), false);
   }
+  fPaintLock = lock;
   Paint();
 }
 

@@ -2,6 +2,8 @@
 // the items, the grid and the data frame, composed off screen and shown at once.
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "chart/axis_controls.h"
@@ -190,7 +192,11 @@ void TCustomRChart::RenderItems(TCanvas&) {
   settings.TextAlignment = fTextAlignment;
   TItemRenderer(c, settings).Render(fList.Items(), fList.Count());
 
-  // Text labels are drawn here, from label 30 down to label 1, once they exist.
+  for (int n = kTextLabelCount; n >= 1; --n) {
+    const TTextLabel& label = *fTextLabels[std::size_t(n - 1)];
+    if (label.Mode() == tlOff || !label.Visible() || !LayerVisible(label.Layer())) continue;
+    PaintTextLabel(c, label, TextLabelAnchor(label), {fMarginLeft, fMarginTop});
+  }
 
   if (OnDataRendered) {
     TCanvas* canvas = &c;
@@ -264,8 +270,45 @@ void TCustomRChart::DrawGrid(TCanvas& c) {
   c.Pen.Style = psSolid;
 }
 
+TPoint TCustomRChart::TextLabelAnchor(const TCustomTextLabel& label) const {
+  const TTxtLblAttachMode attach = label.AttachToData();
+  auto round = [](double v) { return int(std::lrint(std::clamp(v, double(-kPixelClamp), double(kPixelClamp)))); };
+  TPoint p{round(label.PosX()), round(label.PosY())};
+  if (attach == tlamNone) return p;
+  int x, y;
+  WorldToPixel(label.Layer(), label.PosX(), label.PosY(), x, y);
+  if (attach == tlamXOnly || attach == tlamBoth) p.x = std::clamp(x, -kPixelClamp, kPixelClamp);
+  if (attach == tlamYOnly || attach == tlamBoth) p.y = std::clamp(y, -kPixelClamp, kPixelClamp);
+  return p;
+}
+
+// Crosshair lines end inside the data frame; a line whose half-width would touch
+// the frame is left out.
+void TCustomRChart::DrawCrosshairs(TCanvas& c, int left, int top) {
+  const TPen saved = c.Pen;
+  const int right = width() - fMarginRight - fShadowWidth;
+  const int bottom = height() - fMarginBottom - fShadowWidth;
+  for (const TCrossHair* ch : fCrossHairs) {
+    if (ch->Mode() == chOff) continue;
+    int cx, cy;
+    WorldToPixel(ch->Layer(), ch->PosX(), ch->PosY(), cx, cy);
+    c.Pen = TPen{ch->Color(), ch->LineType(), ch->LineWid(), pmCopy};
+    const int hw = ch->LineWid() / 2;
+    if (ch->HasHorizontalLine() && fMarginTop + hw < cy && cy < bottom - hw) {
+      c.MoveTo(fMarginLeft + hw + 1 - left, cy - top);
+      c.LineTo(right - hw - left, cy - top);
+    }
+    if (ch->HasVerticalLine() && fMarginLeft + hw < cx && cx < right - hw) {
+      c.MoveTo(cx - left, fMarginTop + hw + 1 - top);
+      c.LineTo(cx - left, bottom - hw - top);
+    }
+  }
+  c.Pen = saved;
+}
+
 void TCustomRChart::DrawCrosshairsAndShow(int left, int top, TBitmap& image) {
-  // Crosshairs are drawn into the image here, once the chart has them.
+  if (std::any_of(fCrossHairs.begin(), fCrossHairs.end(), [](const TCrossHair* ch) { return ch->Mode() != chOff; }))
+    DrawCrosshairs(image.Canvas(), left, top);
   if (&image != &fFrameImage) {
     QImage* frame = fFrameImage.Canvas().Image();
     const QImage* src = image.Canvas().Image();

@@ -20,6 +20,7 @@ TCustomRChart::TCustomRChart(QWidget* parent) : QWidget(parent), fList(this) {
   fBackGroundImg.OnChange = [this] { RepaintRequested(); };
   fJointLayers.OnChange = [this] { RepaintRequested(); };
   fJointLayers.OnJoined = [this](TAxisDirection dir, int follower, int leader) { JoinLayer(dir, follower, leader); };
+  CreateCrossHairsAndLabels();
 
   for (int n = 1; n <= kLayerCount; ++n) {
     auto* x = new TScalePropsHoriz(this);
@@ -52,14 +53,45 @@ TCustomRChart::TCustomRChart(QWidget* parent) : QWidget(parent), fList(this) {
 }
 
 TCustomRChart::~TCustomRChart() {
-  // The axis objects are children of this widget; their notifications must not
-  // reach a chart that is half destroyed.
+  // The axis objects, crosshairs and labels are children of this widget; their
+  // notifications must not reach a chart that is half destroyed.
+  for (TCrossHair* c : fCrossHairs) c->OnChange = nullptr;
+  for (TTextLabel* l : fTextLabels) l->OnChange = nullptr;
   for (int i = 0; i < kLayerCount; ++i) {
     fScaleX[std::size_t(i)]->OnChange = nullptr;
     fScaleY[std::size_t(i)]->OnChange = nullptr;
     fScaleX[std::size_t(i)]->DateFormat().OnChange = nullptr;
     fScaleY[std::size_t(i)]->DateFormat().OnChange = nullptr;
   }
+}
+
+void TCustomRChart::CreateCrossHairsAndLabels() {
+  for (int n = 1; n <= kCrossHairCount; ++n) {
+    auto* c = new TCrossHair(this);
+    c->setObjectName(QStringLiteral("CrossHair%1").arg(n));
+    c->SetLayer(n);
+    c->SetLineWid(1);  // position (0, 0), black, off, solid: the object's zero values
+    fCrossHairs[std::size_t(n - 1)] = c;
+  }
+  fTextLabelHolder = new QObject(this);
+  fTextLabelHolder->setObjectName(QStringLiteral("TextLabels"));
+  for (int n = 1; n <= kTextLabelCount; ++n) {
+    auto* l = new TTextLabel(fTextLabelHolder);
+    l->setObjectName(QStringLiteral("TextLabel%1").arg(n));
+    l->SetPosX(0);
+    l->SetPosY(0);
+    l->SetAttachToData(tlamBoth);
+    l->SetColorBkg(clWhite);
+    l->SetShadowDx(3);
+    l->SetShadowDy(3);
+    l->SetFont(fFont);
+    l->SetVisible(false);
+    l->SetMode(tlBox);
+    fTextLabels[std::size_t(n - 1)] = l;
+  }
+  // Only now: setting them up must not repaint.
+  for (TCrossHair* c : fCrossHairs) c->OnChange = [this](TCrossHair*) { RepaintRequested(); };
+  for (TTextLabel* l : fTextLabels) l->OnChange = [this](TCustomTextLabel*) { RepaintRequested(); };
 }
 
 TScale* TCustomRChart::AxisControlX(int layer) const { return fAxes->X(ClampLayer(layer)); }
@@ -130,6 +162,11 @@ QUANTORA_REPAINTING_SETTER(TextBkStyle, TTextBkg, fTextBkStyle)
 QUANTORA_REPAINTING_SETTER(TextBkColor, TColor, fTextBkColor)
 QUANTORA_REPAINTING_SETTER(TextAlignment, TAlignment, fTextAlignment)
 #undef QUANTORA_REPAINTING_SETTER
+
+void TCustomRChart::SetFont(const TFont& v) {
+  fFont = v;
+  RepaintIfAuto();
+}
 
 void TCustomRChart::SetGridDx(double v) {
   if (v < -3) return;  // no such rule

@@ -13,10 +13,12 @@
 
 #include "chart/background_image.h"
 #include "chart/chart_enums.h"
+#include "chart/crosshair.h"
 #include "chart/display_list.h"
 #include "chart/joint_layers.h"
 #include "chart/range_history.h"
 #include "chart/scale_props.h"
+#include "chart/text_label.h"
 #include "chart/world_mapping.h"
 #include "drawbase/image_canvas.h"
 
@@ -206,6 +208,29 @@ class TCustomRChart : public QWidget {
   TAlignment TextAlignment() const { return fTextAlignment; }
   void SetTextAlignment(TAlignment v);
   TBakGndImg& BackGroundImg() { return fBackGroundImg; }
+  // The chart's font; new text labels start with a copy of it.
+  const TFont& Font() const { return fFont; }
+  void SetFont(const TFont& v);
+
+  // ---- crosshairs and text labels ----
+  static constexpr int kCrossHairCount = 4;
+  static constexpr int kTextLabelCount = 30;
+  TCrossHair* CrossHair1() const { return fCrossHairs[0]; }
+  TCrossHair* CrossHair2() const { return fCrossHairs[1]; }
+  TCrossHair* CrossHair3() const { return fCrossHairs[2]; }
+  TCrossHair* CrossHair4() const { return fCrossHairs[3]; }
+  // Crosshair 1..4 and label 1..30; nullptr for any other number.
+  TCrossHair* CrossHair(int n) const {
+    return n >= 1 && n <= kCrossHairCount ? fCrossHairs[std::size_t(n - 1)] : nullptr;
+  }
+  TTextLabel* TextLabel(int n) const {
+    return n >= 1 && n <= kTextLabelCount ? fTextLabels[std::size_t(n - 1)] : nullptr;
+  }
+  // The parent of the 30 labels, in their order (a collection for stored designs).
+  QObject* TextLabels() const { return fTextLabelHolder; }
+  // Control pixel of a label's anchor: its pixel coordinates rounded, its world
+  // coordinates mapped on its layer, as AttachToData says.
+  TPoint TextLabelAnchor(const TCustomTextLabel& label) const;
 
   // ---- rendering ----
   // The full picture: surroundings, axes and data area, shown in one step.
@@ -242,6 +267,8 @@ class TCustomRChart : public QWidget {
   void RenderItems(TCanvas& canvas);
   void DrawGrid(TCanvas& canvas);
   void DrawCrosshairsAndShow(int left, int top, TBitmap& image);
+  void DrawCrosshairs(TCanvas& canvas, int left, int top);
+  void CreateCrossHairsAndLabels();
 
   TDisplayList fList;
   bool fAutoRedraw = true;
@@ -282,6 +309,10 @@ class TCustomRChart : public QWidget {
   TColor fTextBkColor = clWhite;
   TAlignment fTextAlignment = taCenter;
   TBakGndImg fBackGroundImg;
+  TFont fFont;  // a new font
+  std::array<TCrossHair*, kCrossHairCount> fCrossHairs{};
+  std::array<TTextLabel*, kTextLabelCount> fTextLabels{};
+  QObject* fTextLabelHolder = nullptr;
 
   TBitmap fFrameImage;
   TBitmap fDataImage;

@@ -452,3 +452,22 @@ TEST_F(ShownChart, ASharingChartShowsTheOwnersItemsWithItsOwnAxes) {
 
 }  // namespace
 }  // namespace vqm
+
+namespace vqm {
+namespace {
+
+// One axis-property write repaints the chart once, whatever the number of layers.
+TEST_F(ShownChart, AxisPropertyWritePaintsOnce) {
+  int paints = 0;
+  chart.OnScalesRendered = [&](QObject*, TCanvas*&, int, int) { ++paints; };
+  chart.Scale1X()->SetRangeHigh(500);
+  EXPECT_EQ(paints, 1);
+  chart.Scale2Y()->SetCaption(QStringLiteral("U"));
+  EXPECT_EQ(paints, 2);
+  int x, y;
+  chart.WorldToPixel(1, 500, 0, x, y);
+  EXPECT_EQ(x, 358 - 20);  // the new range is mapped
+}
+
+}  // namespace
+}  // namespace vqm

@@ -9,6 +9,7 @@ namespace gallery {
 int RenderScales(const QString& folder);
 int RenderReadouts(const QString& folder);
 int RenderCharts(const QString& folder);
+int RenderChartOverlays(const QString& folder);
 int RenderWindows(const QString& folder);
 
 }  // namespace gallery

@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   const int written = gallery::RenderScales(folder) + gallery::RenderReadouts(folder) + gallery::RenderCharts(folder) +
+                      gallery::RenderChartOverlays(folder) +
                       gallery::RenderWindows(folder);
   std::printf("gallery: %d pictures written to %s\n", written, argv[1]);
   return 0;
