@@ -9,7 +9,7 @@
 #include <optional>
 #include <string_view>
 
-#include "numlab/date_time_text.h"
+#include "drawbase/date_time_text.h"
 
 namespace vqm {
 

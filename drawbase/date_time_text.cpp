@@ -1,19 +1,16 @@
-#include "numlab/date_time_text.h"
+#include "drawbase/date_time_text.h"
 
 #include <array>
 #include <cctype>
 #include <cmath>
 #include <cstdint>
 
+#include "drawbase/rounding.h"
+
 namespace vqm {
 
 namespace {
 
-constexpr std::array<const char*, 12> kShortMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                      "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-constexpr std::array<const char*, 12> kLongMonths = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
 constexpr std::array<const char*, 7> kShortDays = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 constexpr std::array<const char*, 7> kLongDays = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                                   "Thursday", "Friday", "Saturday"};
@@ -24,17 +21,10 @@ constexpr std::string_view kShortTimePattern = "h:nn";
 constexpr std::string_view kLongTimePattern = "h:nn:ss";
 
 constexpr std::int64_t kMsPerDay = 86'400'000;
-// Day numbers of 1 January 0001 and 31 December 9999.
-constexpr std::int64_t kFirstDay = -693'593;
-constexpr std::int64_t kLastDay = 2'958'465;
-// Day number of 1 January 1970, the origin of the civil calendar routine.
+// Day number of 1 January 1970, the origin of the civil calendar routines.
 constexpr std::int64_t kUnixEpochDay = 25'569;
-
-struct TDateTimeParts {
-  int Year = 0, Month = 0, Day = 0;  // Month and Day count from 1
-  int DayOfWeek = 0;                 // 0 = Sunday
-  int Hour = 0, Minute = 0, Second = 0, Millisecond = 0;
-};
+// A value this close to 0 counts as 0 under the floor split.
+constexpr double kZeroDay = 1e-8;
 
 // Proleptic Gregorian date of a day count since 1970-01-01 (H. Hinnant's algorithm).
 void CivilFromDays(std::int64_t z, TDateTimeParts& parts) {
@@ -49,15 +39,18 @@ void CivilFromDays(std::int64_t z, TDateTimeParts& parts) {
   parts.Year = int(yoe + era * 400 + (parts.Month <= 2 ? 1 : 0));
 }
 
-std::optional<TDateTimeParts> Decode(double dateTime) {
-  if (!std::isfinite(dateTime) || dateTime < double(kFirstDay) - 1 || dateTime > double(kLastDay) + 1)
-    return std::nullopt;
-  // Whole milliseconds of the magnitude; the sign belongs to the day count only.
-  const auto ms = std::int64_t(std::llround(std::fabs(dateTime) * double(kMsPerDay)));
-  const std::int64_t days = (dateTime < 0 ? -1 : 1) * (ms / kMsPerDay);
-  if (days < kFirstDay || days > kLastDay) return std::nullopt;
-  std::int64_t timeMs = ms % kMsPerDay;
+// Days since 1970-01-01 of a proleptic Gregorian date (H. Hinnant's algorithm).
+std::int64_t DaysFromCivil(std::int64_t y, int m, int d) {
+  y -= m <= 2 ? 1 : 0;
+  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
+  const std::int64_t yoe = y - era * 400;
+  const std::int64_t doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
+  const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146'097 + doe - 719'468;
+}
 
+std::optional<TDateTimeParts> PartsOf(std::int64_t days, std::int64_t timeMs) {
+  if (days < kFirstDateDay || days > kLastDateDay) return std::nullopt;
   TDateTimeParts parts;
   CivilFromDays(days - kUnixEpochDay, parts);
   parts.DayOfWeek = int(((days - kUnixEpochDay) % 7 + 7 + 4) % 7);  // 1970-01-01 was a Thursday
@@ -96,16 +89,20 @@ bool HasAmPmFrom(std::string_view pattern, size_t from) {
 
 class TDateTimeWriter {
  public:
-  explicit TDateTimeWriter(const TDateTimeParts& parts) : fParts(parts) {}
+  TDateTimeWriter(const TDateTimeParts& parts, const TDateTimeStyle& style)
+      : fParts(parts), fStyle(style), fMonths(style.Months ? *style.Months : EnglishMonthNames()) {}
 
   void Write(std::string_view pattern);
   std::string Take() { return std::move(fOut); }
 
  private:
   void Number(int value, int minDigits);
+  void SecondFraction(size_t letters);
   static size_t RunLength(std::string_view pattern, size_t pos, char lower);
 
   const TDateTimeParts& fParts;
+  const TDateTimeStyle& fStyle;
+  const TMonthNames& fMonths;
   std::string fOut;
   bool fLastWasHour = false;  // a following m or mm means minutes
 };
@@ -114,6 +111,17 @@ void TDateTimeWriter::Number(int value, int minDigits) {
   std::string digits = std::to_string(value);
   if (int(digits.size()) < minDigits) fOut.append(size_t(minDigits) - digits.size(), '0');
   fOut += digits;
+}
+
+void TDateTimeWriter::SecondFraction(size_t letters) {
+  if (fStyle.Fraction == TSecondFraction::Milliseconds) {
+    Number(fParts.Millisecond, letters >= 3 ? 3 : 1);
+    return;
+  }
+  // The leading digits of the three millisecond digits, one per letter.
+  const size_t digits = letters < 3 ? letters : 3;
+  static constexpr int kDivisors[] = {100, 10, 1};
+  Number(fParts.Millisecond / kDivisors[digits - 1], int(digits));
 }
 
 size_t TDateTimeWriter::RunLength(std::string_view pattern, size_t pos, char lower) {
@@ -166,8 +174,8 @@ void TDateTimeWriter::Write(std::string_view pattern) {
       case 'm':
         if (n <= 2 && fLastWasHour) Number(fParts.Minute, int(n));
         else if (n <= 2) Number(fParts.Month, int(n));
-        else if (n == 3) fOut += kShortMonths[size_t(fParts.Month - 1)];
-        else fOut += kLongMonths[size_t(fParts.Month - 1)];
+        else if (n == 3) fOut += fMonths.Short[size_t(fParts.Month - 1)];
+        else fOut += fMonths.Long[size_t(fParts.Month - 1)];
         break;
       case 'y':
         if (n <= 2) Number(fParts.Year % 100, 2);
@@ -182,7 +190,7 @@ void TDateTimeWriter::Write(std::string_view pattern) {
       }
       case 'n': Number(fParts.Minute, n >= 2 ? 2 : 1); break;
       case 's': Number(fParts.Second, n >= 2 ? 2 : 1); break;
-      case 'z': Number(fParts.Millisecond, n >= 3 ? 3 : 1); break;
+      case 'z': SecondFraction(n); break;
       case 't': Write(n == 1 ? kShortTimePattern : kLongTimePattern); break;
       case 'c':
         Write(kShortDatePattern);
@@ -203,12 +211,51 @@ void TDateTimeWriter::Write(std::string_view pattern) {
 
 }  // namespace
 
-std::optional<std::string> FormatDateTimeText(double dateTime, std::string_view pattern) {
-  const std::optional<TDateTimeParts> parts = Decode(dateTime);
+const TMonthNames& EnglishMonthNames() {
+  static const TMonthNames names = {
+      {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"},
+      {"January", "February", "March", "April", "May", "June", "July", "August", "September", "October",
+       "November", "December"}};
+  return names;
+}
+
+std::optional<TDateTimeParts> DecodeDateTime(double dateTime, TDaySplit split) {
+  if (!std::isfinite(dateTime) || dateTime < double(kFirstDateDay) - 1 || dateTime > double(kLastDateDay) + 1)
+    return std::nullopt;
+  if (split == TDaySplit::TowardZero) {
+    // Whole milliseconds of the magnitude; the sign belongs to the day count only.
+    const auto ms = std::int64_t(std::llround(std::fabs(dateTime) * double(kMsPerDay)));
+    return PartsOf((dateTime < 0 ? -1 : 1) * (ms / kMsPerDay), ms % kMsPerDay);
+  }
+  if (std::fabs(dateTime) < kZeroDay) dateTime = 0.0;
+  const double day = std::floor(dateTime);
+  // The fraction is exact; rounding it to whole milliseconds may carry into the next day.
+  const auto ms = std::int64_t(RoundHalfEven((dateTime - day) * double(kMsPerDay)));
+  const std::int64_t carry = ms / kMsPerDay;
+  return PartsOf(std::int64_t(day) + carry, ms - carry * kMsPerDay);
+}
+
+std::optional<std::string> FormatDateTimeText(double dateTime, std::string_view pattern,
+                                              const TDateTimeStyle& style) {
+  const std::optional<TDateTimeParts> parts = DecodeDateTime(dateTime, style.Split);
   if (!parts) return std::nullopt;
-  TDateTimeWriter writer(*parts);
+  TDateTimeWriter writer(*parts, style);
   writer.Write(pattern);
   return writer.Take();
+}
+
+std::int64_t DayNumber(int year, int month, int day) {
+  const int m0 = month - 1;
+  const int yearCarry = m0 >= 0 ? m0 / 12 : -((11 - m0) / 12);
+  return DaysFromCivil(std::int64_t(year) + yearCarry, m0 - 12 * yearCarry + 1, day) + kUnixEpochDay;
+}
+
+void DateOfDayNumber(std::int64_t dayNumber, int& year, int& month, int& day) {
+  TDateTimeParts parts;
+  CivilFromDays(dayNumber - kUnixEpochDay, parts);
+  year = parts.Year;
+  month = parts.Month;
+  day = parts.Day;
 }
 
 }  // namespace vqm
