@@ -4,6 +4,9 @@
 #include <array>
 #include <charconv>
 #include <optional>
+#include <set>
+
+#include "app/message_text.h"
 
 namespace quantora {
 namespace {
@@ -45,13 +48,6 @@ std::optional<bool> ParseOnOff(std::string_view text) {
   return std::nullopt;
 }
 
-std::string Quoted(std::string_view text) {
-  std::string quoted(1, '\'');
-  quoted += text;
-  quoted += '\'';
-  return quoted;
-}
-
 std::string RangeText(int low, int high) {
   return std::to_string(low) + " .. " + std::to_string(high);
 }
@@ -82,6 +78,8 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
   }
 
   TCommandLine parsed;
+  std::set<std::string_view> given;
+  std::string_view exportOption;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view option = args[i];
     if (option.starts_with(kHostArgumentPrefix)) continue;
@@ -89,42 +87,49 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
     const bool known = option == "--export-csv" || option == "--export-png" || option == "--wave" ||
                        option == "--interval" || option == "--bits" || option == "--samples" ||
                        option == "--sampled" || option == "--error" || option == "--language";
-    if (!known) return Failure("unknown option " + Quoted(option) + " (see --help)");
+    if (!known) return Failure("unknown option " + QuotedForMessage(option) + " (see --help)");
+    // One value per option and one export per run: a second one would silently
+    // win over the first, or leave one of two asked files unwritten.
+    if (!given.insert(option).second) return Failure("option " + std::string(option) + " given twice");
     const std::optional<std::string_view> value = ValueAfter(args, i);
     if (!value) return Failure("option " + std::string(option) + " needs a value");
 
     if (option == "--export-csv" || option == "--export-png") {
+      if (!exportOption.empty())
+        return Failure("options " + std::string(exportOption) + " and " + std::string(option) +
+                       " exclude each other (one export per run)");
+      exportOption = option;
       if (value->empty()) return Failure("option " + std::string(option) + " needs a file name");
       parsed.action = option == "--export-csv" ? TProgramAction::paExportCsv : TProgramAction::paExportPng;
       parsed.exportPath = std::string(*value);
     } else if (option == "--samples" || option == "--sampled" || option == "--error") {
       const auto on = ParseOnOff(*value);
-      if (!on) return Failure("bad value " + Quoted(*value) + " for " + std::string(option) + " (expected on or off)");
+      if (!on) return Failure("bad value " + QuotedForMessage(*value) + " for " + std::string(option) + " (expected on or off)");
       bool& flag = option == "--samples"   ? parsed.options.showPoints
                    : option == "--sampled" ? parsed.options.showSampled
                                            : parsed.options.showError;
       flag = *on;
     } else if (option == "--language") {
       if (*value != "en" && *value != "de")
-        return Failure("bad value " + Quoted(*value) + " for --language (expected en or de)");
+        return Failure("bad value " + QuotedForMessage(*value) + " for --language (expected en or de)");
       parsed.language = std::string(*value);
     } else if (option == "--wave") {
       const auto form = ParseWave(*value);
       if (!form)
-        return Failure("bad value " + Quoted(*value) +
+        return Failure("bad value " + QuotedForMessage(*value) +
                        " for --wave (expected sine, 3-term-sine, sawtooth, sinc or chirp)");
       parsed.settings.form = *form;
     } else if (option == "--interval") {
       const auto interval = ParseWhole(*value, MinInterval, MaxInterval);
       if (!interval)
-        return Failure("bad value " + Quoted(*value) +
+        return Failure("bad value " + QuotedForMessage(*value) +
                        " for --interval (expected a whole number of ns, " +
                        RangeText(MinInterval, MaxInterval) + ")");
       parsed.settings.interval = *interval;
     } else {
       const auto bits = ParseWhole(*value, MinResolution, MaxResolution);
       if (!bits)
-        return Failure("bad value " + Quoted(*value) +
+        return Failure("bad value " + QuotedForMessage(*value) +
                        " for --bits (expected a whole number, " +
                        RangeText(MinResolution, MaxResolution) + ")");
       parsed.settings.bits = *bits;
@@ -141,8 +146,9 @@ std::string HelpText() {
          "\n"
          "  --export-csv FILE   write the simulated series as CSV to FILE (- for standard\n"
          "                      output) instead of opening the window\n"
-         "  --export-png FILE   render the window at its design size to the PNG file FILE\n"
-         "                      instead of opening it\n"
+         "  --export-png FILE   render the window at its design size to the picture FILE\n"
+         "                      instead of opening it; the name's ending chooses the\n"
+         "                      format (.png, .jpg, .bmp, ...; none: PNG)\n"
          "  --wave NAME         sine (default), 3-term-sine, sawtooth, sinc or chirp\n"
          "  --interval N        sampling interval in ns, " +
          RangeText(MinInterval, MaxInterval) + " (default " + std::to_string(defaults.interval) +
@@ -155,7 +161,10 @@ std::string HelpText() {
          "  --error on|off      show the quantization error (default off)\n"
          "  --language en|de    use the English or German texts (default: the table\n"
          "                      beside the program, quantora.itl)\n"
-         "  --help              show this list and exit\n";
+         "  --help              show this list and exit\n"
+         "\n"
+         "Each option may be given once, and only one of the two exports per run. An\n"
+         "export replaces its file only when it was written completely.\n";
 }
 
 }  // namespace quantora

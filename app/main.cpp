@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/file_replace.h"
 #include "app/series_csv.h"
 #include "app/window_program.h"
 
@@ -26,9 +27,12 @@ int main(int argc, char** argv) {
     case quantora::TProgramAction::paFail:
       std::fprintf(stderr, "%s\n", commandLine.errorMessage.c_str());
       return kExitBadArguments;
-    case quantora::TProgramAction::paShowHelp:
-      std::fputs(quantora::HelpText().c_str(), stdout);
-      return kExitOk;
+    case quantora::TProgramAction::paShowHelp: {
+      std::string reason;
+      if (quantora::WriteStandardOutput(quantora::HelpText(), reason)) return kExitOk;
+      std::fprintf(stderr, "quantora: cannot write the help text: %s\n", reason.c_str());
+      return kExitWriteFailed;
+    }
     case quantora::TProgramAction::paExportCsv: {
       std::string error;
       if (quantora::ExportSeriesCsv(commandLine.settings, commandLine.exportPath, error))

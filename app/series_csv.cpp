@@ -1,12 +1,10 @@
 #include "app/series_csv.h"
 
-#include <cerrno>
 #include <charconv>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
 #include <memory>
-#include <system_error>
+
+#include "app/file_replace.h"
+#include "app/message_text.h"
 
 namespace quantora {
 namespace {
@@ -21,20 +19,6 @@ void AppendNumber(std::string& out, double value) {
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general,
                     kSignificantDigits);
   out.append(buffer, result.ptr);
-}
-
-bool WriteAll(std::FILE* stream, const std::string& text) {
-  return std::fwrite(text.data(), 1, text.size(), stream) == text.size() &&
-         std::fflush(stream) == 0;
-}
-
-std::string SystemReason() { return std::strerror(errno); }
-
-// Takes back a file left half-written. Only a regular file: the path may name a
-// device such as /dev/full, which must never be removed.
-void RemovePartialFile(const std::string& path) {
-  std::error_code ignored;
-  if (std::filesystem::is_regular_file(path, ignored)) std::filesystem::remove(path, ignored);
 }
 
 }  // namespace
@@ -62,22 +46,15 @@ bool ExportSeriesCsv(const TSimulationSettings& settings, const std::string& pat
   const std::string text = SeriesCsv(*result);
 
   if (path == "-") {
-    if (WriteAll(stdout, text)) return true;
-    error = "quantora: cannot write to standard output: " + SystemReason();
+    std::string reason;
+    if (WriteStandardOutput(text, reason)) return true;
+    error = "quantora: cannot write to standard output: " + reason;
     return false;
   }
 
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) {
-    error = "quantora: cannot open '" + path + "' for writing: " + SystemReason();
-    return false;
-  }
-  const bool written = WriteAll(file, text);
-  const std::string reason = written ? std::string() : SystemReason();
-  const bool closed = std::fclose(file) == 0;
-  if (written && closed) return true;
-  RemovePartialFile(path);
-  error = "quantora: cannot write '" + path + "': " + (reason.empty() ? SystemReason() : reason);
+  std::string reason;
+  if (WriteFileReplacing(path, text, reason)) return true;
+  error = "quantora: cannot write " + QuotedForMessage(path) + ": " + reason;
   return false;
 }
 

@@ -13,8 +13,8 @@ namespace quantora {
 std::string SeriesCsv(const TSimulationResult& result);
 
 // Computes the series for `settings` (time axis 0 .. 1000 ns) and writes them to
-// `path` ("-" is standard output). On failure returns false with a one-line
-// message in `error`, and leaves no partly written file behind.
+// `path` ("-" is standard output) through WriteFileReplacing. On failure returns
+// false with a one-line message in `error`; an old file of that name is kept.
 bool ExportSeriesCsv(const TSimulationSettings& settings, const std::string& path,
                      std::string& error);
 

@@ -1,6 +1,8 @@
 #include "app/window_program.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
 #include <QImageWriter>
@@ -8,6 +10,8 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/file_replace.h"
+#include "app/message_text.h"
 #include "app/ui/aboutbox.h"
 #include "app/ui/mainfrm.h"
 #include "hostlink/demon_client.h"
@@ -23,6 +27,26 @@ QString TranslationFileFor(const std::string& language) {
   return dir + (language == "de" ? QStringLiteral("quantora.de.itl") : QStringLiteral("quantora.itl"));
 }
 
+// The picture format a file name asks for by its ending (letter case ignored),
+// PNG for a name without one; empty when the toolkit cannot write that format.
+QByteArray PictureFormatFor(const std::string& path) {
+  const std::string name = path.substr(path.rfind('/') + 1);
+  const std::size_t dot = name.rfind('.');
+  if (dot == std::string::npos || dot == 0) return QByteArrayLiteral("png");
+  const QByteArray ending = QByteArray::fromStdString(name.substr(dot + 1)).toLower();
+  return QImageWriter::supportedImageFormats().contains(ending) ? ending : QByteArray();
+}
+
+// A language asked for on the command line whose table gave no texts: the user
+// learns why the window speaks English.
+void ReportMissingTable(const TCommandLine& commandLine, TForm1& form) {
+  if (commandLine.language.empty() || !form.cliDemon->Translator().Keys().empty()) return;
+  const QByteArray path = QFile::encodeName(TranslationFileFor(commandLine.language));
+  std::fprintf(stderr, "quantora: no %s translation table could be read from %s; the English texts are shown\n",
+               commandLine.language == "de" ? "German" : "English",
+               QuotedForMessage(path.toStdString()).c_str());
+}
+
 struct TProgramWindows {
   std::unique_ptr<TForm1> form;
   std::unique_ptr<TFrmAbout> about;
@@ -35,6 +59,7 @@ TProgramWindows CreateWindows(const TCommandLine& commandLine) {
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/quantora/quantora.png")));
   TProgramWindows w;
   w.form = std::make_unique<TForm1>(TranslationFileFor(commandLine.language));
+  ReportMissingTable(commandLine, *w.form);
   w.about = std::make_unique<TFrmAbout>();
   w.form->SetAboutDialog(w.about.get());
   return w;
@@ -61,20 +86,31 @@ int RunWindow(const TCommandLine& commandLine, int argc, char** argv) {
 
 int ExportWindowPng(const TCommandLine& commandLine, int argc, char** argv) {
   QApplication app(argc, argv);
+  const QByteArray format = PictureFormatFor(commandLine.exportPath);
+  if (format.isEmpty()) {
+    std::fprintf(stderr, "quantora: cannot write pictures of the kind %s names (see --help)\n",
+                 QuotedForMessage(commandLine.exportPath).c_str());
+    return 2;
+  }
   TProgramWindows w = CreateWindows(commandLine);
   w.form->setAttribute(Qt::WA_DontShowOnScreen);  // rendered, never shown
   w.form->show();
   w.form->ApplyStartValues(commandLine.settings, commandLine.options);
   QApplication::processEvents();
   const QImage picture = w.form->grab().toImage();
-  const QString path = QString::fromStdString(commandLine.exportPath);
-  QImageWriter writer(path, "png");
-  if (!writer.write(picture)) {
-    std::fprintf(stderr, "quantora: cannot write %s: %s\n", commandLine.exportPath.c_str(),
-                 writer.errorString().toLocal8Bit().constData());
-    return 1;
-  }
-  return 0;
+
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, format);
+  std::string reason;
+  if (!writer.write(picture))
+    reason = writer.errorString().toStdString();
+  else if (WriteFileReplacing(commandLine.exportPath, std::string_view(bytes.constData(), bytes.size()), reason))
+    return 0;
+  std::fprintf(stderr, "quantora: cannot write %s: %s\n", QuotedForMessage(commandLine.exportPath).c_str(),
+               reason.c_str());
+  return 1;
 }
 
 }  // namespace quantora

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
 
 #include "translate/itl_file_name.h"
+#include "translate/regular_file.h"
 #include "translate/itl_reader.h"
 #include "translate/itl_text.h"
 
@@ -40,9 +42,10 @@ void TGlossator::LoadFromStream(std::istream& stream) {
 }
 
 bool TGlossator::LoadFromFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file.is_open()) return false;
-  LoadFromStream(file);
+  std::string bytes;
+  if (!ReadRegularFile(path, kMaxItlFileSize, bytes)) return false;
+  std::istringstream stream(std::move(bytes));
+  LoadFromStream(stream);
   return true;
 }
 

@@ -44,9 +44,13 @@ class TGlossator {
   // byte; the stream is left on the byte after the last record. A failing read
   // ends the stream; a malformed stream gives whatever entries it cuts into.
   void LoadFromStream(std::istream& stream);
-  // Convenience: loads the file at `path`. A missing or unreadable file leaves
-  // the table as it was and returns false; there is no message.
+  // Convenience: loads the file at `path`. A missing or unreadable file, one
+  // that is not a regular file (a FIFO would block, a device such as /dev/zero
+  // never ends) or one larger than kMaxItlFileSize leaves the table as it was
+  // and returns false; there is no message.
   bool LoadFromFile(const std::string& path);
+  // Far above any real table (the shipped ones have a few KiB).
+  static constexpr std::size_t kMaxItlFileSize = 16u << 20;
 
   // The translation of `key` (its A-Z letters folded, nothing else normalised),
   // first matching entry winning, with "<%1%>", "<%2%>", ... replaced by

@@ -2,7 +2,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFileInfo>
+#include <QFile>
+#include <QPixmap>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 #include "numlab/numlab.h"
 #include "panel.h"
 #include "text_controls.h"
+#include "translate/regular_file.h"
 
 namespace quantora {
 
@@ -27,6 +29,8 @@ namespace {
 constexpr int kTopPanelHeight = 41;
 constexpr int kInputPanelHeight = 55;
 constexpr int kMemoHeight = 74;
+// Far above any real icon file.
+constexpr std::size_t kMaxIconFileSize = 16u << 20;
 
 QCheckBox* MakeCheckBox(QWidget* parent, const char* name, QRect geometry, const char* text, bool checked) {
   auto* box = new QCheckBox(QString::fromUtf8(text), parent);
@@ -234,8 +238,13 @@ void TForm1::LoadIconFromWorkArea() {
   const QString iconName = QString::fromStdString(cliDemon->Translator().Translate("AppIconName"));
   if (iconName == QLatin1String("AppIconName")) return;
   const QString file = cliDemon->GetPathValue(QStringLiteral("TesseraWorkArea")) + iconName;
-  if (!QFileInfo::exists(file)) return;
-  const QIcon icon(file);
+  // Only an ordinary file of sane size: a FIFO of that name would block the
+  // start for ever, a link to /dev/zero would never end.
+  std::string bytes;
+  if (!glossator::ReadRegularFile(QFile::encodeName(file).toStdString(), kMaxIconFileSize, bytes)) return;
+  QPixmap picture;
+  if (!picture.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), uint(bytes.size()))) return;
+  const QIcon icon(picture);
   QApplication::setWindowIcon(icon);
   setWindowIcon(icon);
   if (fAbout) fAbout->setWindowIcon(icon);

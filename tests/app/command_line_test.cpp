@@ -1,5 +1,6 @@
 // Parsing the program's arguments into what it should do.
 #include "app/command_line.h"
+#include "app/message_text.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +45,6 @@ TEST(CommandLineTest, StandardOutputAndRangeEnds) {
   EXPECT_EQ(low.exportPath, "-");
   EXPECT_EQ(low.settings.interval, 1);
   EXPECT_EQ(low.settings.bits, 16);
-  EXPECT_EQ(Parse({"--interval", "7", "--interval", "9"}).settings.interval, 9);  // last wins
 }
 
 TEST(CommandLineTest, WindowOptions) {
@@ -103,6 +103,10 @@ TEST(CommandLineTest, BadArgumentsFailNamingTheCulprit) {
       {{"--bits"}, "--bits"},                {{"--export-csv"}, "--export-csv"},
       {{"--export-csv", ""}, "--export-csv"}, {{"--export-csv", "x.csv", "--wave"}, "--wave"},
       {{"--wave", "--bits", "4"}, "--wave"},
+      {{"--interval", "7", "--interval", "9"}, "--interval given twice"},
+      {{"--export-csv", "a", "--export-csv", "b"}, "--export-csv given twice"},
+      {{"--export-png", "a.png", "--export-csv", "b"}, "--export-png and --export-csv exclude each other"},
+      {{"--wave", "sine\n\x1b[2J"}, "'sine\\n\\x1b[2J'"},
   };
   for (const TCase& c : cases) {
     const TCommandLine parsed = Parse(c.args);
@@ -112,6 +116,25 @@ TEST(CommandLineTest, BadArgumentsFailNamingTheCulprit) {
     EXPECT_EQ(parsed.errorMessage.find('\n'), std::string::npos);
     EXPECT_TRUE(parsed.exportPath.empty());
   }
+}
+
+TEST(CommandLineTest, MessagesQuoteWhatATerminalWouldObey) {
+  const struct {
+    std::string_view text, quoted;
+  } cases[] = {
+      {"plain name.csv", "'plain name.csv'"},
+      {"a\nb\tc\rd", "'a\\nb\\tc\\rd'"},
+      {"it's a\\b", "'it\\'s a\\\\b'"},
+      {std::string_view("\0\x1b\x7f", 3), "'\\x00\\x1b\\x7f'"},
+      {"Gr\xc3\xb6\xc3\x9f" "e \xe2\x82\xac \xf0\x9f\x98\x80", "'Gr\xc3\xb6\xc3\x9f" "e \xe2\x82\xac \xf0\x9f\x98\x80'"},
+      {"\xc2\x9b" "31m", "'\\xc2\\x9b31m'"},      // C1 control (CSI)
+      {"bad\xff.png", "'bad\\xff.png'"},           // not UTF-8
+      {"\xc3", "'\\xc3'"},                         // cut short
+      {"\xc0\xaf", "'\\xc0\\xaf'"},               // overlong '/'
+      {"\xed\xa0\x80", "'\\xed\\xa0\\x80'"},     // a surrogate
+      {"\xf4\x90\x80\x80", "'\\xf4\\x90\\x80\\x80'"},  // above U+10FFFF
+  };
+  for (const auto& c : cases) EXPECT_EQ(QuotedForMessage(c.text), c.quoted) << c.quoted;
 }
 
 }  // namespace

@@ -4,11 +4,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <sys/stat.h>
+
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -23,15 +27,48 @@ struct TRun {
   QByteArray err;
 };
 
-TRun RunQuantora(const QStringList& args) {
+TRun RunProgram(const QString& program, const QStringList& args) {
   QProcess process;
-  process.start(QStringLiteral(QUANTORA_EXECUTABLE), args);
+  process.start(program, args);
   TRun run;
-  if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) return run;
+  if (!process.waitForFinished(30000)) process.kill();  // a hang fails the test, not the suite
+  if (process.exitStatus() != QProcess::NormalExit) return run;
   run.status = process.exitCode();
   run.out = process.readAllStandardOutput();
   run.err = process.readAllStandardError();
   return run;
+}
+
+TRun RunQuantora(const QStringList& args) { return RunProgram(QStringLiteral(QUANTORA_EXECUTABLE), args); }
+
+// The program run by the shell, for what QProcess cannot say: a file-size
+// limit, redirections and arguments that are not UTF-8. The script sees the
+// program as $Q.
+TRun RunShell(const QString& script, const QString& program = QStringLiteral(QUANTORA_EXECUTABLE)) {
+  return RunProgram(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("Q=\"$0\"; ") + script, program});
+}
+
+// The files of a folder, hidden ones included (a left-over temporary file shows).
+QStringList FilesIn(const QString& folder) {
+  return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The program copied into a folder of its own, so that the files it looks for
+// beside itself (tables, icon) can be made to be anything.
+QString CopyOfProgram(const QTemporaryDir& dir) {
+  const QString copy = dir.filePath(QStringLiteral("quantora"));
+  QFile::copy(QStringLiteral(QUANTORA_EXECUTABLE), copy);
+  QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  return copy;
+}
+
+QString BesideProgram(const char* name) {
+  return QFileInfo(QStringLiteral(QUANTORA_EXECUTABLE)).absolutePath() + QLatin1Char('/') + QLatin1String(name);
 }
 
 QList<QByteArray> Lines(const QByteArray& text) {
@@ -89,6 +126,11 @@ TEST(QuantoraProgramTest, BadArgumentsExitWithStatusTwoAndWriteNothing) {
       {"--export-csv", path, "--interval", "201"}, {"--export-csv", path, "--bits", "zero"},
       {"--export-csv", path, "--wave", "square"},  {"--export-csv", path, "--colour", "red"},
       {"--export-csv", path, "--bits"},            {"--export-csv", "-", "--interval", "-1"},
+      // Two exports, or one option twice: refused, not half done.
+      {"--export-csv", path, "--export-png", dir.filePath("never.png")},
+      {"--export-csv", path, "--bits", "4", "--bits", "5"},
+      // Control characters of a bad value are quoted, never passed to the terminal.
+      {"--export-csv", path, "--wave", "sine\nx\x1b[31m\r\u009b"},
   };
   for (const QStringList& args : bad) {
     SCOPED_TRACE(args.join(' ').toStdString());
@@ -97,7 +139,8 @@ TEST(QuantoraProgramTest, BadArgumentsExitWithStatusTwoAndWriteNothing) {
     EXPECT_TRUE(run.out.isEmpty());
     EXPECT_EQ(Lines(run.err).size(), 1);
     EXPECT_TRUE(run.err.startsWith("quantora: "));
-    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_FALSE(run.err.contains('\x1b') || run.err.contains('\r') || run.err.contains("\u009b"));
+    EXPECT_TRUE(FilesIn(dir.path()).isEmpty());
   }
 }
 
@@ -156,8 +199,130 @@ TEST(QuantoraProgramTest, UnwritablePictureFailsWithOneLine) {
   EXPECT_EQ(run.status, 1);
   // The toolkit may add its own notices about the environment; ours is one line.
   ASSERT_FALSE(Lines(run.err).isEmpty());
-  EXPECT_TRUE(Lines(run.err).back().startsWith("quantora: cannot write /nonexistent-dir/window.png"))
+  EXPECT_TRUE(Lines(run.err).back().startsWith("quantora: cannot write '/nonexistent-dir/window.png': "))
       << run.err.toStdString();
+}
+
+// A write that fails half-way (a file-size limit standing for a full disk, a
+// full device) keeps the user's old file, leaves no partial or temporary file
+// and names the reason in one line.
+TEST(QuantoraProgramTest, FailedExportKeepsTheOldFile) {
+  for (const char* name : {"old.csv", "old.png"}) {
+    SCOPED_TRACE(name);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QLatin1String(name));
+    {
+      QFile old(path);
+      ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+      old.write("the user's data\n");
+    }
+    const QString option = QLatin1String(name).endsWith(QLatin1String(".csv")) ? "--export-csv" : "--export-png";
+    const TRun run = RunShell(QStringLiteral("ulimit -f 4; exec \"$Q\" %1 '%2'").arg(option, path));
+    EXPECT_EQ(run.status, 1);
+    ASSERT_FALSE(Lines(run.err).isEmpty());
+    EXPECT_EQ(Lines(run.err).back(), "quantora: cannot write '" + path.toUtf8() + "': File too large");
+    EXPECT_EQ(ReadAll(path), "the user's data\n");
+    EXPECT_EQ(FilesIn(dir.path()), QStringList{QLatin1String(name)});
+
+    if (!QFile::exists("/dev/full")) continue;
+    const TRun full = RunQuantora({option, QStringLiteral("/dev/full")});
+    EXPECT_EQ(full.status, 1);
+    EXPECT_TRUE(full.err.endsWith("quantora: cannot write '/dev/full': No space left on device\n")) << full.err.toStdString();
+    EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile());  // still the device
+  }
+}
+
+// A successful export replaces an old file and keeps its permissions.
+TEST(QuantoraProgramTest, ExportReplacesAnOldFileKeepingItsPermissions) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("series.csv"));
+  {
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+  }
+  namespace fs = std::filesystem;
+  const fs::perms permissions = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+  fs::permissions(path.toStdString(), permissions);
+  EXPECT_EQ(RunQuantora({"--export-csv", path}).status, 0);
+  EXPECT_TRUE(ReadAll(path).startsWith("i,t_ns,"));
+  EXPECT_EQ(fs::status(path.toStdString()).permissions(), permissions);
+  EXPECT_EQ(FilesIn(dir.path()), QStringList{QStringLiteral("series.csv")});
+}
+
+// A file name that is not UTF-8 is used byte for byte, and echoed quoted.
+TEST(QuantoraProgramTest, NamesThatAreNotUtf8KeepTheirBytes) {
+  QTemporaryDir dir;
+  for (const char* option : {"--export-png", "--export-csv"}) {
+    const QString folder = dir.path();
+    const TRun run = RunShell(QStringLiteral("exec \"$Q\" %1 '%2'/\"$(printf 'bad\\377')\"").arg(option, folder));
+    EXPECT_EQ(run.status, 0) << option << run.err.toStdString();
+    EXPECT_TRUE(std::filesystem::is_regular_file(QFile::encodeName(folder).toStdString() + "/bad\xff")) << option;
+    std::filesystem::remove(QFile::encodeName(folder).toStdString() + "/bad\xff");
+  }
+  const TRun failed = RunShell(QStringLiteral("exec \"$Q\" --export-csv /nonexistent-dir/\"$(printf 'bad\\377')\""));
+  EXPECT_EQ(failed.status, 1);
+  EXPECT_TRUE(failed.err.startsWith("quantora: cannot write '/nonexistent-dir/bad\\xff': ")) << failed.err.toStdString();
+}
+
+TEST(QuantoraProgramTest, HelpThatCannotBeWrittenFails) {
+  if (!QFile::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  const TRun run = RunShell(QStringLiteral("exec \"$Q\" --help > /dev/full"));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "quantora: cannot write the help text: No space left on device\n");
+}
+
+// The picture's format follows its name; a name the toolkit cannot write is refused.
+TEST(QuantoraProgramTest, PictureFormatFollowsTheName) {
+  QTemporaryDir dir;
+  const struct {
+    const char* name;
+    QByteArray magic;
+  } cases[] = {{"w.jpg", "\xff\xd8\xff"}, {"w.BMP", "BM"}, {"w.png", "\x89PNG"}, {"w", "\x89PNG"}};
+  for (const auto& c : cases) {
+    const TRun run = RunQuantora({"--export-png", dir.filePath(QLatin1String(c.name))});
+    EXPECT_EQ(run.status, 0) << c.name;
+    EXPECT_TRUE(ReadAll(dir.filePath(QLatin1String(c.name))).startsWith(c.magic)) << c.name;
+  }
+  const TRun refused = RunQuantora({"--export-png", dir.filePath(QStringLiteral("w.txt"))});
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_TRUE(Lines(refused.err).back().startsWith("quantora: cannot write pictures of the kind '"));
+  EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("w.txt"))));
+}
+
+// Beside the program: no German table, or a table or icon that is a FIFO or
+// never ends. The window still comes up (here: its picture) in good time.
+TEST(QuantoraProgramTest, OddFilesBesideTheProgramDoNotStopIt) {
+  enum TOdd { oNone, oFifo, oEndless };
+  const struct {
+    const char* what;
+    TOdd table, icon;
+  } cases[] = {{"no German table", oNone, oNone},
+               {"table is a FIFO", oFifo, oNone},
+               {"table never ends", oEndless, oNone},
+               {"icon is a FIFO", oNone, oFifo},
+               {"icon never ends", oNone, oEndless}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    QTemporaryDir dir;
+    const QString program = CopyOfProgram(dir);
+    auto place = [&](const char* name, TOdd odd) {
+      const QString path = dir.filePath(QLatin1String(name));
+      if (odd == oFifo) ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+      if (odd == oEndless) ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path));
+      if (odd == oNone) ASSERT_TRUE(QFile::copy(BesideProgram(name), path));
+    };
+    place("quantora.itl", c.table);
+    place("quantora.png", c.icon);
+    const QString picture = dir.filePath(QStringLiteral("w.png"));
+    const TRun run = RunProgram(program, {"--export-png", picture, "--language", c.table == oNone ? "de" : "en"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(QImage(picture).size(), QSize(793, 610));
+    const bool toldNoTable = run.err.contains("quantora: no German translation table could be read from '" +
+                                              QFile::encodeName(dir.filePath("quantora.de.itl")) +
+                                              "'; the English texts are shown\n");
+    EXPECT_EQ(toldNoTable, c.table == oNone);
+  }
 }
 
 }  // namespace

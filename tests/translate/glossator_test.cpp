@@ -6,11 +6,15 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 
 #include "translate/itl_file_name.h"
+#include "translate/regular_file.h"
 
 namespace glossator {
 namespace {
@@ -180,6 +184,36 @@ TEST(Glossator, LoadFromFile) {
   // A missing file keeps the table and says so only by the result.
   EXPECT_FALSE(table.LoadFromFile(dir.filePath("missing.itl").toStdString()));
   EXPECT_EQ(table.Translate("Exit"), "Beenden");
+
+  // Files that never end, block or are absurdly large are refused the same way:
+  // a FIFO (opening it would wait for a writer), a device, a sparse file one
+  // byte over the limit.
+  const std::string fifo = dir.filePath("fifo.itl").toStdString();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string huge = dir.filePath("huge.itl").toStdString();
+  std::ofstream(huge, std::ios::binary) << "[Exit]=Quitter|$$";
+  std::filesystem::resize_file(huge, TGlossator::kMaxItlFileSize + 1);
+  for (const std::string& refused : {fifo, std::string("/dev/zero"), huge}) {
+    EXPECT_FALSE(table.LoadFromFile(refused)) << refused;
+    EXPECT_EQ(table.Translate("Exit"), "Beenden") << refused;
+  }
+  // Up to the limit a file is read whole.
+  std::filesystem::resize_file(huge, TGlossator::kMaxItlFileSize);
+  EXPECT_TRUE(table.LoadFromFile(huge));
+  EXPECT_EQ(table.Translate("Exit"), "Quitter");
+}
+
+TEST(ReadRegularFile, ReadsUpToTheLimitAndLeavesTheBufferAloneOtherwise) {
+  QTemporaryDir dir;
+  const std::string path = dir.filePath("f").toStdString();
+  std::ofstream(path, std::ios::binary) << "12345";
+  std::string bytes = "kept";
+  EXPECT_FALSE(ReadRegularFile(path, 4, bytes));
+  EXPECT_EQ(bytes, "kept");
+  EXPECT_TRUE(ReadRegularFile(path, 5, bytes));
+  EXPECT_EQ(bytes, "12345");
+  EXPECT_FALSE(ReadRegularFile(dir.path().toStdString(), 100, bytes));  // a folder
+  EXPECT_EQ(bytes, "12345");
 }
 
 TEST(ItlFileName, ExtensionReplacedOrAdded) {
