@@ -84,21 +84,28 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
     const std::string_view option = args[i];
     if (option.starts_with(kHostArgumentPrefix)) continue;
 
-    const bool known = option == "--export-csv" || option == "--export-png" || option == "--wave" ||
-                       option == "--interval" || option == "--bits" || option == "--samples" ||
-                       option == "--sampled" || option == "--error" || option == "--language";
+    const bool output = option == "--export-csv" || option == "--export-png" || option == "--stats";
+    const bool known = output || option == "--wave" || option == "--interval" || option == "--bits" ||
+                       option == "--samples" || option == "--sampled" || option == "--error" ||
+                       option == "--language";
     if (!known) return Failure("unknown option " + QuotedForMessage(option) + " (see --help)");
     // One value per option and one export per run: a second one would silently
     // win over the first, or leave one of two asked files unwritten.
     if (!given.insert(option).second) return Failure("option " + std::string(option) + " given twice");
-    const std::optional<std::string_view> value = ValueAfter(args, i);
-    if (!value) return Failure("option " + std::string(option) + " needs a value");
-
-    if (option == "--export-csv" || option == "--export-png") {
+    if (output) {
       if (!exportOption.empty())
         return Failure("options " + std::string(exportOption) + " and " + std::string(option) +
                        " exclude each other (one export per run)");
       exportOption = option;
+    }
+    if (option == "--stats") {  // the figures on standard output; takes no value
+      parsed.action = TProgramAction::paShowStats;
+      continue;
+    }
+    const std::optional<std::string_view> value = ValueAfter(args, i);
+    if (!value) return Failure("option " + std::string(option) + " needs a value");
+
+    if (option == "--export-csv" || option == "--export-png") {
       if (value->empty()) return Failure("option " + std::string(option) + " needs a file name");
       parsed.action = option == "--export-csv" ? TProgramAction::paExportCsv : TProgramAction::paExportPng;
       parsed.exportPath = std::string(*value);
@@ -149,6 +156,11 @@ std::string HelpText() {
          "  --export-png FILE   render the window at its design size to the picture FILE\n"
          "                      instead of opening it; the name's ending chooses the\n"
          "                      format (.png, .jpg, .bmp, ...; none: PNG)\n"
+         "  --stats             print the quantization figures of the setting, one per\n"
+         "                      line: step, largest and RMS quantization error (held\n"
+         "                      value minus level), hold error (analog minus held\n"
+         "                      value), RMS total error, measured SQNR and the rule\n"
+         "                      6.02 n + 1.76 dB corrected for the 4.8 V sine\n"
          "  --wave NAME         sine (default), 3-term-sine, sawtooth, sinc or chirp\n"
          "  --interval N        sampling interval in ns, " +
          RangeText(MinInterval, MaxInterval) + " (default " + std::to_string(defaults.interval) +

@@ -1,6 +1,6 @@
 #pragma once
 // The program's command line, parsed into a plain struct without side effects.
-//   quantora [--export-csv FILE | --export-png FILE] [--wave NAME] [--interval 1..200]
+//   quantora [--export-csv FILE | --export-png FILE | --stats] [--wave NAME] [--interval 1..200]
 //            [--bits 1..16] [--samples on|off] [--sampled on|off] [--error on|off]
 //            [--language en|de] [--help]
 // Arguments beginning "/serverhandle=" belong to the host link and are skipped.
@@ -17,6 +17,7 @@ enum class TProgramAction {
   paRunWindow,  // no export asked: the interactive program
   paExportCsv,  // write the model's series as CSV to exportPath
   paExportPng,  // render the main window at its design size to the PNG file exportPath
+  paShowStats,  // print the quantization figures of the settings, one line each, and stop
   paShowHelp,   // print HelpText and stop
   paFail,       // a bad argument; errorMessage names it
 };

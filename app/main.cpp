@@ -2,12 +2,15 @@
 // or of the window's picture, as the command line asks.
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/command_line.h"
 #include "app/file_replace.h"
+#include "app/model/quantization_figures.h"
+#include "app/quantization_text.h"
 #include "app/series_csv.h"
 #include "app/window_program.h"
 
@@ -16,6 +19,18 @@ namespace {
 constexpr int kExitOk = 0;
 constexpr int kExitWriteFailed = 1;
 constexpr int kExitBadArguments = 2;
+
+int PrintStats(const quantora::TSimulationSettings& settings) {
+  // About 64 KiB of series: kept off the stack.
+  auto series = std::make_unique<quantora::TSimulationResult>();
+  quantora::ComputeSeries(settings.form, settings.interval, settings.bits, quantora::TimeAxisEnd, *series);
+  const std::string text =
+      quantora::QuantizationStatsText(quantora::QuantizationFigures(settings.bits, *series));
+  std::string reason;
+  if (quantora::WriteStandardOutput(text, reason)) return kExitOk;
+  std::fprintf(stderr, "quantora: cannot write to standard output: %s\n", reason.c_str());
+  return kExitWriteFailed;
+}
 
 }  // namespace
 
@@ -40,6 +55,8 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "%s\n", error.c_str());
       return kExitWriteFailed;
     }
+    case quantora::TProgramAction::paShowStats:
+      return PrintStats(commandLine.settings);
     case quantora::TProgramAction::paExportPng:
       return quantora::ExportWindowPng(commandLine, argc, argv);
     case quantora::TProgramAction::paRunWindow:

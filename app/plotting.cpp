@@ -45,14 +45,15 @@ void PlotSampled(const TSimulationResult& series, const TPlotOptions& options,
 
 }  // namespace
 
-void Recompute(const TRecomputeInputs& inputs, vqm::TCustomRChart& analogChart,
+TQuantizationFigures Recompute(const TRecomputeInputs& inputs, vqm::TCustomRChart& analogChart,
                vqm::TCustomRChart& sampledChart) {
-  // The series live only for this call (about 48 KiB, on the stack).
+  // The series live only for this call (about 64 KiB, on the stack).
   TSimulationResult series;
   ComputeSeries(inputs.settings.form, inputs.settings.interval, inputs.settings.bits,
                 inputs.xMax, series);
   PlotAnalog(series, inputs.options, analogChart);
   PlotSampled(series, inputs.options, sampledChart);
+  return QuantizationFigures(inputs.settings.bits, series);
 }
 
 }  // namespace quantora

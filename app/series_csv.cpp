@@ -9,8 +9,6 @@
 namespace quantora {
 namespace {
 
-// The upper end of the analog chart's time axis, which bounds the instants.
-constexpr double kTimeAxisEnd = 1000.0;
 constexpr int kSignificantDigits = 17;
 
 void AppendNumber(std::string& out, double value) {
@@ -42,7 +40,7 @@ bool ExportSeriesCsv(const TSimulationSettings& settings, const std::string& pat
                      std::string& error) {
   // About 48 KiB of series: kept off the stack of the caller.
   auto result = std::make_unique<TSimulationResult>();
-  ComputeSeries(settings.form, settings.interval, settings.bits, kTimeAxisEnd, *result);
+  ComputeSeries(settings.form, settings.interval, settings.bits, TimeAxisEnd, *result);
   const std::string text = SeriesCsv(*result);
 
   if (path == "-") {

@@ -10,6 +10,9 @@ inline constexpr int MinInterval = 1;    // sampling interval scroll bar, ns
 inline constexpr int MaxInterval = 200;
 inline constexpr int MinResolution = 1;  // resolution scroll bar, bits
 inline constexpr int MaxResolution = 16;
+// The upper end of the analog chart's time axis, which bounds the sampling
+// instants: the value the window passes, for computations without a window.
+inline constexpr double TimeAxisEnd = 1000.0;
 
 struct TSimulationSettings {
   TSignalForm form = TSignalForm::sfSine;  // the waveform selected at start

@@ -30,13 +30,16 @@ void ComputeSeries(TSignalForm form, int interval, int bits, double xMax,
   // Consecutive grid points share their hold instant; the held, quantized value
   // is a function of the instant alone, so it is computed once per instant.
   double lastHeld = -1.0;
+  double heldValue = 0.0;
   double heldLevel = 0.0;
   for (int i = 1; i <= NumPoints; ++i) {
     const double held = HoldTime(GridTime(i), step);
     if (held != lastHeld) {
-      heldLevel = Quantize(bits, HeldSignalValue(form, held));
+      heldValue = HeldSignalValue(form, held);
+      heldLevel = Quantize(bits, heldValue);
       lastHeld = held;
     }
+    result.Held[i - 1] = heldValue;
     result.Sampled[i - 1] = heldLevel;
     result.Error[i - 1] =
         static_cast<double>(static_cast<long double>(result.Analog[i - 1]) - heldLevel);

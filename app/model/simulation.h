@@ -24,7 +24,8 @@ using TSeries = std::array<double, NumPoints>;  // entry i - 1 belongs to t_i
 
 struct TSimulationResult {
   TSeries Analog{};   // the analog signal s(t_i)
-  TSeries Sampled{};  // q_i: the signal at the hold instant of t_i, quantized
+  TSeries Held{};     // h_i: the signal at the hold instant of t_i, before quantizing
+  TSeries Sampled{};  // q_i: h_i quantized
   TSeries Error{};    // s(t_i) - q_i, filled whatever is displayed
   std::vector<std::int64_t> SampleTimes;  // 0, T, 2T, ... while below xMax, in ns
 };

@@ -12,6 +12,7 @@
 
 #include "aboutbox.h"
 #include "app/plotting.h"
+#include "app/quantization_text.h"
 #include "app/simulation_charts.h"
 #include "chart/rchart.h"
 #include "design.h"
@@ -282,7 +283,17 @@ void TForm1::Recompute() {
   in.options.showSampled = CBoxSample->isChecked();
   in.options.showError = CBoxQNoise->isChecked();
   in.xMax = RCSig->Scale1X()->RangeHigh();
-  quantora::Recompute(in, *RCSig, *RCSample);
+  ShowQuantizationFigures(quantora::Recompute(in, *RCSig, *RCSample));
+}
+
+// The figures of the current setting as the resolution read-out's tooltip,
+// each line translated on its own.
+void TForm1::ShowQuantizationFigures(const TQuantizationFigures& figures) {
+  glossator::TGlossator& t = cliDemon->Translator();
+  QStringList lines;
+  for (const TTooltipLine& line : QuantizationTooltipLines(figures))
+    lines << QString::fromStdString(t.Translate(line.key, line.params));
+  NLabReso->setToolTip(lines.join(QLatin1Char('\n')));
 }
 
 void TForm1::ApplyStartValues(const TSimulationSettings& settings, const TPlotOptions& options) {

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include "app/model/quantization_figures.h"
 #include "app/simulation_settings.h"
 
 class QCheckBox;
@@ -94,6 +95,7 @@ class TForm1 : public QWidget {
   void BuildCharts();
   void BuildInputPanel();
   void LayOut();
+  void ShowQuantizationFigures(const TQuantizationFigures& figures);
 
   TFrmAbout* fAbout = nullptr;
   bool fShown = false;

@@ -71,6 +71,17 @@ TEST(CommandLineTest, WindowOptions) {
   }
 }
 
+TEST(CommandLineTest, StatsTakesNoValueAndKeepsTheSettings) {
+  const TCommandLine parsed = Parse({"--stats", "--bits", "16", "--wave", "sinc"});
+  EXPECT_EQ(parsed.action, TProgramAction::paShowStats);
+  EXPECT_EQ(parsed.settings.bits, 16);
+  EXPECT_EQ(parsed.settings.form, TSignalForm::sfSinc);
+  EXPECT_NE(HelpText().find("--stats"), std::string::npos);
+  for (std::vector<std::string_view> both : {std::vector<std::string_view>{"--stats", "--export-csv", "-"},
+                                             {"--export-png", "w.png", "--stats"}, {"--stats", "--stats"}})
+    EXPECT_EQ(Parse(both).action, TProgramAction::paFail) << both[0] << " " << both[1];
+}
+
 TEST(CommandLineTest, HelpWinsOverEverythingElse) {
   EXPECT_EQ(Parse({"--help"}).action, TProgramAction::paShowHelp);
   EXPECT_EQ(Parse({"--bits", "99", "-h"}).action, TProgramAction::paShowHelp);

@@ -146,3 +146,45 @@ TEST(MainWindow, MarkedTextsComeFromTheTable) {
   EXPECT_EQ(w.about.BButOK->text(), QStringLiteral("Gut"));
   EXPECT_TRUE(w.about.LblWebSite->text().startsWith(QStringLiteral("Mehr Informationen")));
 }
+
+// The resolution read-out's tooltip carries the quantization figures of the
+// current setting, in the table's language.
+TEST(MainWindow, ResolutionTooltipFollowsTheSettings) {
+  const QString tables = QStringLiteral(QUANTORA_TRANSLATION_TABLES);
+  ShownWindow english(tables + QStringLiteral("/quantora.itl"));
+  const auto tip = [&english] { return english.form.NLabReso->toolTip(); };
+  QStringList lines = tip().split(QLatin1Char('\n'));
+  ASSERT_EQ(lines.size(), 6);
+  EXPECT_EQ(lines[0], QStringLiteral("Step 10 V / (2^8 \u2212 1): 39.22 mV"));
+  EXPECT_EQ(lines[4], QStringLiteral("SQNR of the held signal, measured: 49.03 dB"));
+  EXPECT_EQ(lines[5], QStringLiteral("Rule 6.02\u00B7n + 1.76 dB, corrected for the 4.8 V sine: 49.57 dB"));
+  const QStringList englishAtStart = lines;
+
+  struct TStep {
+    QScrollBar* bar;
+    int value;
+    QString step, measured, rule;
+  };
+  const TStep steps[] = {
+      {english.form.SBarReso, 16, "152.6 \u00B5V", "96.48 dB", "97.73 dB"},
+      {english.form.SBarReso, 1, "10 V", "2.83 dB", "7.43 dB"},
+  };
+  for (const TStep& s : steps) {
+    s.bar->setValue(s.value);
+    lines = tip().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 6);
+    EXPECT_TRUE(lines[0].endsWith(s.step)) << lines[0].toStdString();
+    EXPECT_TRUE(lines[4].endsWith(s.measured)) << lines[4].toStdString();
+    EXPECT_TRUE(lines[5].endsWith(s.rule)) << lines[5].toStdString();
+  }
+  // A shorter interval leaves the step alone but shrinks the hold error.
+  const QString holdAtTen = tip().split(QLatin1Char('\n'))[2];
+  english.form.SBarSampleFreq->setValue(1);
+  EXPECT_NE(tip().split(QLatin1Char('\n'))[2], holdAtTen);
+
+  ShownWindow german(tables + QStringLiteral("/quantora.de.itl"));
+  const QStringList germanLines = german.form.NLabReso->toolTip().split(QLatin1Char('\n'));
+  ASSERT_EQ(germanLines.size(), 6);
+  EXPECT_EQ(germanLines[0], QStringLiteral("Stufe 10 V / (2^8 \u2212 1): 39.22 mV"));
+  for (int k = 1; k < 6; ++k) EXPECT_NE(germanLines[k], englishAtStart[k]) << k;  // each has its German entry
+}

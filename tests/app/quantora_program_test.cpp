@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 
+#include "app/model/quantization_figures.h"
 #include "app/model/simulation.h"
 
 namespace quantora {
@@ -160,6 +161,46 @@ TEST(QuantoraProgramTest, FailedWriteToADeviceLeavesTheDeviceAlone) {
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(Lines(run.err).size(), 1);
   EXPECT_TRUE(QFile::exists("/dev/full"));
+}
+
+// --stats prints the figures of the model's run, named, one per line, and each
+// number reads back to the same double.
+TEST(QuantoraProgramTest, StatsPrintOneFigurePerLine) {
+  for (int bits : {1, 8, 16}) {
+    SCOPED_TRACE(bits);
+    const TRun run = RunQuantora({"--stats", "--bits", QString::number(bits), "--interval", "7"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    auto model = std::make_unique<TSimulationResult>();
+    ComputeSeries(TSignalForm::sfSine, 7, bits, 1000.0, *model);
+    const TQuantizationFigures f = QuantizationFigures(bits, *model);
+    const std::pair<const char*, double> expected[] = {
+        {"step_V", f.step},
+        {"quantization_error_max_V", f.quantizationErrorMax},
+        {"quantization_error_rms_V", f.quantizationErrorRms},
+        {"hold_error_max_V", f.holdErrorMax},
+        {"hold_error_rms_V", f.holdErrorRms},
+        {"total_error_rms_V", f.totalErrorRms},
+        {"sqnr_measured_dB", f.sqnrMeasuredDb},
+        {"sqnr_rule_dB", f.sqnrRuleDb},
+    };
+    const QList<QByteArray> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), std::size(expected));
+    for (std::size_t k = 0; k < std::size(expected); ++k) {
+      const QList<QByteArray> fields = lines[k].split(' ');
+      ASSERT_EQ(fields.size(), 2) << lines[k].toStdString();
+      EXPECT_EQ(fields[0], expected[k].first);
+      EXPECT_EQ(std::strtod(fields[1].constData(), nullptr), expected[k].second) << fields[0].toStdString();
+    }
+  }
+  if (QFile::exists("/dev/full")) {
+    QProcess process;
+    process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    process.start(QStringLiteral(QUANTORA_EXECUTABLE), {QStringLiteral("--stats")});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(process.readAllStandardError().startsWith("quantora: cannot write to standard output"));
+  }
 }
 
 TEST(QuantoraProgramTest, Help) {
