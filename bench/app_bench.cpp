@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "app/model/quantization_figures.h"
 #include "app/model/simulation.h"
 #include "app/plotting.h"
 #include "app/simulation_charts.h"
@@ -31,6 +32,14 @@ void BM_ComputeSeries(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ComputeSeries)->Apply(SweepArguments)->Unit(benchmark::kMicrosecond);
+
+// The figures the window's resolution tooltip shows, computed on every Recompute.
+void BM_QuantizationFigures(benchmark::State& state) {
+  auto result = std::make_unique<quantora::TSimulationResult>();
+  quantora::ComputeSeries(TSignalForm::sfSine, 10, 8, 1000.0, *result);
+  for (auto _ : state) benchmark::DoNotOptimize(quantora::QuantizationFigures(8, *result));
+}
+BENCHMARK(BM_QuantizationFigures)->Unit(benchmark::kMicrosecond);
 
 // Both charts set up as the main window has them, at its design size, not shown
 // (so ShowItems does not render): the model plus both display lists, all flags on.
