@@ -3,6 +3,7 @@
 // without an image, a coloured area in world units of layer 1. Every write fires
 // OnChange, which asks the chart to repaint.
 
+#include <QObject>
 #include <QString>
 #include <functional>
 
@@ -23,8 +24,22 @@ enum TBGAreaMode : std::uint8_t {
   bamRect,     // the rectangle AreaLeft..AreaRight by AreaTop..AreaBottom
 };
 
-class TBakGndImg {
+class TBakGndImg : public QObject {
+  Q_OBJECT
+  // IncludePath comes first, so that a stored name keeps its directory when read back.
+  Q_PROPERTY(bool IncludePath READ IncludePath WRITE SetIncludePath NOTIFY changed)
+  Q_PROPERTY(QString Name READ Name WRITE SetName NOTIFY changed)
+  Q_PROPERTY(vqm::TBkgFill FillMode READ FillMode WRITE SetFillMode NOTIFY changed)
+  Q_PROPERTY(vqm::TBGAreaMode AreaMode READ AreaMode WRITE SetAreaMode NOTIFY changed)
+  Q_PROPERTY(vqm::TColor AreaColor READ AreaColor WRITE SetAreaColor NOTIFY changed)
+  Q_PROPERTY(double AreaLeft READ AreaLeft WRITE SetAreaLeft NOTIFY changed)
+  Q_PROPERTY(double AreaRight READ AreaRight WRITE SetAreaRight NOTIFY changed)
+  Q_PROPERTY(double AreaTop READ AreaTop WRITE SetAreaTop NOTIFY changed)
+  Q_PROPERTY(double AreaBottom READ AreaBottom WRITE SetAreaBottom NOTIFY changed)
+
  public:
+  explicit TBakGndImg(QObject* parent = nullptr) : QObject(parent) {}
+
   QString Name() const { return fName; }
   // Keeps only the file-name part unless IncludePath is on.
   void SetName(const QString& v);
@@ -48,9 +63,13 @@ class TBakGndImg {
 
   std::function<void()> OnChange;
 
+ signals:
+  void changed();
+
  private:
   void Changed() {
     if (OnChange) OnChange();
+    emit changed();
   }
   QString fName;                   // empty: no image
   bool fIncludePath = false;       // names keep only their file part

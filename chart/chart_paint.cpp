@@ -81,6 +81,9 @@ void TCustomRChart::PaintFrameImage(TCanvas&) {
   c.Pen.Color = fChartFrameColor;
   c.Brush.Style = bsClear;
   if (!fCaption.isEmpty()) {
+    // The chart's own font: the image's font would be whatever the last axis
+    // drawn at the previous paint left there.
+    c.Font = fFont;
     const int tw = c.TextWidth(fCaption);
     int x = fCaptionPosX, y = fCaptionPosY;
     switch (fCaptionAnchorHoriz) {
@@ -283,9 +286,13 @@ TPoint TCustomRChart::TextLabelAnchor(const TCustomTextLabel& label) const {
 }
 
 // Crosshair lines end inside the data frame; a line whose half-width would touch
-// the frame is left out.
+// the frame is left out. The gaps of a dashed or dotted crosshair show the
+// picture below: with a solid brush they would take whatever colour the canvas
+// brush was last given, which depends on what was painted before.
 void TCustomRChart::DrawCrosshairs(TCanvas& c, int left, int top) {
   const TPen saved = c.Pen;
+  const TBrush savedBrush = c.Brush;
+  c.Brush.Style = bsClear;
   const int right = width() - fMarginRight - fShadowWidth;
   const int bottom = height() - fMarginBottom - fShadowWidth;
   for (const TCrossHair* ch : fCrossHairs) {
@@ -304,6 +311,7 @@ void TCustomRChart::DrawCrosshairs(TCanvas& c, int left, int top) {
     }
   }
   c.Pen = saved;
+  c.Brush = savedBrush;
 }
 
 void TCustomRChart::DrawCrosshairsAndShow(int left, int top, TBitmap& image) {

@@ -6,7 +6,7 @@
 
 namespace vqm {
 
-TJointLayers::TJointLayers() {
+TJointLayers::TJointLayers(QObject* parent) : QObject(parent) {
   for (int i = 0; i < kLayerCount; ++i) fX[std::size_t(i)] = fY[std::size_t(i)] = i + 1;
 }
 
@@ -30,6 +30,7 @@ void TJointLayers::SetControlledBy(TAxisDirection dir, int k, int m) {
   table[std::size_t(k - 1)] = m;
   if (OnJoined) OnJoined(dir, k, m);
   if (OnChange) OnChange();
+  emit changed();
 }
 
 }  // namespace vqm

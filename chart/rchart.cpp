@@ -2,6 +2,7 @@
 #include "chart/rchart.h"
 
 #include "chart/axis_controls.h"
+#include "chart/font_text.h"
 
 namespace vqm {
 
@@ -14,6 +15,7 @@ constexpr std::array<TColor, kLayerCount> kLayerPalette = {
 
 TCustomRChart::TCustomRChart(QWidget* parent) : QWidget(parent), fList(this) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::ClickFocus);  // like a control that is no tab stop
   fList.RepaintRequest = [this] { RepaintRequested(); };
   fClassOn.set();
   fLayerOn.fill(true);
@@ -167,6 +169,29 @@ void TCustomRChart::SetFont(const TFont& v) {
   fFont = v;
   RepaintIfAuto();
 }
+
+QString TCustomRChart::FontText() const { return FontToText(fFont); }
+
+void TCustomRChart::SetFontText(const QString& v) {
+  if (const auto font = FontFromText(v)) SetFont(*font);
+}
+
+// ---- keyboard ----
+
+void TCustomRChart::keyPressEvent(QKeyEvent* event) {
+  if (OnKeyDown) OnKeyDown(this, event);
+  if (OnKeyPress && !event->text().isEmpty()) OnKeyPress(this, event->text());
+  event->accept();
+}
+
+void TCustomRChart::keyReleaseEvent(QKeyEvent* event) {
+  if (OnKeyUp) OnKeyUp(this, event);
+  event->accept();
+}
+
+// The chart wants Tab (and the arrow keys, which Qt delivers to the focused
+// widget anyway): Tab is not used to move the focus away.
+bool TCustomRChart::focusNextPrevChild(bool) { return false; }
 
 void TCustomRChart::SetGridDx(double v) {
   if (v < -3) return;  // no such rule

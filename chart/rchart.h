@@ -4,6 +4,7 @@
 // list into two off-screen images (the whole control and its data area) and
 // shows them in one step.
 
+#include <QKeyEvent>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -96,6 +97,7 @@ class TCustomRChart : public QWidget {
   TScale* AxisControlY(int layer) const;
 
   TJointLayers& JointLayers() { return fJointLayers; }
+  TJointLayers* JointLayersObject() { return &fJointLayers; }
 
   int MarginLeft() const { return fMarginLeft; }
   int MarginRight() const { return fMarginRight; }
@@ -157,6 +159,11 @@ class TCustomRChart : public QWidget {
 
   // The bounds setter: raises the size to the minimum the margins need.
   void SetBounds(int left, int top, int width, int height);
+  // Position as the parent sees it (a window's position includes its frame).
+  void SetLeft(int v) { move(v, y()); }
+  void SetTop(int v) { move(x(), v); }
+  void SetWidth(int v) { SetBounds(x(), y(), v, height()); }
+  void SetHeight(int v) { SetBounds(x(), y(), width(), v); }
   int MinimumWidth() const { return fMarginLeft + fMarginRight + fShadowWidth + 80; }
   int MinimumHeight() const { return fMarginTop + fMarginBottom + fShadowWidth + 20; }
 
@@ -208,9 +215,26 @@ class TCustomRChart : public QWidget {
   TAlignment TextAlignment() const { return fTextAlignment; }
   void SetTextAlignment(TAlignment v);
   TBakGndImg& BackGroundImg() { return fBackGroundImg; }
+  TBakGndImg* BackGroundImgObject() { return &fBackGroundImg; }
   // The chart's font; new text labels start with a copy of it.
   const TFont& Font() const { return fFont; }
   void SetFont(const TFont& v);
+  // The font as one line of text (see font_text.h); a malformed text is ignored.
+  QString FontText() const;
+  void SetFontText(const QString& v);
+
+  // ---- mouse and keyboard ----
+  // What dragging with the left button does (maNone at creation).
+  TMouseActMode MouseAction() const { return fMouseAction; }
+  void SetMouseAction(TMouseActMode v) { fMouseAction = v; }
+  // On (at creation): the default cursor everywhere, whatever the mode.
+  bool MouseCursorFixed() const { return fMouseCursorFixed; }
+  void SetMouseCursorFixed(bool v) { fMouseCursorFixed = v; }
+  // Key events of the focused chart, raised before the chart's own handling.
+  // The chart keeps arrow keys and Tab: they reach it instead of moving the focus.
+  std::function<void(QObject* sender, QKeyEvent* event)> OnKeyDown;
+  std::function<void(QObject* sender, QKeyEvent* event)> OnKeyUp;
+  std::function<void(QObject* sender, const QString& text)> OnKeyPress;
 
   // ---- crosshairs and text labels ----
   static constexpr int kCrossHairCount = 4;
@@ -248,6 +272,9 @@ class TCustomRChart : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   static int ClampLayer(int layer) { return layer < 1 ? 1 : (layer > kLayerCount ? kLayerCount : layer); }
@@ -310,6 +337,8 @@ class TCustomRChart : public QWidget {
   TAlignment fTextAlignment = taCenter;
   TBakGndImg fBackGroundImg;
   TFont fFont;  // a new font
+  TMouseActMode fMouseAction = maNone;
+  bool fMouseCursorFixed = true;
   std::array<TCrossHair*, kCrossHairCount> fCrossHairs{};
   std::array<TTextLabel*, kTextLabelCount> fTextLabels{};
   QObject* fTextLabelHolder = nullptr;
@@ -319,10 +348,68 @@ class TCustomRChart : public QWidget {
   TBitmap fBackgroundPicture{10, 10};
 };
 
-// The published chart.
+// The published chart. Every published property is a Qt property, in the order
+// a stored design lists them. "Default.<name>" class infos give the declared
+// default: the value a stored design leaves out (see chart_design.h). LRim ..
+// BRim are second names of the margins and StandardLayout only applies a
+// layout, so none of them is stored; UseDataOf names another chart and is not
+// stored either.
 class TRChart : public TCustomRChart {
   Q_OBJECT
+  Q_CLASSINFO("Default.MarginLeft", "50")
+  Q_CLASSINFO("Default.MarginRight", "10")
+  Q_CLASSINFO("Default.MarginTop", "16")
+  Q_CLASSINFO("Default.MarginBottom", "32")
+  Q_CLASSINFO("Default.DataColor", "0")
+  Q_CLASSINFO("Default.PenStyle", "0")
+  Q_CLASSINFO("Default.ChartFrameColor", "0")
+  Q_CLASSINFO("Default.FillColor", "12632256")
+  Q_CLASSINFO("Default.ChartColor", "16777215")
+  Q_CLASSINFO("Default.WindColor", "2147483663")
+  Q_CLASSINFO("Default.GridColor", "0")
+  Q_CLASSINFO("Default.LineWidth", "1")
+  Q_CLASSINFO("Default.ShadowWidth", "0")
+  Q_PROPERTY(int Left READ x WRITE SetLeft)
+  Q_PROPERTY(int Top READ y WRITE SetTop)
+  Q_PROPERTY(int Width READ width WRITE SetWidth)
+  Q_PROPERTY(int Height READ height WRITE SetHeight)
+  Q_PROPERTY(int AllocSize READ AllocSize WRITE SetAllocSize)
+  Q_PROPERTY(bool AutoRedraw READ AutoRedraw WRITE SetAutoRedraw)
+  Q_PROPERTY(int MarginLeft READ MarginLeft WRITE SetMarginLeft)
+  Q_PROPERTY(int MarginRight READ MarginRight WRITE SetMarginRight)
+  Q_PROPERTY(int MarginTop READ MarginTop WRITE SetMarginTop)
+  Q_PROPERTY(int MarginBottom READ MarginBottom WRITE SetMarginBottom)
+  Q_PROPERTY(int LRim READ LRim WRITE SetLRim STORED false)
+  Q_PROPERTY(int RRim READ RRim WRITE SetRRim STORED false)
+  Q_PROPERTY(int TRim READ TRim WRITE SetTRim STORED false)
+  Q_PROPERTY(int BRim READ BRim WRITE SetBRim STORED false)
+  Q_PROPERTY(vqm::TBakGndImg* BackGroundImg READ BackGroundImgObject)
+  Q_PROPERTY(std::uint8_t ClassDefault READ ClassDefault WRITE SetClassDefault)
+  Q_PROPERTY(vqm::GridStyleType GridStyle READ GridStyle WRITE SetGridStyle)
+  Q_PROPERTY(double GridDx READ GridDx WRITE SetGridDx)
+  Q_PROPERTY(double GridDy READ GridDy WRITE SetGridDy)
+  Q_PROPERTY(bool Isometric READ Isometric WRITE SetIsometric)
+  Q_PROPERTY(vqm::TColor DataColor READ DataColor WRITE SetDataColor)
+  Q_PROPERTY(vqm::TPenStyle PenStyle READ PenStyle WRITE SetPenStyle)
+  Q_PROPERTY(vqm::TColor ChartFrameColor READ ChartFrameColor WRITE SetChartFrameColor)
+  Q_PROPERTY(vqm::TColor FillColor READ FillColor WRITE SetFillColor)
+  Q_PROPERTY(vqm::TColor ChartColor READ ChartColor WRITE SetChartColor)
+  Q_PROPERTY(vqm::TColor WindColor READ WindColor WRITE SetWindColor)
+  Q_PROPERTY(vqm::TColor GridColor READ GridColor WRITE SetGridColor)
+  Q_PROPERTY(vqm::TJointLayers* JointLayers READ JointLayersObject)
+  Q_PROPERTY(std::uint8_t LineWidth READ LineWidth WRITE SetLineWidth)
   Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+  Q_PROPERTY(int CaptionPosX READ CaptionPosX WRITE SetCaptionPosX)
+  Q_PROPERTY(int CaptionPosY READ CaptionPosY WRITE SetCaptionPosY)
+  Q_PROPERTY(vqm::TAlignment CaptionAlignment READ CaptionAlignment WRITE SetCaptionAlignment)
+  Q_PROPERTY(vqm::TCaptionAnchorHoriz CaptionAnchorHoriz READ CaptionAnchorHoriz WRITE SetCaptionAnchorHoriz)
+  Q_PROPERTY(vqm::TCaptionAnchorVert CaptionAnchorVert READ CaptionAnchorVert WRITE SetCaptionAnchorVert)
+  Q_PROPERTY(vqm::TCrossHair* CrossHair1 READ CrossHair1)
+  Q_PROPERTY(vqm::TCrossHair* CrossHair2 READ CrossHair2)
+  Q_PROPERTY(vqm::TCrossHair* CrossHair3 READ CrossHair3)
+  Q_PROPERTY(vqm::TCrossHair* CrossHair4 READ CrossHair4)
+  Q_PROPERTY(vqm::TMouseActMode MouseAction READ MouseAction WRITE SetMouseAction)
+  Q_PROPERTY(bool MouseCursorFixed READ MouseCursorFixed WRITE SetMouseCursorFixed)
   Q_PROPERTY(vqm::TScalePropsHoriz* Scale1X READ Scale1X)
   Q_PROPERTY(vqm::TScalePropsVert* Scale1Y READ Scale1Y)
   Q_PROPERTY(vqm::TScalePropsHoriz* Scale2X READ Scale2X)
@@ -331,6 +418,19 @@ class TRChart : public TCustomRChart {
   Q_PROPERTY(vqm::TScalePropsVert* Scale3Y READ Scale3Y)
   Q_PROPERTY(vqm::TScalePropsHoriz* Scale4X READ Scale4X)
   Q_PROPERTY(vqm::TScalePropsVert* Scale4Y READ Scale4Y)
+  Q_PROPERTY(vqm::TrcLayout StandardLayout READ StandardLayout WRITE SetStandardLayout STORED false)
+  Q_PROPERTY(int ShadowWidth READ ShadowWidth WRITE SetShadowWidth)
+  Q_PROPERTY(vqm::TShadowStyle ShadowStyle READ ShadowStyle WRITE SetShadowStyle)
+  Q_PROPERTY(vqm::TColor ShadowColor READ ShadowColor WRITE SetShadowColor)
+  Q_PROPERTY(vqm::TColor ShadowBakColor READ ShadowBakColor WRITE SetShadowBakColor)
+  Q_PROPERTY(vqm::TCustomRChart* UseDataOf READ UseDataOf WRITE SetUseDataOf STORED false)
+  Q_PROPERTY(vqm::TFontStyles TextFontStyle READ TextFontStyle WRITE SetTextFontStyle)
+  Q_PROPERTY(vqm::TTextBkg TextBkStyle READ TextBkStyle WRITE SetTextBkStyle)
+  Q_PROPERTY(vqm::TColor TextBkColor READ TextBkColor WRITE SetTextBkColor)
+  Q_PROPERTY(vqm::TAlignment TextAlignment READ TextAlignment WRITE SetTextAlignment)
+  Q_PROPERTY(QString Font READ FontText WRITE SetFontText)
+  // The 30 text labels, as the children of this object in their order.
+  Q_PROPERTY(QObject* TextLabels READ TextLabels)
 
  public:
   explicit TRChart(QWidget* parent = nullptr) : TCustomRChart(parent) {}

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/font_text.h"
+
 namespace vqm {
 
 TScaleProps::TScaleProps(QObject* parent) : QObject(parent) {
@@ -17,7 +19,17 @@ TScaleProps::TScaleProps(QObject* parent) : QObject(parent) {
 
 void TScaleProps::Changed() {
   if (OnChange) OnChange(this);
+  emit changed();
 }
+
+QString TScaleProps::FontText() const { return FontToText(fFont); }
+void TScaleProps::SetFontText(const QString& v) {
+  if (const auto font = FontFromText(v)) SetFont(*font);
+}
+QString TScaleProps::DateFormatText() const { return DateFormatToText(fDateFormat); }
+// Assigning the seven fields raises the format's change notification, which
+// counts as a change of the axis.
+void TScaleProps::SetDateFormatText(const QString& v) { DateFormatFromText(v, fDateFormat); }
 
 void TScaleProps::SetCaption(const QString& v) {
   fCaption = v;

@@ -40,9 +40,26 @@ constexpr double kLogFloor = 1e-100;
 class TScaleProps : public QObject {
   Q_OBJECT
   Q_CLASSINFO("Translate", "nested")
-  Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
-  Q_PROPERTY(QString ScaleInscript READ ScaleInscript WRITE SetScaleInscript)
-  Q_PROPERTY(QString UserTickText READ UserTickText WRITE SetUserTickText)
+  Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY changed)
+  Q_PROPERTY(int CaptionPosX READ CaptionPosX WRITE SetCaptionPosX NOTIFY changed)
+  Q_PROPERTY(int CaptionPosY READ CaptionPosY WRITE SetCaptionPosY NOTIFY changed)
+  Q_PROPERTY(vqm::TAlignment CaptionAlignment READ CaptionAlignment WRITE SetCaptionAlignment NOTIFY changed)
+  Q_PROPERTY(vqm::TScaleUnitAnchor CaptionAnchor READ CaptionAnchor WRITE SetCaptionAnchor NOTIFY changed)
+  Q_PROPERTY(vqm::TColor ColorScale READ ColorScale WRITE SetColorScale NOTIFY changed)
+  Q_PROPERTY(QString DateFormat READ DateFormatText WRITE SetDateFormatText NOTIFY changed)
+  Q_PROPERTY(int DecPlaces READ DecPlaces WRITE SetDecPlaces NOTIFY changed)
+  Q_PROPERTY(QString Font READ FontText WRITE SetFontText NOTIFY changed)
+  Q_PROPERTY(bool Logarithmic READ Logarithmic WRITE SetLogarithmic NOTIFY changed)
+  Q_PROPERTY(vqm::TFigType LabelType READ LabelType WRITE SetLabelType NOTIFY changed)
+  Q_PROPERTY(int MinTicks READ MinTicks WRITE SetMinTicks NOTIFY changed)
+  Q_PROPERTY(double MinRange READ MinRange WRITE SetMinRange NOTIFY changed)
+  Q_PROPERTY(double RangeLow READ RangeLow WRITE SetRangeLow NOTIFY changed)
+  Q_PROPERTY(double RangeHigh READ RangeHigh WRITE SetRangeHigh NOTIFY changed)
+  Q_PROPERTY(bool ShortTicks READ ShortTicks WRITE SetShortTicks NOTIFY changed)
+  Q_PROPERTY(QString ScaleInscript READ ScaleInscript WRITE SetScaleInscript NOTIFY changed)
+  Q_PROPERTY(int ScalePos READ ScalePos WRITE SetScalePos NOTIFY changed)
+  Q_PROPERTY(QString UserTickText READ UserTickText WRITE SetUserTickText NOTIFY changed)
+  Q_PROPERTY(bool Visible READ Visible WRITE SetVisible NOTIFY changed)
 
  public:
   using TNotifyEvent = std::function<void(TScaleProps* sender)>;
@@ -69,6 +86,12 @@ class TScaleProps : public QObject {
   void SetDecPlaces(int v);
   const TFont& Font() const { return fFont; }
   void SetFont(const TFont& v);
+  // Font and date format as one line of text (see font_text.h); a malformed text
+  // is ignored.
+  QString FontText() const;
+  void SetFontText(const QString& v);
+  QString DateFormatText() const;
+  void SetDateFormatText(const QString& v);
   bool Logarithmic() const { return fLogarithmic; }
   void SetLogarithmic(bool v);
   TFigType LabelType() const { return fLabelType; }
@@ -101,9 +124,14 @@ class TScaleProps : public QObject {
   void SetRangeDirect(double low, double high) {
     fRangeLow = low;
     fRangeHigh = high;
+    emit changed();
   }
 
   TNotifyEvent OnChange;
+
+ signals:
+  // Any change, including ranges set by the chart's layers (zoom, pan, joins).
+  void changed();
 
  protected:
   void Changed();
@@ -133,6 +161,7 @@ class TScaleProps : public QObject {
 
 class TScalePropsHoriz : public TScaleProps {
   Q_OBJECT
+  Q_PROPERTY(vqm::TScaleLocationHoriz ScaleLocation READ ScaleLocation WRITE SetScaleLocation NOTIFY changed)
  public:
   explicit TScalePropsHoriz(QObject* parent = nullptr);
   // slTop puts the axis above the data area, slBottom (at creation) below it.
@@ -142,6 +171,7 @@ class TScalePropsHoriz : public TScaleProps {
 
 class TScalePropsVert : public TScaleProps {
   Q_OBJECT
+  Q_PROPERTY(vqm::TScaleLocationVert ScaleLocation READ ScaleLocation WRITE SetScaleLocation NOTIFY changed)
  public:
   explicit TScalePropsVert(QObject* parent = nullptr);
   // slLeft (at creation) puts the axis left of the data area, slRight right of it.

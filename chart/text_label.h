@@ -86,8 +86,24 @@ class TCustomTextLabel : public QObject {
 };
 
 // The published label.
+// Its declared defaults (left out of a stored design) are the class defaults.
 class TTextLabel : public TCustomTextLabel {
   Q_OBJECT
+  Q_CLASSINFO("Default.PosX", "100")
+  Q_CLASSINFO("Default.PosY", "10")
+  Q_CLASSINFO("Default.Layer", "1")
+  Q_CLASSINFO("Default.AttachToData", "0")
+  Q_CLASSINFO("Default.ColorBkg", "12632256")
+  Q_CLASSINFO("Default.ColorBorder", "0")
+  Q_CLASSINFO("Default.ColorShadow", "8421504")
+  Q_CLASSINFO("Default.ShadowDx", "0")
+  Q_CLASSINFO("Default.ShadowDy", "0")
+  Q_CLASSINFO("Default.Transparent", "false")
+  Q_CLASSINFO("Default.Alignment", "2")
+  Q_CLASSINFO("Default.VerticalAlignment", "2")
+  Q_CLASSINFO("Default.Mode", "1")
+  Q_CLASSINFO("Default.Caption", "")
+  Q_CLASSINFO("Default.Visible", "true")
   Q_PROPERTY(double PosX READ PosX WRITE SetPosX NOTIFY changed)
   Q_PROPERTY(double PosY READ PosY WRITE SetPosY NOTIFY changed)
   Q_PROPERTY(int Layer READ Layer WRITE SetLayer NOTIFY changed)

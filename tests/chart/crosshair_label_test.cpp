@@ -173,7 +173,7 @@ TEST_F(LabelChart, ModesDrawBoxUnderlineAndShadow) {
 
 TEST_F(LabelChart, SeveralLinesInEnglishAndGerman) {
   label.SetPosX(165);  // the middle of the data area
-  for (const QString caption : {QStringLiteral("Voltage\nquantized"), QStringLiteral("Spannung\nÜberlauf, 3 Bit")}) {
+  for (const QString& caption : {QStringLiteral("Voltage\nquantized"), QStringLiteral("Spannung\nÜberlauf, 3 Bit")}) {
     SCOPED_TRACE(caption.toStdString());
     const QStringList lines = caption.split('\n');
     const auto [W, h] = Measure(lines);

@@ -59,6 +59,9 @@ TEST(RChart, CreationValues) {
   EXPECT_EQ(chart.ScaleX(0), chart.Scale1X());  // outside 1..16: layer 1
   EXPECT_EQ(chart.ScaleY(17), chart.Scale1Y());
   EXPECT_EQ(chart.RangeHistory().Pointer(), 2);  // one snapshot taken
+  EXPECT_EQ(chart.MouseAction(), maNone);
+  EXPECT_TRUE(chart.MouseCursorFixed());
+  EXPECT_EQ(chart.focusPolicy(), Qt::ClickFocus);
 }
 
 TEST(RChart, AxisControlsAreNamedAndEmbedded) {

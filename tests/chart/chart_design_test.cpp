@@ -1,0 +1,140 @@
+// A chart's design written to JSON and read back: the same pixels, declared
+// defaults left out, and bad designs refused with a message, the chart untouched.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cmath>
+
+#include "chart/chart_design.h"
+#include "chart/rchart.h"
+
+namespace vqm {
+namespace {
+
+// The same curve on layer 1 of any chart.
+void Plot(TRChart& chart) {
+  chart.MoveTo(0, 0);
+  for (int i = 1; i <= 200; ++i) chart.DrawTo(i * 5, std::sin(i / 10.0) * 4);
+  chart.Line(100, -5, 900, 5);
+  chart.ShowItems();
+}
+
+// A chart designed with several layers, a join, a grid, a shadow, a log axis,
+// crosshairs and labels.
+void Design(TRChart& c) {
+  c.SetStandardLayout(rcl_X1Bottom_Y2Both);
+  c.SetMarginRight(10);  // equal to the declared default: left out, yet restored
+  c.SetCaption(QStringLiteral("Stored design"));
+  c.SetShadowWidth(4);
+  c.SetShadowStyle(ssBox);
+  c.SetGridStyle(gsDotLines);
+  c.SetGridColor(clGray);
+  c.SetChartColor(clCream);
+  c.Scale1X()->SetRangeHigh(1000);
+  c.Scale1Y()->SetRangeLow(-5.5);
+  c.Scale1Y()->SetRangeHigh(5.5);
+  c.Scale1Y()->SetCaption(QStringLiteral("U / V"));
+  c.Scale2Y()->SetRangeLow(1);
+  c.Scale2Y()->SetRangeHigh(1000);
+  c.Scale2Y()->SetLogarithmic(true);
+  c.Scale2Y()->SetColorScale(clRed);
+  c.Scale2Y()->SetFontText(QStringLiteral("Arial,11,1,255"));
+  c.JointLayers().SetControlledBy(TAxisDirection::X, 2, 1);
+  c.CrossHair1()->SetMode(chBoth);
+  c.CrossHair1()->SetColor(clBlue);
+  c.CrossHair1()->SetPosX(300);
+  c.CrossHair2()->SetMode(chHoriz);
+  c.CrossHair2()->SetPosY(100);  // on layer 2's logarithmic axis
+  c.CrossHair2()->SetLineType(psDash);
+  TTextLabel& l = *c.TextLabel(3);
+  l.SetCaption(QStringLiteral("Spannung\nÜberlauf"));
+  l.SetPosX(500);
+  l.SetPosY(2);
+  l.SetMode(tlShadow);
+  l.SetVisible(true);
+  TTextLabel& pixel = *c.TextLabel(30);
+  pixel.SetAttachToData(tlamNone);
+  pixel.SetPosX(120);
+  pixel.SetPosY(60);
+  pixel.SetCaption(QStringLiteral("pixels"));
+  pixel.SetVisible(true);
+  pixel.SetFontText(QStringLiteral("Courier New,14,2,32768"));
+}
+
+TEST(ChartDesign, WrittenAndReadBackDrawsTheSamePixels) {
+  QWidget form;  // positions are a child's, as on a form
+  TRChart a(&form), b(&form);
+  a.setGeometry(8, 8, 420, 320);
+  b.resize(200, 150);
+  form.show();
+  Design(a);
+  Plot(a);
+  const QByteArray design = WriteChartDesign(a);
+
+  Plot(b);
+  ASSERT_EQ(ReadChartDesign(design, b), QString());
+  EXPECT_EQ(b.geometry(), a.geometry());
+  EXPECT_EQ(b.MarginRight(), 10);
+  EXPECT_EQ(b.JointLayers().ControlledBy(TAxisDirection::X, 2), 1);
+  EXPECT_TRUE(b.Scale2Y()->Logarithmic());
+  EXPECT_EQ(b.TextLabel(3)->Caption(), QStringLiteral("Spannung\nÜberlauf"));
+  EXPECT_EQ(WriteChartDesign(b), design);
+  EXPECT_TRUE(b.FrameImage().Image() == a.FrameImage().Image());
+}
+
+TEST(ChartDesign, DeclaredDefaultsAndUnstoredPropertiesAreLeftOut) {
+  TRChart chart;
+  const QJsonObject fresh = QJsonDocument::fromJson(WriteChartDesign(chart)).object();
+  EXPECT_TRUE(fresh.contains(QStringLiteral("MarginRight")));  // 20 after the layout, not the declared 10
+  EXPECT_EQ(fresh.value(QStringLiteral("MarginTop")).toInt(), 20);
+  for (const char* absent : {"MarginLeft", "DataColor", "FillColor", "WindColor", "LineWidth", "ShadowWidth",
+                             "LRim", "RRim", "StandardLayout", "UseDataOf"})
+    EXPECT_FALSE(fresh.contains(QLatin1String(absent))) << absent;
+  EXPECT_EQ(fresh.value(QStringLiteral("MouseCursorFixed")).toBool(), true);  // no declared default: stored
+  // Labels keep only what differs from the label class's defaults.
+  const QJsonObject label = fresh.value(QStringLiteral("TextLabels")).toArray().at(0).toObject();
+  EXPECT_EQ(label.value(QStringLiteral("Mode")).toInt(), int(tlBox));
+  EXPECT_EQ(label.value(QStringLiteral("Visible")).toBool(true), false);
+  EXPECT_FALSE(label.contains(QStringLiteral("ColorBorder")));
+  EXPECT_EQ(fresh.value(QStringLiteral("TextLabels")).toArray().size(), 30);
+}
+
+TEST(ChartDesign, BadDesignsAreRefusedAndChangeNothing) {
+  struct Case {
+    const char* json;
+    const char* message;  // a part of the message
+  };
+  const Case cases[] = {
+      {"{\"MarginLeft\": 60,", "not valid JSON"},
+      {"[1, 2]", "top level must be an object"},
+      {"{\"MarginLeft\": \"wide\"}", "MarginLeft: a whole number"},
+      {"{\"MarginLeft\": 60, \"Margin\": 1}", "Margin: no such stored property"},
+      {"{\"StandardLayout\": 3}", "StandardLayout: no such stored property"},
+      {"{\"Scale1X\": {\"RangeLow\": true}}", "Scale1X.RangeLow: a number is needed"},
+      {"{\"Scale1X\": 5}", "Scale1X: an object is needed"},
+      {"{\"GridStyle\": 300}", "GridStyle: a whole number"},
+      {"{\"GridDx\": 1, \"AutoRedraw\": 1}", "AutoRedraw: true or false"},
+      {"{\"CrossHair1\": {\"Color\": -1}}", "CrossHair1.Color: a whole number"},
+      {"{\"JointLayers\": {\"L01xControlledBy\": 3, \"L02xControlledBy\": 1}}",
+       "JointLayers.L02xControlledBy: Destination layer 1 is already joined"},
+      {"{\"TextLabels\": [{}, {\"Caption\": 7}]}", "TextLabels[2].Caption: a text is needed"},
+  };
+  TRChart chart;
+  chart.SetMarginLeft(70);
+  const QByteArray before = WriteChartDesign(chart);
+  for (const Case& k : cases) {
+    const QString error = ReadChartDesign(QByteArray(k.json), chart);
+    EXPECT_TRUE(error.contains(QLatin1String(k.message))) << k.json << " gave: " << error.toStdString();
+    EXPECT_EQ(WriteChartDesign(chart), before) << k.json;
+  }
+  QJsonArray tooMany;
+  for (int i = 0; i < 31; ++i) tooMany.append(QJsonObject());
+  const QString error =
+      ReadChartDesign(QJsonDocument(QJsonObject{{QStringLiteral("TextLabels"), tooMany}}).toJson(), chart);
+  EXPECT_TRUE(error.contains(QStringLiteral("at most 30 entries"))) << error.toStdString();
+}
+
+}  // namespace
+}  // namespace vqm
