@@ -47,15 +47,16 @@ void ReportMissingTable(const TCommandLine& commandLine, TForm1& form) {
                QuotedForMessage(path.toStdString()).c_str());
 }
 
-struct TProgramWindows {
-  std::unique_ptr<TForm1> form;
-  std::unique_ptr<TFrmAbout> about;
-};
+}  // namespace
 
-// Program entry steps: the title, the main window, then the About dialog (hidden).
+TProgramWindows::TProgramWindows() = default;
+TProgramWindows::TProgramWindows(TProgramWindows&&) noexcept = default;
+TProgramWindows::~TProgramWindows() = default;
+
 TProgramWindows CreateWindows(const TCommandLine& commandLine) {
+  // The application's title, for the host link and the About dialog. Not a
+  // display name: the toolkit would append that to every window's caption.
   QApplication::setApplicationName(QStringLiteral("Quantora"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Quantora"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/quantora/quantora.png")));
   TProgramWindows w;
   w.form = std::make_unique<TForm1>(TranslationFileFor(commandLine.language));
@@ -64,6 +65,8 @@ TProgramWindows CreateWindows(const TCommandLine& commandLine) {
   w.form->SetAboutDialog(w.about.get());
   return w;
 }
+
+namespace {
 
 void CentreOnScreen(QWidget& window) {
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -2,9 +2,28 @@
 // The interactive program: the application object, the main window and the
 // About dialog, and the rendering of the window to a PNG file.
 
+#include <memory>
+
 #include "app/command_line.h"
 
 namespace quantora {
+
+class TForm1;
+class TFrmAbout;
+
+struct TProgramWindows {
+  std::unique_ptr<TForm1> form;
+  std::unique_ptr<TFrmAbout> about;
+  TProgramWindows();
+  TProgramWindows(TProgramWindows&&) noexcept;
+  ~TProgramWindows();
+};
+
+// The program entry's steps after the application object: the application's
+// title, the main window (translated with the command line's language), then
+// the About dialog, hidden. A language whose table gives no texts is reported
+// on standard error.
+TProgramWindows CreateWindows(const TCommandLine& commandLine);
 
 // Opens the window with the command line's starting values and runs the event
 // loop; returns the program's exit status.

@@ -33,7 +33,11 @@ void MakeLink(TLabel* link) {
 TFrmAbout::TFrmAbout(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("FrmAbout"));
   setWindowTitle(QStringLiteral("XL_About"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  // A fixed dialog: caption and close button only. Without CustomizeWindowHint
+  // the toolkit adds its default buttons and window managers offer minimise and
+  // maximise.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                 Qt::MSWindowsFixedSizeDialogHint);
   setFixedSize(543, 332);
   setFont(DesignFont("Arial", 13));
   SetColors(this, vqm::clBtnFace, vqm::clBlack);
@@ -88,7 +92,16 @@ TFrmAbout::TFrmAbout(QWidget* parent) : QDialog(parent) {
   BButOK->setDefault(true);
   connect(BButOK, &QPushButton::clicked, this, [this] { BButOKClick(); });
 
-  OpenAddress = [](const QString& address) { QDesktopServices::openUrl(QUrl::fromUserInput(address)); };
+  OpenAddress = [](const QString& address) {
+    const QUrl url = BrowserAddress(address);
+    if (url.isValid()) QDesktopServices::openUrl(url);
+  };
+}
+
+QUrl TFrmAbout::BrowserAddress(const QString& text) {
+  const QUrl url(text, QUrl::StrictMode);
+  const bool web = url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http");
+  return url.isValid() && web && !url.host().isEmpty() ? url : QUrl();
 }
 
 void TFrmAbout::showEvent(QShowEvent* event) {

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QPushButton;
+class QUrl;
 
 namespace quantora {
 
@@ -25,8 +26,14 @@ class TFrmAbout : public QDialog {
   QString HomePageAddress;
 
   // Opens an address in the browser. Replaceable so that tests can see the address;
-  // the default hands it to the desktop and ignores the result.
+  // the default hands BrowserAddress(address) to the desktop, when it is one, and
+  // ignores the result.
   std::function<void(const QString& address)> OpenAddress;
+
+  // The web address (http or https with a host) a text is, or an invalid URL:
+  // the key "HomePageURL" of a table without that entry opens nothing, where
+  // guessing would make it http://homepageurl.
+  static QUrl BrowserAddress(const QString& text);
 
   // Handlers, as the design binds them.
   void FormShow();

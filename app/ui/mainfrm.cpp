@@ -105,6 +105,7 @@ TForm1::TForm1(const QString& translationFile, QWidget* parent) : QWidget(parent
   MMExplain->setObjectName(QStringLiteral("MMExplain"));
   MMExplain->SetLines({QStringLiteral("XL_MMExplain")});
   SetColors(MMExplain, vqm::clCream);
+  MMExplain->setReadOnly(true);  // the explanation is for reading (and copying), not for editing
 
   cliDemon = new tessera::TkdbDemonClient(this, QCoreApplication::arguments());
   cliDemon->SetAutoTranslate(true);

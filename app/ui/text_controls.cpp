@@ -35,6 +35,9 @@ TLabel::TLabel(QWidget* parent) : QLabel(parent) { setMouseTracking(true); }
 void TLabel::mouseMoveEvent(QMouseEvent* event) {
   if (OnMouseMove) OnMouseMove(this);
   QLabel::mouseMoveEvent(event);
+  // The move belongs to the label, handler or not: passed on, it would reach
+  // the parent panel, whose handler undoes a link's hover colour at once.
+  event->accept();
 }
 
 void TLabel::mouseReleaseEvent(QMouseEvent* event) {

@@ -31,7 +31,8 @@ class TMemo : public QPlainTextEdit {
   void SetLines(const QStringList& lines);
 };
 
-// A label that reports mouse moves over it (links on the About dialog).
+// A label that reports mouse moves over it (links on the About dialog). Moves
+// over a label stop there, as over any control: its parent does not see them.
 class TLabel : public QLabel {
   Q_OBJECT
  public:

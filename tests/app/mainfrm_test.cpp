@@ -8,10 +8,12 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "app/ui/aboutbox.h"
 #include "app/ui/panel.h"
 #include "app/ui/text_controls.h"
+#include "app/window_program.h"
 #include "chart/rchart.h"
 #include "numlab/numlab.h"
 
@@ -187,4 +189,36 @@ TEST(MainWindow, ResolutionTooltipFollowsTheSettings) {
   ASSERT_EQ(germanLines.size(), 6);
   EXPECT_EQ(germanLines[0], QStringLiteral("Stufe 10 V / (2^8 \u2212 1): 39.22 mV"));
   for (int k = 1; k < 6; ++k) EXPECT_NE(germanLines[k], englishAtStart[k]) << k;  // each has its German entry
+}
+
+// The explanation is for reading: keys typed into it change nothing.
+TEST(MainWindow, ExplanationCannotBeEdited) {
+  ShownWindow w;
+  const QString explanation = w.form.MMExplain->toPlainText();
+  w.form.MMExplain->setFocus();
+  QTest::keyClick(w.form.MMExplain, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(w.form.MMExplain, Qt::Key_Delete);
+  QTest::keyClicks(w.form.MMExplain, QStringLiteral("overwritten"));
+  EXPECT_EQ(w.form.MMExplain->toPlainText(), explanation);
+}
+
+// The windows as the program entry makes them: the design's captions with
+// nothing appended, and a fixed About dialog with a close button only.
+TEST(ProgramWindows, CaptionsAreTheDesignsAndTheAboutDialogIsFixed) {
+  const quantora::TProgramWindows w = quantora::CreateWindows(quantora::TCommandLine{});
+  EXPECT_EQ(w.form->windowTitle(), QStringLiteral("Analog/Digital Conversion"));  // no table beside the tests
+  EXPECT_EQ(w.about->windowTitle(), QStringLiteral("XL_About"));                 // translated when first shown
+  EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Quantora"));
+  // No display name of its own: the toolkit appends one to every caption.
+  QCoreApplication::setApplicationName(QStringLiteral("probe"));
+  EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("probe"));
+  QCoreApplication::setApplicationName(QStringLiteral("Quantora"));
+
+  const Qt::WindowFlags flags = w.about->windowFlags();
+  EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+  EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+  // Without this hint the toolkit may add its default buttons to a dialog.
+  EXPECT_TRUE(flags & Qt::CustomizeWindowHint);
+  EXPECT_EQ(w.about->minimumSize(), QSize(543, 332));
+  EXPECT_EQ(w.about->maximumSize(), QSize(543, 332));
 }
