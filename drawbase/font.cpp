@@ -16,8 +16,12 @@ void TFont::SetSizeAt(int points, int pixelsPerInch) {
 std::string SubstituteFamily(const std::string& designName) {
   // Liberation fonts have the metrics of the Windows core fonts, so texts fit
   // the controls they were designed for. Debian's fonts-liberation installs them.
-  if (designName == "MS Sans Serif" || designName == "Arial" || designName == "Tahoma" ||
-      designName == "Microsoft Sans Serif" || designName.empty())
+  // "MS Sans Serif" is a narrow bitmap face: at the same height Liberation Sans
+  // is wider by about a sixth, and "1000.00" no longer fits a read-out made for
+  // it. Liberation Sans Narrow keeps the height and is as wide as the design's face.
+  if (designName == "MS Sans Serif") return "Liberation Sans Narrow";
+  if (designName == "Arial" || designName == "Tahoma" || designName == "Microsoft Sans Serif" ||
+      designName.empty())
     return "Liberation Sans";
   if (designName == "Courier New" || designName == "Courier") return "Liberation Mono";
   if (designName == "Times New Roman") return "Liberation Serif";

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,7 +16,9 @@
 #include "app/ui/text_controls.h"
 #include "app/window_program.h"
 #include "chart/rchart.h"
+#include "drawbase/image_canvas.h"
 #include "numlab/numlab.h"
+#include "numlab/numlab_paint.h"
 
 using quantora::TForm1;
 
@@ -221,4 +224,45 @@ TEST(ProgramWindows, CaptionsAreTheDesignsAndTheAboutDialogIsFixed) {
   EXPECT_TRUE(flags & Qt::CustomizeWindowHint);
   EXPECT_EQ(w.about->minimumSize(), QSize(543, 332));
   EXPECT_EQ(w.about->maximumSize(), QSize(543, 332));
+}
+
+// Every text fits where the design made it fit, in both languages: each
+// read-out at every value its scroll bar reaches (1000.00 MHz at T = 1 ns),
+// the read-outs' captions beside their fields, the check boxes, the label and
+// the items of the waveform list.
+TEST(MainWindow, EveryTextFitsItsPlaceInBothLanguages) {
+  for (const char* table : {"quantora.itl", "quantora.de.itl"}) {
+    SCOPED_TRACE(table);
+    ShownWindow w(QStringLiteral(QUANTORA_TRANSLATION_TABLES "/") + QLatin1String(table));
+    TForm1& f = w.form;
+    struct TReadout {
+      vqm::TNumLab* readout;
+      QScrollBar* bar;
+    };
+    for (const TReadout& r : {TReadout{f.NLabSampleFreq, f.SBarSampleFreq}, TReadout{f.NLabSampleTime, f.SBarSampleFreq},
+                              TReadout{f.NLabReso, f.SBarReso}}) {
+      vqm::TBitmap bitmap(r.readout->width(), r.readout->height());
+      vqm::TImageCanvas& canvas = bitmap.Canvas();
+      canvas.Font = r.readout->Font();
+      const int ls = r.readout->LeftSpace(), lw = r.readout->LabelWidth();
+      EXPECT_GE(vqm::LeftCaptionX(vqm::taRightJustify, ls, canvas.TextWidth(r.readout->LeftText())), 0)
+          << r.readout->LeftText().toStdString();
+      EXPECT_LE(vqm::RightCaptionX(vqm::taLeftJustify, r.readout->width(), ls, lw, 0) +
+                    canvas.TextWidth(r.readout->RightText()),
+                r.readout->width())
+          << r.readout->RightText().toStdString();
+      for (int position = r.bar->minimum(); position <= r.bar->maximum(); ++position) {
+        r.bar->setValue(position);
+        const QString text = r.readout->ValueText();
+        ASSERT_EQ(vqm::FittedValueText(canvas, {text, r.readout->OverflowIndicator()}, lw).toStdString(), text.toStdString())
+            << r.readout->objectName().toStdString() << " at " << position;
+      }
+    }
+    for (QCheckBox* box : {f.CBoxShowSamples, f.CBoxSample, f.CBoxQNoise})
+      EXPECT_LE(box->sizeHint().width(), box->width()) << box->text().toStdString();
+    EXPECT_LE(f.Label1->fontMetrics().horizontalAdvance(f.Label1->text()), f.Label1->width());
+    const int listRoom = f.CBoxSignalForm->width() - f.CBoxSignalForm->style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 8;
+    for (const QString& item : f.CBoxSignalForm->Items())
+      EXPECT_LE(f.CBoxSignalForm->fontMetrics().horizontalAdvance(item), listRoom) << item.toStdString();
+  }
 }

@@ -93,6 +93,27 @@ TEST(ShippedTables, LanguagesAndTheGermanTexts) {
   EXPECT_EQ(german.Translate("Resolution"), "Aufl\xC3\xB6sung");
   EXPECT_NE(german.Translate("MMExplain"), english.Translate("MMExplain"));
   EXPECT_EQ(german.Translate("AppIconName"), english.Translate("AppIconName"));
+  EXPECT_EQ(german.Translate("3-Term Sine"), "Sinus (3 Terme)");
+}
+
+// The explanation describes the window as it is: the two charts stand side by
+// side, and one more bit divides the step 10 V / (2^n - 1) by about two, not
+// exactly (1 -> 2 bits divides it by three).
+TEST(ShippedTables, ExplanationMatchesTheWindow) {
+  const struct {
+    const char* table;
+    std::vector<std::string> says, neverSays;
+  } cases[] = {
+      {"quantora.itl", {"Left: ", "\nRight: ", "10 V / (2^n \u2212 1)", "about half"}, {"Top", "Bottom", "halves"}},
+      {"quantora.de.itl", {"Links: ", "\nRechts: ", "10 V / (2^n \u2212 1)", "etwa halb"}, {"Oben", "Unten", "halbiert"}},
+  };
+  for (const auto& c : cases) {
+    TGlossator table;
+    ASSERT_TRUE(table.LoadFromFile(kTableDir + "/" + c.table));
+    const std::string text = table.Translate("MMExplain");
+    for (const std::string& part : c.says) EXPECT_NE(text.find(part), std::string::npos) << c.table << ": " << part;
+    for (const std::string& part : c.neverSays) EXPECT_EQ(text.find(part), std::string::npos) << c.table << ": " << part;
+  }
 }
 
 }  // namespace
