@@ -1,5 +1,6 @@
-// One tick pass, and one full paint (tick pass, labels, caption, base line and,
-// for the opaque scale, background, frame and copy) of the scales as programs use them.
+// One tick pass (linear, and date/time over a year and over hours), and one
+// full paint (tick pass, labels, caption, base line and, for the opaque scale,
+// background, frame and copy) of the scales as programs use them.
 #include <benchmark/benchmark.h>
 
 #include "drawbase/image_canvas.h"
@@ -19,6 +20,28 @@ void BM_TickPassDefaultScale(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_TickPassDefaultScale);
+
+// One tick pass of a horizontal date/time axis with short ticks over low..high (days).
+void DateTimeTickPass(benchmark::State& state, double low, double high) {
+  vqm::TTickOptions options;
+  options.Range = {low, high, false};
+  options.LabelType = vqm::ftDateTime;
+  vqm::TAxisMapping mapping;
+  vqm::CalcMapping(options.Range, vqm::TAxisExtent{}, mapping);
+  vqm::TTickPass pass;
+  for (auto _ : state) {
+    vqm::RunTickPass(options, mapping, 400, pass);
+    benchmark::DoNotOptimize(pass.Ticks.data());
+  }
+}
+
+// The year 2000: a tick on the first of every month, majors labelled "Jan-2000".
+void BM_TickPassDateTimeYear(benchmark::State& state) { DateTimeTickPass(state, 36526, 36892); }
+BENCHMARK(BM_TickPassDateTimeYear);
+
+// Ten hours: hourly ticks, clock labels every three hours and one date line.
+void BM_TickPassDateTimeHours(benchmark::State& state) { DateTimeTickPass(state, 36526, 36526 + 10.0 / 24); }
+BENCHMARK(BM_TickPassDateTimeHours);
 
 // A default stand-alone scale: 400 x 400, opaque, composed off screen and copied.
 void BM_PaintDefaultOpaqueScale(benchmark::State& state) {

@@ -24,6 +24,8 @@ class TTickSink {
   int MajorLength() const { return Vertical() ? kMajorTickVertical : kMajorTickHorizontal; }
   bool Full() const { return int(fPass.Ticks.size()) >= kMaxTicksPerPass; }
   void SetGenerator(TTickGenerator g) { fPass.Generator = g; }
+  int PixelOf(double v) const;
+  void SetMessage(TDateTimeMessage message, int pixel);
 
   // Appends a tick at v; its value is recorded when `record` and there is room.
   TTick& Add(double v, TTickKind kind, int length, bool drawn, bool record);
@@ -41,7 +43,8 @@ bool GenerateLogTicks(TTickSink& sink);
 // False when the range needs a step outside the time table: the caller then runs
 // the logarithmic or the linear generator.
 bool GenerateTimeTicks(TTickSink& sink);
-// Calendar axes. Their generator is not built yet: the axis shows only its base line.
+// Calendar axes: clock, day, month or year ticks by the span per interval, or
+// one of the two messages.
 void GenerateDateTimeTicks(TTickSink& sink);
 
 // A number label cut to the label length limit.

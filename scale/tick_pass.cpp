@@ -19,7 +19,7 @@ TTick& TTickSink::Add(double v, TTickKind kind, int length, bool drawn, bool rec
   TTick& t = fPass.Ticks.emplace_back();
   t.Value = v;
   t.Kind = kind;
-  t.Pixel = ValueToPixel(fMapping, Options.Range, fWidth, v);
+  t.Pixel = PixelOf(v);
   t.Length = length;
   t.Drawn = drawn;
   t.Recorded = record && fPass.Values.Add(v);
@@ -31,15 +31,19 @@ std::string CutLabel(std::string label) {
   return label;
 }
 
-void GenerateDateTimeTicks(TTickSink& sink) {
-  // The calendar generator goes here; until then a date/time axis has no ticks.
-  sink.SetGenerator(TTickGenerator::DateTime);
+int TTickSink::PixelOf(double v) const { return ValueToPixel(fMapping, Options.Range, fWidth, v); }
+
+void TTickSink::SetMessage(TDateTimeMessage message, int pixel) {
+  fPass.Message = message;
+  fPass.MessagePixel = pixel;
 }
 
 }  // namespace detail
 
 void RunTickPass(const TTickOptions& options, const TAxisMapping& mapping, int width, TTickPass& pass) {
   pass.Generator = TTickGenerator::None;
+  pass.Message = TDateTimeMessage::None;
+  pass.MessagePixel = 0;
   pass.Ticks.clear();
   pass.Values.Clear();
   if (!std::isfinite(options.Range.Low) || !std::isfinite(options.Range.High)) return;

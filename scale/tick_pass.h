@@ -12,12 +12,13 @@
 
 #include "drawbase/enums.h"
 #include "scale/axis_mapping.h"
+#include "scale/tick_date_text.h"
 
 namespace vqm {
 
 enum class TTickKind : std::uint8_t {
   Major,         // long tick; labelled when labels are on
-  Short,         // unlabelled subdivision of a linear or time axis
+  Short,         // unlabelled subdivision of a linear, time or date/time axis
   Intermediate,  // unlabelled 3, 4, 6, 7, 8, 9 tick within a logarithmic decade
 };
 
@@ -33,6 +34,8 @@ struct TTick {
   bool Recorded = false;  // its value went into the tick value list
   bool HasLabel = false;  // a label is written (possibly empty text)
   std::string Label;      // UTF-8
+  std::string DateLine;   // date/time axes: the date one line further from the
+                          // axis than the clock label; empty for none
 };
 
 // The tick values one pass records, at most kCapacity; later ones are dropped.
@@ -60,12 +63,18 @@ struct TTickOptions {
   bool ShortTicks = true;
   std::string_view UserTickText;   // items separated by '|'
   std::string_view ScaleInscript;  // decoration with '&' where the number goes
+  TDTLabel DateFormat = AxisDateFormat();  // date/time labels
+  const TMonthNames* MonthNames = nullptr;  // names for "mmm"; nullptr: English
 };
 
 struct TTickPass {
   TTickGenerator Generator = TTickGenerator::None;
   std::vector<TTick> Ticks;  // in drawing order
   TTickValues Values;
+  // A date/time axis that cannot show dates shows this text instead of ticks,
+  // at this pixel along the axis (the middle of the range).
+  TDateTimeMessage Message = TDateTimeMessage::None;
+  int MessagePixel = 0;
 };
 
 // Runs one tick pass into `pass`, reusing its storage. `width` is the scale's

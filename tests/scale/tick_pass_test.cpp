@@ -327,15 +327,6 @@ TEST(TimeTicks, UserTextAndInscriptPlayNoPart) {
   EXPECT_EQ(LabelsOf(PassFor(o)).front(), " 00:00:00");
 }
 
-TEST(DateTimeTicks, ProduceNothingYet) {
-  TTickOptions o = Options(36526, 36527);
-  o.LabelType = ftDateTime;
-  const TTickPass p = PassFor(o);
-  EXPECT_EQ(p.Generator, TTickGenerator::DateTime);
-  EXPECT_TRUE(p.Ticks.empty());
-  EXPECT_EQ(p.Values.Count(), 0);
-}
-
 TEST(TickPass, ReusesItsStorage) {
   TTickPass p;
   TAxisMapping m;
