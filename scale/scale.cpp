@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "drawbase/frames.h"
+#include "drawbase/locale_month_names.h"
 
 namespace vqm {
 
@@ -28,13 +29,7 @@ double MoveApart(double v, double direction) {
 
 TScale::TScale(QObject* owner) : QObject(owner) {
   fPaintSuspended = true;
-  fDateFormat.SetTimeFormat(tfHHMMSS);
-  fDateFormat.SetDateSeparator('-');
-  fDateFormat.SetTimeSeparator(':');
-  fDateFormat.SetYearLength(ylYYYY);
-  fDateFormat.SetMonthName(true);
-  fDateFormat.SetDateOrder(doDDMMYY);
-  fDateFormat.SetDateForTime(dtOnePerDay);
+  fDateFormat = AxisDateFormat();
   fDateFormat.OnChange = [this](TDTLabel*) { RefreshScale(); };
   ApplyColorScheme();
   CalcMapping();
@@ -374,6 +369,10 @@ void TScale::DrawAxis(TCanvas*& canvas, int baseLine) {
   options.ShortTicks = fShortTicks;
   options.UserTickText = fUserTickText;
   options.ScaleInscript = fScaleInscript;
+  if (fLabelType == ftDateTime) {
+    options.DateFormat = fDateFormat;
+    options.MonthNames = &LocaleMonthNames();
+  }
   RunTickPass(options, fMapping, fExtent.Width, fPass);
 
   TTickDrawnCallback onTick;

@@ -23,8 +23,9 @@ int HorizontalLabelLeft(int x, int textWidth, int controlWidth);
 // and the tick's base point on the base line.
 using TTickDrawnCallback = std::function<void(TCanvas*& canvas, const TTick& tick, int chartX, int chartY)>;
 
-// Draws every tick of the pass with its label, raising onTick (when set) per
-// tick in the order the generator asks for. Uses the canvas's pen and font.
+// Draws every tick of the pass with its label and date line, raising onTick
+// (when set) per tick in the order the generator asks for, then the pass's
+// date/time message if it has one. Uses the canvas's pen and font.
 void DrawTicks(TCanvas*& canvas, const TTickPass& pass, const TAxisExtent& extent, int baseLine,
                const TTickDrawnCallback& onTick);
 

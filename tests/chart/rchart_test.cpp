@@ -474,3 +474,30 @@ TEST_F(ShownChart, AxisPropertyWritePaintsOnce) {
 
 }  // namespace
 }  // namespace vqm
+
+namespace vqm {
+namespace {
+
+// A date/time axis of a chart draws calendar labels in the axis's own date format.
+TEST_F(ShownChart, DateTimeAxisDrawsClockAndDateLabels) {
+  chart.Scale1X()->SetLabelType(ftDateTime);
+  chart.Scale1X()->SetRangeLow(36526);  // 2000-01-01 00:00 to 10:00
+  chart.Scale1X()->SetRangeHigh(36526 + 10.0 / 24);
+  chart.Scale1X()->DateFormat().SetTimeFormat(tfAMPM);
+  chart.Paint();
+  std::vector<std::string> labels, dates;
+  for (const TTick& t : chart.AxisControlX(1)->LastPass().Ticks) {
+    if (t.HasLabel) labels.push_back(t.Label);
+    if (!t.DateLine.empty()) dates.push_back(t.DateLine);
+  }
+  EXPECT_EQ(labels, (std::vector<std::string>{"12am", "3am", "6am", "9am"}));
+  EXPECT_EQ(dates, (std::vector<std::string>{"01-Jan-2000"}));
+  // The labels are painted below the data area's bottom edge (y = 396).
+  int labelPixels = 0;
+  for (int y = 400; y < 436; ++y)
+    for (int x = 0; x < 358; ++x) labelPixels += Frame(x, y) != chart.FrameImage().Canvas().GetPixel(0, 435);
+  EXPECT_GT(labelPixels, 50);
+}
+
+}  // namespace
+}  // namespace vqm

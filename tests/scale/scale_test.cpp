@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <algorithm>
+#include <QLocale>
 #include <QVariant>
 
 #include "common/canvas_probe.h"
@@ -242,19 +244,108 @@ TEST(ScalePaint, VerticalTicksPointInward) {
   EXPECT_DOUBLE_EQ(s.TickPos(27), 100.0);
 }
 
-TEST(ScalePaint, DateTimeAxisDrawsOnlyItsBaseLine) {
+// A transparent date/time scale painting at once onto the probe.
+void DateTimeScale(TScale& s, CanvasProbe& probe, TScaleType type, double low, double high) {
+  s.SetPaintSuspended(true);
+  s.SetTransparent(true);
+  s.SetChartEmbedded(true);
+  s.SetScaleType(type);
+  s.SetLabelType(ftDateTime);
+  s.SetRangeLow(low);
+  s.SetRangeHigh(high);
+  s.SetTarget(&probe.Canvas(), 0, 0);
+  s.SetPaintSuspended(false);
+}
+
+int TextHeightOf(const TScale& s) {
+  TBitmap b(10, 10);
+  b.Canvas().Font = s.Font();
+  return b.Canvas().TextHeight(QStringLiteral("0"));
+}
+
+const double kJan1st2000 = 36526;
+
+TEST(ScalePaint, DateTimeClockLabelsWithDateLineAbove) {
   CanvasProbe probe(400, 400);
   TScale s;
-  s.SetTransparent(true);
-  s.SetLabelType(ftDateTime);
-  s.SetRangeLow(36526);
-  s.SetRangeHigh(36527);
-  s.SetTarget(&probe.Canvas(), 0, 0);
-  s.SetChartEmbedded(true);
-  Pixels baseLine;
-  for (int x = 20; x < 379; ++x) baseLine.insert({x, 379});
-  EXPECT_EQ(probe.Painted(), baseLine);
-  EXPECT_EQ(s.NumTicks(), 0);
+  DateTimeScale(s, probe, sctXB, kJan1st2000, kJan1st2000 + 10.0 / 24);
+  const int h = TextHeightOf(s);
+  for (int y = 373; y <= 379; ++y) EXPECT_EQ(probe.At(20, y), clBlack) << y;  // 00:00, a major tick of 7
+  EXPECT_EQ(probe.At(20, 372), clWhite);
+  EXPECT_EQ(probe.At(56, 376), clBlack);  // 01:00, a short tick of 4
+  EXPECT_EQ(probe.At(56, 375), clWhite);
+  // "00:00" just above its tick, "01-Jan-2000" one line above that; the 03:00
+  // tick at x = 128 has a clock label only.
+  EXPECT_TRUE(AnyPixelIn(probe, 2, 372 - h, 60, 372, clWhite));
+  EXPECT_TRUE(AnyPixelIn(probe, 2, 372 - 2 * h, 90, 372 - h, clWhite));
+  EXPECT_TRUE(AnyPixelIn(probe, 110, 372 - h, 146, 372, clWhite));
+  EXPECT_FALSE(AnyPixelIn(probe, 100, 372 - 2 * h, 156, 372 - h, clWhite));
+  EXPECT_FALSE(AnyPixelIn(probe, 0, 0, 400, 372 - 2 * h, clWhite));
+  EXPECT_EQ(s.NumTicks(), 11);  // every drawn tick
+}
+
+TEST(ScalePaint, DateTimeVerticalLabelsCentredOnTheirOwnHeight) {
+  CanvasProbe probe(400, 400);
+  TScale s;
+  DateTimeScale(s, probe, sctYL, kJan1st2000, kJan1st2000 + 10.0 / 24);
+  const int h = TextHeightOf(s);
+  const int y3 = s.ValueToPixel(kJan1st2000 + 3.0 / 24);  // 271
+  EXPECT_EQ(probe.At(25, y3), clBlack);                    // a major tick of 6
+  EXPECT_EQ(probe.At(26, y3), clWhite);
+  EXPECT_TRUE(AnyPixelIn(probe, 28, y3 - h / 2, 80, y3 - h / 2 + h, clWhite));
+  EXPECT_FALSE(AnyPixelIn(probe, 21, y3 - h / 2 - 8, 200, y3 - h / 2, clWhite));
+  EXPECT_FALSE(AnyPixelIn(probe, 21, y3 - h / 2 + h, 200, y3 - h / 2 + h + 8, clWhite));
+  // The date line of 00:00 (y = 379) lies one line above its clock label.
+  EXPECT_TRUE(AnyPixelIn(probe, 28, 379 - 3 * (h / 2), 120, 379 - h / 2, clWhite));
+  EXPECT_FALSE(AnyPixelIn(probe, 28, 379 - 3 * (h / 2) - 6, 200, 379 - 3 * (h / 2), clWhite));
+}
+
+TEST(ScalePaint, DateTimeMessagesInsteadOfTicks) {
+  {
+    CanvasProbe probe(400, 400);
+    TScale s;
+    DateTimeScale(s, probe, sctXB, kJan1st2000, kJan1st2000 + 2.0 / 86400);
+    EXPECT_EQ(s.NumTicks(), 0);
+    // One line centred on the middle, its top 7 pixels below the base line.
+    int minX = 400, maxX = -1, minY = 400;
+    for (auto [x, y] : probe.Painted())
+      if (y != 379) minX = std::min(minX, x), maxX = std::max(maxX, x), minY = std::min(minY, y);
+    EXPECT_GE(minY, 386);
+    EXPECT_NEAR((minX + maxX) / 2.0, 199, 3);
+    EXPECT_GT(maxX - minX, 150);  // "DateTime range is below 1 second"
+  }
+  {
+    CanvasProbe probe(400, 400);
+    TScale s;
+    DateTimeScale(s, probe, sctYR, kJan1st2000 + 1, kJan1st2000);  // reversed: invalid
+    const int m = s.ValueToPixel(kJan1st2000 + 0.5), h = TextHeightOf(s);
+    // Three lines "invalid", "DateTime", "scale" ending 2 pixels left of the base line x = 379.
+    int minY = 400, maxY = -1, maxX = -1;
+    for (auto [x, y] : probe.Painted())
+      if (x != 379) minY = std::min(minY, y), maxY = std::max(maxY, y), maxX = std::max(maxX, x);
+    EXPECT_GE(minY, m - h);
+    EXPECT_LT(maxY, m + 2 * h);
+    EXPECT_GT(maxY, m + h);
+    EXPECT_LE(maxX, 377);
+    EXPECT_GE(maxX, 374);
+  }
+}
+
+TEST(ScalePaint, DateTimeMonthNamesOfTheUserLocale) {
+  const QLocale saved;
+  CanvasProbe probe(400, 400);
+  TScale s;
+  s.SetShortTicks(false);
+  s.SetMinTicks(2);
+  QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+  DateTimeScale(s, probe, sctXB, kJan1st2000, kJan1st2000 + 182);  // January to July 2000
+  std::vector<std::string> labels;
+  for (const TTick& t : s.LastPass().Ticks) labels.push_back(t.Label);
+  EXPECT_EQ(labels, (std::vector<std::string>{"Jan-2000", "Mär-2000", "Mai-2000", "Jul-2000"}));
+  QLocale::setDefault(QLocale::c());
+  s.ForcePaint();
+  EXPECT_EQ(s.LastPass().Ticks.at(2).Label, "May-2000");
+  QLocale::setDefault(saved);
 }
 
 TEST(ScalePaint, LabelsStayInsideAtBothEnds) {

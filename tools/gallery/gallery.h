@@ -7,6 +7,7 @@
 namespace gallery {
 
 int RenderScales(const QString& folder);
+int RenderDateTimeAxes(const QString& folder);
 int RenderReadouts(const QString& folder);
 int RenderCharts(const QString& folder);
 int RenderChartOverlays(const QString& folder);

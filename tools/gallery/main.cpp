@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "gallery: cannot create folder %s\n", argv[1]);
     return 1;
   }
-  const int written = gallery::RenderScales(folder) + gallery::RenderReadouts(folder) + gallery::RenderCharts(folder) +
+  const int written = gallery::RenderScales(folder) + gallery::RenderDateTimeAxes(folder) +
+                      gallery::RenderReadouts(folder) + gallery::RenderCharts(folder) +
                       gallery::RenderChartOverlays(folder) +
                       gallery::RenderWindows(folder);
   std::printf("gallery: %d pictures written to %s\n", written, argv[1]);
