@@ -3,6 +3,8 @@
 // intervals T = 1, 10 and 200 ns with every flag on; and a curve of 100 000 points.
 #include <benchmark/benchmark.h>
 
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <cmath>
 
 #include "app/plotting.h"
@@ -92,3 +94,59 @@ void BM_AxisPropertyWrite(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_AxisPropertyWrite)->Unit(benchmark::kMicrosecond);
+
+// A full paint of the busy chart, with 4 crosshairs and 30 labels shown (1) or
+// without them (0).
+void BM_FullPaintOverlays(benchmark::State& state) {
+  BusyChart b;
+  if (state.range(0)) {
+    const vqm::TCrossHMode modes[] = {vqm::chBoth, vqm::chHoriz, vqm::chVert, vqm::chBoth};
+    for (int n = 1; n <= 4; ++n) {
+      vqm::TCrossHair& c = *b.chart.CrossHair(n);
+      c.SetLayer(1);
+      c.SetMode(modes[n - 1]);
+      c.SetPosX(300 + 400 * n);
+      c.SetPosY(-0.8 + 0.4 * n);
+    }
+    const vqm::TTxtLblMode label[] = {vqm::tlsimple, vqm::tlBox, vqm::tlUnderline, vqm::tlShadow};
+    for (int n = 1; n <= 30; ++n) {
+      vqm::TTextLabel& l = *b.chart.TextLabel(n);
+      l.SetMode(label[n % 4]);
+      l.SetPosX(60 * n);
+      l.SetPosY(std::sin(n) * 0.9);
+      l.SetCaption(n % 3 ? QStringLiteral("Label %1").arg(n) : QStringLiteral("Zeile %1\nÜberlauf").arg(n));
+      l.SetVisible(true);
+    }
+  }
+  for (auto _ : state) b.chart.Paint();
+}
+BENCHMARK(BM_FullPaintOverlays)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// One pan step on the simulation's analog chart at 400 x 400 (2,049-point
+// curve and its sampling marks): a real mouse move with the left button held.
+void BM_PanStep(benchmark::State& state) {
+  TRChart chart;
+  quantora::ApplySimulationChartSettings(chart, quantora::TSimulationChart::Analog);
+  chart.resize(400, 400);
+  chart.show();
+  TRChart sampled;
+  quantora::TRecomputeInputs inputs;
+  inputs.settings.interval = 10;
+  inputs.options = {true, true, true};
+  inputs.xMax = chart.Scale1X()->RangeHigh();
+  quantora::Recompute(inputs, chart, sampled);
+  chart.SetMouseAction(vqm::maPan);
+  auto send = [&chart](QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons buttons) {
+    QMouseEvent e(type, QPointF(p), QPointF(chart.mapToGlobal(p)), button, buttons, Qt::NoModifier);
+    QCoreApplication::sendEvent(&chart, &e);
+  };
+  send(QEvent::MouseButtonPress, {200, 200}, Qt::LeftButton, Qt::LeftButton);
+  send(QEvent::MouseMove, {200, 200}, Qt::NoButton, Qt::LeftButton);  // arms
+  int x = 200;
+  for (auto _ : state) {
+    x = x == 200 ? 203 : 200;
+    send(QEvent::MouseMove, {x, 201}, Qt::NoButton, Qt::LeftButton);
+  }
+  send(QEvent::MouseButtonRelease, {x, 201}, Qt::LeftButton, Qt::NoButton);
+}
+BENCHMARK(BM_PanStep)->Unit(benchmark::kMicrosecond);

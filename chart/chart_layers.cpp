@@ -49,7 +49,7 @@ TRangeHistory::TSnapshot TCustomRChart::CurrentRanges() const {
 }
 
 void TCustomRChart::SaveRangeSnapshot() {
-  if (fLoading) return;
+  if (fLoading || fHoldSnapshots) return;
   fRangeHistory.Save(CurrentRanges());
 }
 

@@ -328,7 +328,28 @@ void TCustomRChart::DrawCrosshairsAndShow(int left, int top, TBitmap& image) {
 void TCustomRChart::paintEvent(QPaintEvent* event) {
   if (fFrameImage.Width() != width() || fFrameImage.Height() != height()) Paint();
   QPainter painter(this);
-  painter.drawImage(event->rect(), fFrameImage.Image(), event->rect());
+  if (!fZoomWindowOpen) {
+    painter.drawImage(event->rect(), fFrameImage.Image(), event->rect());
+    return;
+  }
+  // The zoom window over the stored picture: its outline exclusive-or white.
+  QImage shown = fFrameImage.Image().copy();
+  const int x1 = std::min(fWindowStart.x(), fWindowEnd.x()), x2 = std::max(fWindowStart.x(), fWindowEnd.x());
+  const int y1 = std::min(fWindowStart.y(), fWindowEnd.y()), y2 = std::max(fWindowStart.y(), fWindowEnd.y());
+  auto invert = [&shown](int x, int y) {
+    if (x >= 0 && y >= 0 && x < shown.width() && y < shown.height())
+      shown.setPixel(x, y, shown.pixel(x, y) ^ 0x00FFFFFFu);
+  };
+  // Like a Rectangle with a clear brush: columns x1..x2-1, rows y1..y2-1.
+  for (int x = x1; x < x2; ++x) {
+    invert(x, y1);
+    if (y2 - 1 > y1) invert(x, y2 - 1);
+  }
+  for (int y = y1 + 1; y < y2 - 1; ++y) {
+    invert(x1, y);
+    if (x2 - 1 > x1) invert(x2 - 1, y);
+  }
+  painter.drawImage(event->rect(), shown, event->rect());
 }
 
 }  // namespace vqm

@@ -13,6 +13,11 @@ struct TLayerRect {
   bool operator==(const TLayerRect&) const = default;
 };
 
+// Reading it back: the newest snapshot is the ranges shown. Back() steps to the
+// snapshot before it and Forward() returns along the same way; a snapshot saved
+// after going back drops the way forward, as a browser's history does. The ring
+// holds 16 snapshots in all, so at most 15 steps lead back; older ones are
+// overwritten by newer ones.
 class TRangeHistory {
  public:
   static constexpr int kSlots = 16;
@@ -25,9 +30,19 @@ class TRangeHistory {
   int Pointer() const { return fPointer; }
   const TSnapshot& Slot(int n) const { return fSlots[std::size_t(n - 1)]; }
 
+  bool CanGoBack() const { return fBehind >= 2; }
+  bool CanGoForward() const { return fAhead >= 1; }
+  // The snapshot to show after one step back or forward (call only when possible).
+  const TSnapshot& Back();
+  const TSnapshot& Forward();
+
  private:
+  static int Next(int slot) { return slot % kSlots + 1; }
+  static int Previous(int slot) { return (slot + kSlots - 2) % kSlots + 1; }
   std::array<TSnapshot, kSlots> fSlots{};
   int fPointer = 1;  // slot the next snapshot fills
+  int fBehind = 0;   // snapshots up to the one shown (the slot before the pointer)
+  int fAhead = 0;    // snapshots from the pointer on that Forward() can return to
 };
 
 }  // namespace vqm

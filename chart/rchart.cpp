@@ -2,6 +2,7 @@
 #include "chart/rchart.h"
 
 #include "chart/axis_controls.h"
+#include "chart/chart_cursors.h"
 #include "chart/font_text.h"
 
 namespace vqm {
@@ -16,6 +17,8 @@ constexpr std::array<TColor, kLayerCount> kLayerPalette = {
 TCustomRChart::TCustomRChart(QWidget* parent) : QWidget(parent), fList(this) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::ClickFocus);  // like a control that is no tab stop
+  setMouseTracking(true);          // moves without a button are reported too
+  RegisterDefaultChartCursors();
   fList.RepaintRequest = [this] { RepaintRequested(); };
   fClassOn.set();
   fLayerOn.fill(true);
@@ -181,6 +184,12 @@ void TCustomRChart::SetFontText(const QString& v) {
 void TCustomRChart::keyPressEvent(QKeyEvent* event) {
   if (OnKeyDown) OnKeyDown(this, event);
   if (OnKeyPress && !event->text().isEmpty()) OnKeyPress(this, event->text());
+  if (event->key() == Qt::Key_Backspace) {
+    if (event->modifiers() & Qt::ShiftModifier)
+      ZoomForward();
+    else
+      ZoomBack();
+  }
   event->accept();
 }
 

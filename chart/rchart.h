@@ -5,6 +5,7 @@
 // shows them in one step.
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -230,6 +231,42 @@ class TCustomRChart : public QWidget {
   // On (at creation): the default cursor everywhere, whatever the mode.
   bool MouseCursorFixed() const { return fMouseCursorFixed; }
   void SetMouseCursorFixed(bool v) { fMouseCursorFixed = v; }
+  // Only layers whose mouse switch is on are panned and zoomed: layer 1 at
+  // creation, and nothing in the chart changes that.
+  bool MouseLayerOn(int layer) const { return fMouseLayerOn[std::size_t(ClampLayer(layer) - 1)]; }
+  void SetMouseLayerOn(int layer, bool on) {
+    if (layer >= 1 && layer <= kLayerCount) fMouseLayerOn[std::size_t(layer - 1)] = on;
+  }
+  // Whether a control pixel lies in the data area (its frame included).
+  bool InDataArea(QPoint p) const;
+  // The zoom window being drawn (maZoomWind, maZoomWindPos), in control pixels.
+  bool ZoomWindowOpen() const { return fZoomWindowOpen; }
+  QPoint ZoomWindowStart() const { return fWindowStart; }
+  QPoint ZoomWindowEnd() const { return fWindowEnd; }
+  // The zoom history: every layer's ranges as they were one snapshot earlier or
+  // later (see TRangeHistory), restored through SetLayerRange and reported by
+  // OnZoomPan. Backspace and Shift+Backspace on a focused chart do the same.
+  // Each returns false, changing nothing, when there is no such step.
+  bool CanZoomBack() const { return fRangeHistory.CanGoBack(); }
+  bool CanZoomForward() const { return fRangeHistory.CanGoForward(); }
+  bool ZoomBack();
+  bool ZoomForward();
+
+  // The toolkit's mouse events, raised before the chart's own handling.
+  std::function<void(QObject* sender, QMouseEvent* event)> OnMouseDown;
+  std::function<void(QObject* sender, QMouseEvent* event)> OnMouseMove;
+  std::function<void(QObject* sender, QMouseEvent* event)> OnMouseUp;
+  // After every move over the control: whether the pointer is in the data
+  // area, the keyboard modifiers, and its world position on the active layer.
+  std::function<void(QObject* sender, bool inChart, Qt::KeyboardModifiers shift, double x, double y)>
+      OnMouseMoveInChart;
+  std::function<void(QObject* sender)> OnMouseEnter;
+  std::function<void(QObject* sender)> OnMouseLeave;
+  // After each pan step, zoom-drag step, zoom by window and history step.
+  std::function<void(QObject* sender)> OnZoomPan;
+  std::function<void(QObject* sender, TCrossHair* which)> OnCrossHairMove;
+  std::function<void(QObject* sender, TTextLabel* which)> OnTextLabelMove;
+
   // Key events of the focused chart, raised before the chart's own handling.
   // The chart keeps arrow keys and Tab: they reach it instead of moving the focus.
   std::function<void(QObject* sender, QKeyEvent* event)> OnKeyDown;
@@ -275,6 +312,11 @@ class TCustomRChart : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   bool focusNextPrevChild(bool next) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
   static int ClampLayer(int layer) { return layer < 1 ? 1 : (layer > kLayerCount ? kLayerCount : layer); }
@@ -296,6 +338,18 @@ class TCustomRChart : public QWidget {
   void DrawCrosshairsAndShow(int left, int top, TBitmap& image);
   void DrawCrosshairs(TCanvas& canvas, int left, int top);
   void CreateCrossHairsAndLabels();
+  void ArmDrag(QPoint p);
+  int PickCrossHair(QPoint p) const;
+  int PickTextLabel(QPoint p) const;
+  void ApplyMouseRanges(const std::function<bool(int layer, TLayerRect& r)>& compute);
+  void PanStep(QPoint p);
+  void ZoomDragStep(QPoint p);
+  void DragCrossHairStep(QPoint p);
+  void DragLabelStep(QPoint p);
+  void MoveZoomWindow(QPoint p);
+  void FinishZoomWindow();
+  void UpdateCursor(QPoint p);
+  void RestoreRanges(const TRangeHistory::TSnapshot& s);
 
   TDisplayList fList;
   bool fAutoRedraw = true;
@@ -339,6 +393,18 @@ class TCustomRChart : public QWidget {
   TFont fFont;  // a new font
   TMouseActMode fMouseAction = maNone;
   bool fMouseCursorFixed = true;
+  std::array<bool, kLayerCount> fMouseLayerOn{true};  // layer 1 only
+  bool fZoomWindowOpen = false;
+  QPoint fWindowStart, fWindowEnd;  // first and current corner
+  bool fArmed = false;              // the drag's start is recorded
+  bool fGestureChanged = false;     // a pan or zoom drag moved a range
+  bool fHoldSnapshots = false;      // no history entries in the middle of a gesture
+  struct TDragStart {
+    QPoint Pointer;
+    double XL, XH, YL, YH;
+  };
+  std::array<TDragStart, kLayerCount> fDragStart{};
+  int fDragCrossHair = 1, fDragLabel = 1;
   std::array<TCrossHair*, kCrossHairCount> fCrossHairs{};
   std::array<TTextLabel*, kTextLabelCount> fTextLabels{};
   QObject* fTextLabelHolder = nullptr;

@@ -4,10 +4,12 @@
 #include <algorithm>
 
 #include "chart/font_text.h"
+#include "drawbase/image_canvas.h"
 
 namespace vqm {
 
 void TCustomTextLabel::Changed() {
+  fPicture.Valid = false;
   if (OnChange) OnChange(this);
   emit changed();
 }
@@ -47,66 +49,108 @@ void TTextLabel::SetFontText(const QString& v) {
   if (const auto font = FontFromText(v)) SetFont(*font);
 }
 
-void PaintTextLabel(TCanvas& c, const TCustomTextLabel& label, TPoint anchor, TPoint origin) {
+namespace {
+
+// The text block of a label: its lines, the widest line's width W, the line
+// height h, and the box around the block relative to the anchor.
+struct TLabelBlock {
+  QStringList lines;
+  int W = 0, h = 0;
+  TPoint text;  // bottom-left corner of the block, relative to the anchor
+  TRect box;    // relative to the anchor
+};
+
+TLabelBlock Measure(TCanvas& c, const TCustomTextLabel& label) {
+  TLabelBlock b;
+  c.Font = label.Font();
+  const QString caption = label.Caption();
+  b.lines = caption.split(QLatin1Char('\n'));
+  for (const QString& line : b.lines) b.W = std::max(b.W, c.TextWidth(line));
+  if (b.W == 0) b.W = c.TextWidth(caption);
+  b.h = c.TextHeight(caption);
+  int x = 0, y = 0;
+  if (label.VerticalAlignment() == vaTop) y += b.h;
+  if (label.VerticalAlignment() == vaCenter) y += b.h / 2;
+  if (label.Alignment() == taRightJustify) x -= b.W;
+  if (label.Alignment() == taCenter) x -= b.W / 2;
+  const int n = int(b.lines.size());
+  b.text = {x, y};
+  b.box = {x - 4, y - n * b.h - 2, x + b.W + 4, y + 2};
+  return b;
+}
+
+TRect Shifted(const TRect& r, int dx, int dy) { return {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy}; }
+
+void DrawBox(TCanvas& c, const TRect& r) { c.Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
+
+// Everything but the shadow, with the anchor at canvas pixel `at`.
+void DrawBoxAndText(TCanvas& c, const TCustomTextLabel& label, const TLabelBlock& b, TPoint at) {
   c.Font = label.Font();
   c.Pen = TPen{label.ColorBorder(), psSolid, 1, pmCopy};
-  c.Brush = TBrush{label.ColorBkg(), label.Transparent() ? bsClear : bsSolid};
-
-  const QString caption = label.Caption();
-  const QStringList lines = caption.split(QLatin1Char('\n'));
-  const int n = int(lines.size());
-  int W = 0;
-  for (const QString& line : lines) W = std::max(W, c.TextWidth(line));
-  if (W == 0) W = c.TextWidth(caption);
-  const int h = c.TextHeight(caption);
-
-  int x = anchor.x, y = anchor.y;
-  if (label.VerticalAlignment() == vaTop) y += h;
-  if (label.VerticalAlignment() == vaCenter) y += h / 2;
-  if (label.Alignment() == taRightJustify) x -= W;
-  if (label.Alignment() == taCenter) x -= W / 2;
-
-  // The box around the text block, in canvas pixels.
-  x -= origin.x;
-  y -= origin.y;
-  const TRect box{x - 4, y - n * h - 2, x + W + 4, y + 2};
-  auto drawBox = [&c](const TRect& r) { c.Rectangle(r.Left, r.Top, r.Right, r.Bottom); };
-  auto fillBox = [&] {
-    if (label.Transparent()) return;
-    c.Pen.Color = label.ColorBkg();
-    drawBox(box);
-  };
+  const bool clear = label.Transparent() && label.Mode() != tlShadow;
+  c.Brush = TBrush{label.ColorBkg(), clear ? bsClear : bsSolid};
+  const TRect box = Shifted(b.box, at.x, at.y);
+  const int x = at.x + b.text.x, y = at.y + b.text.y;
   switch (label.Mode()) {
     case tlOff: return;
-    case tlsimple: fillBox(); break;
-    case tlBox: drawBox(box); break;
+    case tlsimple:
     case tlUnderline:
-      fillBox();
-      c.Pen.Color = label.ColorBorder();
-      c.MoveTo(x, y);
-      c.LineTo(x + W, y);
+      if (!clear) {  // filled, without a visible outline
+        c.Pen.Color = label.ColorBkg();
+        DrawBox(c, box);
+      }
+      if (label.Mode() == tlUnderline) {
+        c.Pen.Color = label.ColorBorder();
+        c.MoveTo(x, y);
+        c.LineTo(x + b.W, y);
+      }
       break;
-    case tlShadow:
-      c.Pen.Color = label.ColorShadow();
-      c.Brush = TBrush{label.ColorShadow(), bsSolid};
-      drawBox({box.Left + label.ShadowDx(), box.Top + label.ShadowDy(), box.Right + label.ShadowDx(),
-               box.Bottom + label.ShadowDy()});
-      c.Pen.Color = label.ColorBorder();
-      c.Brush.Color = label.ColorBkg();
-      drawBox(box);
-      break;
+    case tlBox:
+    case tlShadow: DrawBox(c, box); break;
   }
   // The text background follows the brush: opaque while it is solid.
-  c.Brush.Color = label.ColorBkg();
+  const int n = int(b.lines.size());
   if (n == 1) {
-    c.TextOut(x, y - h, caption);
+    c.TextOut(x, y - b.h, label.Caption());
     return;
   }
   for (int k = 0; k < n; ++k) {
-    const int w = c.TextWidth(lines[k]);
-    const int d = label.Alignment() == taLeftJustify ? 0 : label.Alignment() == taRightJustify ? W - w : (W - w) / 2;
-    c.TextOut(x + d, y - n * h + k * h, lines[k]);
+    const int w = c.TextWidth(b.lines[k]);
+    const int d = label.Alignment() == taLeftJustify ? 0 : label.Alignment() == taRightJustify ? b.W - w : (b.W - w) / 2;
+    c.TextOut(x + d, y - n * b.h + k * b.h, b.lines[k]);
   }
+}
+
+}  // namespace
+
+// A label whose box is filled covers the box completely and depends on nothing
+// but its own settings: its picture is drawn once after a change and then
+// copied, which keeps thirty labels cheap on every paint. A label with a clear
+// background shows the picture through it and is drawn each time.
+void PaintTextLabel(TCanvas& c, const TCustomTextLabel& label, TPoint anchor, TPoint origin) {
+  if (label.Mode() == tlOff) return;
+  const TPoint at{anchor.x - origin.x, anchor.y - origin.y};
+  const bool opaque = label.Mode() == tlShadow || !label.Transparent();
+  if (!opaque) {
+    DrawBoxAndText(c, label, Measure(c, label), at);
+    return;
+  }
+  TCustomTextLabel::TPicture& pic = label.fPicture;
+  if (!pic.Valid) {
+    TBitmap scratch(1, 1);
+    const TLabelBlock b = Measure(scratch.Canvas(), label);
+    TBitmap bitmap(b.box.Width(), b.box.Height());
+    DrawBoxAndText(bitmap.Canvas(), label, b, {-b.box.Left, -b.box.Top});
+    pic.Image = bitmap.Image();
+    pic.Box = b.box;
+    pic.Valid = true;
+  }
+  if (label.Mode() == tlShadow) {
+    c.Pen = TPen{label.ColorShadow(), psSolid, 1, pmCopy};
+    c.Brush = TBrush{label.ColorShadow(), bsSolid};
+    DrawBox(c, Shifted(pic.Box, at.x + label.ShadowDx(), at.y + label.ShadowDy()));
+  }
+  c.Draw(at.x + pic.Box.Left, at.y + pic.Box.Top, pic.Image);
 }
 
 }  // namespace vqm

@@ -5,6 +5,7 @@
 // stores the value and then reports the change (OnChange and `changed`).
 
 #include <QObject>
+#include <QImage>
 #include <QString>
 #include <functional>
 
@@ -67,6 +68,14 @@ class TCustomTextLabel : public QObject {
   void changed();
 
  private:
+  friend void PaintTextLabel(TCanvas&, const TCustomTextLabel&, TPoint, TPoint);
+  // The drawn box and text of a label with a filled box, kept until a change.
+  struct TPicture {
+    QImage Image;
+    TRect Box;  // relative to the anchor
+    bool Valid = false;
+  };
+  mutable TPicture fPicture;
   void Changed();
   // Class defaults; the chart gives its own labels other settings.
   double fPosX = 100.0, fPosY = 10.0;

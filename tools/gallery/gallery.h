@@ -11,6 +11,7 @@ int RenderDateTimeAxes(const QString& folder);
 int RenderReadouts(const QString& folder);
 int RenderCharts(const QString& folder);
 int RenderChartOverlays(const QString& folder);
+int RenderChartMouse(const QString& folder);
 int RenderWindows(const QString& folder);
 
 }  // namespace gallery

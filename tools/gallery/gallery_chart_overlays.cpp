@@ -1,11 +1,14 @@
-// Crosshairs in their modes, text labels in their modes, and the seven standard
-// layouts, each page one picture.
+// Crosshairs in their modes, text labels in their modes, the seven standard
+// layouts and the mouse modes, each page one picture.
+#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
 #include <vector>
 
+#include "chart/chart_cursors.h"
 #include "chart/rchart.h"
 #include "gallery.h"
 
@@ -132,6 +135,87 @@ int RenderLayouts(const QString& folder) {
 
 int RenderChartOverlays(const QString& folder) {
   return RenderCrossHairs(folder) + RenderTextLabels(folder) + RenderLayouts(folder);
+}
+
+}  // namespace gallery
+
+namespace gallery {
+
+namespace {
+
+using namespace vqm;
+
+void SendMouse(TRChart& chart, QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons buttons) {
+  QMouseEvent e(type, QPointF(p), QPointF(chart.mapToGlobal(p)), button, buttons, Qt::NoModifier);
+  QCoreApplication::sendEvent(&chart, &e);
+}
+
+// A left-button drag through real mouse events; the release is left out when
+// `release` is false (the window stays open for the picture).
+void MouseDrag(TRChart& chart, QPoint from, QPoint to, bool release = true) {
+  SendMouse(chart, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+  SendMouse(chart, QEvent::MouseMove, from, Qt::NoButton, Qt::LeftButton);
+  SendMouse(chart, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+  if (release) SendMouse(chart, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+}
+
+}  // namespace
+
+// The mouse modes: a zoom window being drawn, the chart after it, after a pan,
+// after a zoom drag and back again through the zoom history, a crosshair and a
+// label dragged; and the four cursor images, enlarged.
+int RenderChartMouse(const QString& folder) {
+  std::vector<std::unique_ptr<TRChart>> charts;
+  std::vector<QImage> pictures;
+  auto make = [&](const char* caption) {
+    auto c = std::make_unique<TRChart>();
+    SetUpCurveChart(*c, 320, 230);
+    c->SetCaption(QString::fromLatin1(caption));
+    c->ResetRangeHistory();
+    charts.push_back(std::move(c));
+    return charts.back().get();
+  };
+  TRChart* open = make("maZoomWind: window being drawn");
+  open->SetMouseAction(maZoomWind);
+  MouseDrag(*open, {100, 60}, {220, 150}, false);
+  pictures.push_back(open->grab().toImage());
+  TRChart* zoomed = make("maZoomWind: after the window");
+  zoomed->SetMouseAction(maZoomWind);
+  MouseDrag(*zoomed, {100, 60}, {220, 150});
+  TRChart* panned = make("maPan: 60 px left, 30 px down");
+  panned->SetMouseAction(maPan);
+  MouseDrag(*panned, {200, 100}, {140, 130});
+  TRChart* dragZoom = make("maZoomDrag: 60 px right, 40 px up");
+  dragZoom->SetMouseAction(maZoomDrag);
+  MouseDrag(*dragZoom, {150, 120}, {210, 80});
+  TRChart* back = make("maZoomDrag, then zoomed back");
+  back->SetMouseAction(maZoomDrag);
+  MouseDrag(*back, {150, 120}, {210, 80});
+  back->ZoomBack();
+  TRChart* drag = make("maDragCrossH and maDragLabel");
+  drag->CrossHair1()->SetMode(chBoth);
+  drag->CrossHair1()->SetColor(clRed);
+  drag->SetMouseAction(maDragCrossH);
+  MouseDrag(*drag, {60, 100}, {230, 70});
+  TTextLabel& l = *drag->TextLabel(1);
+  l.SetCaption(QStringLiteral("dragged here"));
+  l.SetVisible(true);
+  drag->SetMouseAction(maDragLabel);
+  MouseDrag(*drag, {150, 100}, {150, 170});
+  for (std::size_t i = 1; i < charts.size(); ++i) pictures.push_back(charts[i]->FrameImage().Image());
+
+  const int w = 320, h = 230;
+  QImage page(w * 2, h * 3 + 110, QImage::Format_RGB32);
+  page.fill(QColor(0xC0, 0xC0, 0xC0));
+  QPainter p(&page);
+  for (std::size_t i = 0; i < pictures.size(); ++i)
+    p.drawImage(int(i % 2) * w, int(i / 2) * h, pictures[i]);
+  for (int slot = 1; slot <= kChartCursorSlots; ++slot) {
+    const QPixmap cursor = ChartCursor(slot)->pixmap();
+    p.drawPixmap(QRect(20 + (slot - 1) * 150, h * 3 + 5, 96, 96), cursor);
+  }
+  p.end();
+  return page.save(QDir(folder).filePath(QStringLiteral("chart_mouse.png")));
 }
 
 }  // namespace gallery

@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
   }
   const int written = gallery::RenderScales(folder) + gallery::RenderDateTimeAxes(folder) +
                       gallery::RenderReadouts(folder) + gallery::RenderCharts(folder) +
-                      gallery::RenderChartOverlays(folder) +
+                      gallery::RenderChartOverlays(folder) + gallery::RenderChartMouse(folder) +
                       gallery::RenderWindows(folder);
   std::printf("gallery: %d pictures written to %s\n", written, argv[1]);
   return 0;
