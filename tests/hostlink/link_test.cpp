@@ -1,0 +1,325 @@
+// The link between real processes: the test host program (stargaze_host)
+// and this test process or the small client program (link_client). Every
+// process works in this test process's own link directory.
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+
+#include "hostlink/demon_client.h"
+#include "hostlink/endpoint.h"
+#include "hostlink/errors.h"
+#include "hostlink/messages.h"
+#include "hostlink/runtime_dir.h"
+#include "translate/itl_file_name.h"
+
+namespace tessera {
+namespace {
+
+std::string RuntimeDir() { return OpenRuntimeDir().path; }
+
+// A child process whose standard output is read line by line.
+class TChild {
+ public:
+  TChild(const QString& program, const QStringList& arguments,
+         const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+    fProcess.setProcessEnvironment(environment);
+    fProcess.start(program, arguments);
+    fProcess.waitForStarted();
+  }
+  ~TChild() {
+    if (fProcess.state() != QProcess::NotRunning) {
+      fProcess.kill();
+      fProcess.waitForFinished();
+    }
+  }
+  // The next line of output without its line end; "<none>" when none comes in time.
+  std::string NextLine(int ms = 10000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!fProcess.canReadLine()) {
+      if (clock.elapsed() > ms) return "<none>";
+      if (!fProcess.waitForReadyRead(50) && fProcess.state() == QProcess::NotRunning && !fProcess.canReadLine())
+        return "<none>";
+    }
+    return fProcess.readLine().trimmed().toStdString();
+  }
+  void Say(const std::string& line) { fProcess.write(QByteArray::fromStdString(line + "\n")); fProcess.waitForBytesWritten(); }
+  void Kill() {
+    fProcess.kill();
+    fProcess.waitForFinished();
+  }
+  void CloseInput() { fProcess.closeWriteChannel(); }
+  // The exit status once the process ends (-1 when it does not end in time or crashed).
+  int Finish(int ms = 10000) {
+    if (!fProcess.waitForFinished(ms)) return -1;
+    return fProcess.exitStatus() == QProcess::NormalExit ? fProcess.exitCode() : -1;
+  }
+  std::string RestOfOutput() { return fProcess.readAllStandardOutput().toStdString(); }
+  std::string Errors() { return fProcess.readAllStandardError().toStdString(); }
+
+ private:
+  QProcess fProcess;
+};
+
+// The host program for `suffix`, serving resources from its own folder.
+class THost : public TChild {
+ public:
+  explicit THost(const std::string& suffix)
+      : TChild(QStringLiteral(STARGAZE_HOST), {QString::fromStdString(suffix), Resources().path()}) {
+    const std::string ready = NextLine();
+    EXPECT_EQ(ready.rfind("ready ", 0), 0u) << ready;
+    handle = std::uint32_t(std::stoul(ready.substr(6)));
+  }
+  static QTemporaryDir& Resources() {
+    static QTemporaryDir dir;
+    return dir;
+  }
+  // The next line that is not the table lookup of a starting client.
+  std::string NextEvent() {
+    for (;;) {
+      std::string line = NextLine();
+      if (line.rfind("filename ", 0) != 0 && line.rfind("resource ", 0) != 0) return line;
+    }
+  }
+  std::uint32_t handle = 0;
+};
+
+std::unique_ptr<TChild> StartClient(const QStringList& arguments) {
+  return std::make_unique<TChild>(QStringLiteral(LINK_CLIENT), arguments);
+}
+
+std::uint32_t ReadyHandle(TChild& client) {
+  const std::string line = client.NextLine();
+  if (line.rfind("ready ", 0) != 0) {
+    ADD_FAILURE() << line;
+    return 0;
+  }
+  return std::uint32_t(std::stoul(line.substr(6)));
+}
+
+std::string Describe(TEntity& e) {
+  return std::to_string(e.Handle) + " " + std::to_string(e.AuxHandle) + " " + e.ExeName + " " + e.Title;
+}
+
+TEST(HostLink, ClientLogsInAndGetsEveryReply) {
+  const std::string exe = glossator::CurrentExecutablePath();
+  const std::string table = THost::Resources().path().toStdString() + "/" + glossator::ItlFileNameFor(exe);
+  std::ofstream(table) << "[Hello]=Hallo|$$";
+  THost host("t1");
+  auto client = std::make_unique<TkdbDemonClient>(
+      nullptr, QStringList{QStringLiteral("exe"), QStringLiteral("/serverhandle=T1"), QStringLiteral("p")});
+  EXPECT_EQ(client->ServerEntity().Handle, host.handle);
+  EXPECT_EQ(client->Params(), (QStringList{QStringLiteral("exe"), QStringLiteral("p")}));
+  client->SetMultiStart(true);
+  client->Loaded();
+  TEntity& own = client->OwnEntity();
+  EXPECT_EQ(host.NextLine(), "login " + std::to_string(own.Handle) + " 0 " + exe + " " + own.Title);
+  // The table named after the host's file name, fetched from the host.
+  EXPECT_EQ(host.NextLine(), "filename " + exe);
+  EXPECT_EQ(host.NextLine(), "resource " + glossator::ItlFileNameFor(exe));
+  EXPECT_EQ(client->Translator().Translate("HELLO"), "Hallo");
+
+  const auto byTitle = client->FindEntityByTitle(QString::fromStdString(own.Title));
+  ASSERT_NE(byTitle, nullptr);
+  EXPECT_EQ(Describe(*byTitle), Describe(own));
+  EXPECT_EQ(host.NextLine(), "find 2 " + own.Title);
+  const auto byHandle = client->FindEntityByHandle(own.Handle);
+  ASSERT_NE(byHandle, nullptr);
+  EXPECT_EQ(byHandle->Title, own.Title);
+  EXPECT_EQ(client->FindEntityByTitle(QStringLiteral("nobody")), nullptr);
+  EXPECT_EQ(client->FindEntityByHandle(12345), nullptr);
+
+  const auto resource = client->GetResourceStream(QString::fromStdString(glossator::ItlFileNameFor(exe)));
+  ASSERT_TRUE(resource.has_value());
+  EXPECT_EQ(*resource, "[Hello]=Hallo|$$");
+  EXPECT_FALSE(client->GetResourceStream(QStringLiteral("missing.png")).has_value());
+  EXPECT_EQ(client->GetHostFileName(QStringLiteral("/a/b/c.exe")), QStringLiteral("c.exe"));
+  EXPECT_EQ(client->GetStringValue(QStringLiteral("Größe")), QStringLiteral("string:Größe"));
+  EXPECT_EQ(client->GetPathValue(QStringLiteral("TesseraWorkArea")), THost::Resources().path() + "/");
+  EXPECT_EQ(client->GetPathValue(QStringLiteral("other")), QStringLiteral("path:other"));
+
+  // Replies that answer nothing are not taken: a decoy with the next stamp, a
+  // second copy, a reply claiming another sender, no reply at all.
+  EXPECT_EQ(client->GetStringValue(QStringLiteral("decoy")), QStringLiteral("string:decoy"));
+  EXPECT_EQ(client->GetStringValue(QStringLiteral("twice")), QStringLiteral("string:twice"));
+  EXPECT_THROW(client->GetStringValue(QStringLiteral("forged")), EReadError);
+  EXPECT_THROW(client->GetStringValue(QStringLiteral("silent")), EReadError);
+  EXPECT_EQ(client->PendingReplyCount(), 0u);
+
+  // Programs: without waiting the pid; waiting, the exit code after the end.
+  EXPECT_GT(client->ExecuteProgram(QStringLiteral("true"), {}, false, 1), 0u);
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_EQ(client->ExecuteProgram(QStringLiteral("sleep 0.3; exit"), QStringLiteral("7"), true, 0), 7u);
+  EXPECT_GE(clock.elapsed(), 300);
+  try {
+    client->ExecuteProgram(QStringLiteral("fail"), {}, false, 0);
+    ADD_FAILURE() << "pid 0 accepted";
+  } catch (const EStarGaze& e) {
+    EXPECT_STREQ(e.what(), "Could not execute \"fail.\"");
+  }
+
+  const std::string ownLine = Describe(own);
+  client.reset();
+  host.Say("exit");
+  EXPECT_EQ(host.Finish(), 0);
+  EXPECT_NE(host.RestOfOutput().find("logout " + ownLine), std::string::npos);
+}
+
+TEST(HostLink, QuitEndsTheClientAfterItsEventUnlessRefused) {
+  THost host("t2");
+  for (const int serverDown : {0, 1}) {
+    auto client = StartClient({QStringLiteral("--host"), QStringLiteral("--multistart"), QStringLiteral("/serverhandle=t2")});
+    const std::uint32_t handle = ReadyHandle(*client);
+    EXPECT_EQ(host.NextEvent().rfind("login " + std::to_string(handle), 0), 0u);
+    host.Say("quit " + std::to_string(handle) + " " + std::to_string(serverDown));
+    EXPECT_EQ(client->NextLine(), "quit " + std::to_string(serverDown));
+    EXPECT_EQ(client->NextLine(), "ended by quit");
+    EXPECT_EQ(client->Finish(), 0);
+    // A logout unless the host said it is going down (in either order with
+    // the host's own report that its quit was handled).
+    std::vector<std::string> events{host.NextEvent()};
+    if (!serverDown) events.push_back(host.NextEvent());
+    std::sort(events.begin(), events.end());
+    EXPECT_EQ(events.front(), "done quit");
+    if (!serverDown) {
+      EXPECT_EQ(events.back().rfind("logout " + std::to_string(handle), 0), 0u);
+    }
+  }
+
+  auto refusing = StartClient({QStringLiteral("--host"), QStringLiteral("--multistart"),
+                               QStringLiteral("--refuse-quit"), QStringLiteral("/serverhandle=t2")});
+  const std::uint32_t handle = ReadyHandle(*refusing);
+  host.NextEvent();  // login
+  host.Say("quit " + std::to_string(handle) + " 1");
+  EXPECT_EQ(refusing->NextLine(), "quit 1");
+  EXPECT_EQ(host.NextEvent(), "done quit");
+  host.Say("message " + std::to_string(handle) + " 8192");  // still running: another message arrives
+  EXPECT_EQ(refusing->NextLine(), "message 8192 3");
+  refusing->CloseInput();
+  EXPECT_EQ(refusing->NextLine(), "ended");
+  EXPECT_EQ(refusing->Finish(), 0);
+  host.Say("exit");
+  EXPECT_EQ(host.Finish(), 0);
+  // ServerDown stayed set from the refused quit: no logout.
+  EXPECT_EQ(host.RestOfOutput().find("logout"), std::string::npos);
+}
+
+TEST(HostLink, SecondStartHandsItsParametersToTheFirst) {
+  THost host("t3");
+  auto first = StartClient({QStringLiteral("--host"), QStringLiteral("/serverhandle=t3")});
+  const std::uint32_t handle = ReadyHandle(*first);
+  // Through the host: found by title, parameters handed over, ended with 0.
+  auto second = StartClient({QStringLiteral("--host"), QStringLiteral("/serverhandle=t3"), QStringLiteral("a b")});
+  EXPECT_EQ(second->Finish(), 0);
+  EXPECT_EQ(second->RestOfOutput(), "");  // never ready
+  EXPECT_EQ(first->NextLine(), std::string("params ") + LINK_CLIENT + "|--host|a b");
+  // From the host itself.
+  host.Say("params " + std::to_string(handle) + " x|y");
+  EXPECT_EQ(first->NextLine(), "params x|y");
+  first->CloseInput();
+  EXPECT_EQ(first->Finish(), 0);
+}
+
+TEST(HostLink, SecondStartWithoutHostFindsTheFirstInTheLinkDirectory) {
+  auto first = StartClient({});
+  ReadyHandle(*first);
+  auto second = StartClient({QStringLiteral("one"), QStringLiteral("two")});
+  EXPECT_EQ(second->Finish(), 0);
+  EXPECT_EQ(first->NextLine(), std::string("params ") + LINK_CLIENT + "|one|two");
+  // An argument with a line break is not split: nothing is handed over, and
+  // the second start says so and fails.
+  auto broken = StartClient({QStringLiteral("a\nb")});
+  EXPECT_EQ(broken->Finish(), 1);
+  EXPECT_NE(broken->Errors().find("line break"), std::string::npos);
+  first->CloseInput();
+  EXPECT_EQ(first->NextLine(), "ended");
+  EXPECT_EQ(first->Finish(), 0);
+  // A killed instance leaves nothing that blocks the next start: its lock
+  // goes with it, its endpoint and name are found dead and replaced.
+  auto killed = StartClient({});
+  ReadyHandle(*killed);
+  killed->Kill();
+  auto next = StartClient({QStringLiteral("again")});
+  EXPECT_NE(ReadyHandle(*next), 0u);
+}
+
+TEST(HostLink, StartRefusedWithoutHostOrWithAnOpenDirectory) {
+  auto noHost = StartClient({QStringLiteral("--host"), QStringLiteral("/serverhandle=nobody")});
+  EXPECT_EQ(noHost->NextLine(), "failed Star/Gaze server application is not running");
+  EXPECT_EQ(noHost->Finish(), 3);
+
+  const std::string open = RuntimeDir() + "/open";
+  ASSERT_EQ(mkdir(open.c_str(), 0755), 0);
+  chmod(open.c_str(), 0755);
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("QUANTORA_RUNTIME_DIR"), QString::fromStdString(open));
+  TChild refused(QStringLiteral(LINK_CLIENT), {}, environment);
+  EXPECT_EQ(refused.NextLine(),
+            "failed the link directory " + open + " can be reached by other users (mode must be 0700)");
+  EXPECT_EQ(refused.Finish(), 3);
+  EXPECT_EQ(QDir(QString::fromStdString(open)).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+
+  const std::string link = RuntimeDir() + "/link";
+  ASSERT_EQ(symlink("/tmp", link.c_str()), 0);
+  EXPECT_EQ(OpenRuntimeDirAt(link).error, "the link directory " + link + " is not a directory");
+  EXPECT_TRUE(OpenRuntimeDirAt(RuntimeDir() + "/fresh").Usable());
+}
+
+TEST(HostLink, EndpointsLeftBehindAreDetectedAndRemoved) {
+  const std::string dir = RuntimeDir();
+  // A socket file nobody listens on, as a crashed process leaves it.
+  const std::uint32_t stale = 0x5eed;
+  const std::string path = EndpointPath(dir, stale);
+  const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.c_str());
+  ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  close(fd);
+  const std::string name = WindowKey(std::string(kServerWindowClass) + "stale", std::string(kServerWindowName) + "stale");
+  // The published name of a live endpoint, then pointed at the dead one.
+  TLocalEndpoint live(dir, [](TFrame&&, pid_t) {});
+  live.Publish(name);
+  EXPECT_EQ(FindPublished(dir, name), live.Handle());
+  const std::string linkFile = PublishedPath(dir, name);
+  unlink(linkFile.c_str());
+  ASSERT_EQ(symlink("h-00005eed", linkFile.c_str()), 0);
+  EXPECT_EQ(FindPublished(dir, name), 0u);
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));
+  EXPECT_FALSE(QFileInfo(QString::fromStdString(linkFile)).isSymLink());
+  EXPECT_FALSE(live.Send(stale, EncodeFrame(TFrame{live.Handle(), 1, {}, {}})));
+}
+
+TEST(HostLink, ReceiverThatDiesOrHangsEndsTheWait) {
+  {
+    THost dying("t4");
+    auto client = std::make_unique<TkdbDemonClient>(nullptr, QStringList{QStringLiteral("exe"), QStringLiteral("/serverhandle=t4")});
+    EXPECT_THROW(client->GetStringValue(QStringLiteral("die")), EReadError);
+    EXPECT_EQ(dying.Finish(), 1);
+  }
+  THost hanging("t5");
+  TLocalEndpoint endpoint(RuntimeDir(), [](TFrame&&, pid_t) {});
+  TStarGazeMessageStream request;
+  request.WriteString("hang");
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_FALSE(endpoint.Send(hanging.handle, EncodeFrame(TFrame{endpoint.Handle(), hmGetString, {}, request.Bytes()}),
+                             std::chrono::milliseconds(300)));
+  EXPECT_LT(clock.elapsed(), 1200);
+  EXPECT_GE(clock.elapsed(), 300);
+}
+
+}  // namespace
+}  // namespace tessera
