@@ -53,13 +53,13 @@ TProgramWindows::TProgramWindows() = default;
 TProgramWindows::TProgramWindows(TProgramWindows&&) noexcept = default;
 TProgramWindows::~TProgramWindows() = default;
 
-TProgramWindows CreateWindows(const TCommandLine& commandLine) {
+TProgramWindows CreateWindows(const TCommandLine& commandLine, bool singleInstance) {
   // The application's title, for the host link and the About dialog. Not a
   // display name: the toolkit would append that to every window's caption.
   QApplication::setApplicationName(QStringLiteral("Quantora"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/quantora/quantora.png")));
   TProgramWindows w;
-  w.form = std::make_unique<TForm1>(TranslationFileFor(commandLine.language));
+  w.form = std::make_unique<TForm1>(TFormStart{TranslationFileFor(commandLine.language), singleInstance});
   ReportMissingTable(commandLine, *w.form);
   w.about = std::make_unique<TFrmAbout>();
   w.form->SetAboutDialog(w.about.get());
@@ -80,7 +80,7 @@ void CentreOnScreen(QWidget& window) {
 
 int RunWindow(const TCommandLine& commandLine, int argc, char** argv) {
   QApplication app(argc, argv);
-  TProgramWindows w = CreateWindows(commandLine);
+  TProgramWindows w = CreateWindows(commandLine, true);
   CentreOnScreen(*w.form);
   w.form->show();
   w.form->ApplyStartValues(commandLine.settings, commandLine.options);
@@ -95,7 +95,7 @@ int ExportWindowPng(const TCommandLine& commandLine, int argc, char** argv) {
                  QuotedForMessage(commandLine.exportPath).c_str());
     return 2;
   }
-  TProgramWindows w = CreateWindows(commandLine);
+  TProgramWindows w = CreateWindows(commandLine, false);  // an export is no second instance
   w.form->setAttribute(Qt::WA_DontShowOnScreen);  // rendered, never shown
   w.form->show();
   w.form->ApplyStartValues(commandLine.settings, commandLine.options);

@@ -22,8 +22,9 @@ struct TProgramWindows {
 // The program entry's steps after the application object: the application's
 // title, the main window (translated with the command line's language), then
 // the About dialog, hidden. A language whose table gives no texts is reported
-// on standard error.
-TProgramWindows CreateWindows(const TCommandLine& commandLine);
+// on standard error. With `singleInstance` the main window settles the single
+// instance while it loads (a second start ends there); an export does not.
+TProgramWindows CreateWindows(const TCommandLine& commandLine, bool singleInstance = true);
 
 // Opens the window with the command line's starting values and runs the event
 // loop; returns the program's exit status.

@@ -89,7 +89,10 @@ vqm::TNumLab* MakeReadout(QWidget* parent, const char* name, QRect geometry, con
 
 }  // namespace
 
-TForm1::TForm1(const QString& translationFile, QWidget* parent) : QWidget(parent) {
+TForm1::TForm1(const QString& translationFile, QWidget* parent)
+    : TForm1(TFormStart{translationFile}, parent) {}
+
+TForm1::TForm1(const TFormStart& start, QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("XL_Analog/Digital Conversion"));
   setFont(DesignFont("MS Sans Serif", 13));
@@ -110,13 +113,13 @@ TForm1::TForm1(const QString& translationFile, QWidget* parent) : QWidget(parent
   cliDemon = new tessera::TkdbDemonClient(this, QCoreApplication::arguments());
   cliDemon->SetAutoTranslate(true);
   cliDemon->SetAutoCreateItlFile(false);
-  cliDemon->SetMultiStart(false);
+  cliDemon->SetMultiStart(!start.singleInstance);  // the design: off
   cliDemon->SetUseTesseraServer(false);
 
   LayOut();
 
   // The end of loading: the host link loads the table and translates the window.
-  cliDemon->SetTranslationFile(translationFile);
+  cliDemon->SetTranslationFile(start.translationFile);
   cliDemon->Loaded();
 }
 

@@ -3,6 +3,7 @@
 // three read-outs and an explanation out. Every input change recomputes and
 // redraws everything at once.
 
+#include <QPointer>
 #include <QWidget>
 
 #include "app/model/quantization_figures.h"
@@ -28,6 +29,16 @@ class TFrmAbout;
 class TMemo;
 class TPanel;
 
+// How a main window starts.
+struct TFormStart {
+  // The table to load at the end of loading; empty: the one beside the executable.
+  QString translationFile;
+  // Settle the single instance at the end of loading, as the design's host link
+  // does (a second start hands over its command line and ends). Off for a
+  // window that is only rendered, such as an export.
+  bool singleInstance = true;
+};
+
 class TForm1 : public QWidget {
   Q_OBJECT
  public:
@@ -40,6 +51,7 @@ class TForm1 : public QWidget {
   // `translationFile` names the table to load at the end of loading; empty: the
   // one beside the executable.
   explicit TForm1(const QString& translationFile = {}, QWidget* parent = nullptr);
+  explicit TForm1(const TFormStart& start, QWidget* parent = nullptr);
   ~TForm1() override;
 
   // The About dialog the About button shows (created by the program entry).
@@ -82,7 +94,8 @@ class TForm1 : public QWidget {
   QCheckBox* CBoxSample;
   QCheckBox* CBoxQNoise;
   TMemo* MMExplain;
-  tessera::TkdbDemonClient* cliDemon;
+  // The host link; it may end itself on the host's quit, so the window keeps no dangling pointer.
+  QPointer<tessera::TkdbDemonClient> cliDemon;
 
  protected:
   void showEvent(QShowEvent* event) override;
