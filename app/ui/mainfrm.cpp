@@ -17,8 +17,10 @@
 #include "chart/rchart.h"
 #include "design.h"
 #include "hostlink/demon_client.h"
+#include "keyboard_path.h"
 #include "numlab/numlab.h"
 #include "panel.h"
+#include "scroll_bar.h"
 #include "text_controls.h"
 #include "translate/regular_file.h"
 
@@ -42,13 +44,11 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* name, QRect geometry, const
 }
 
 QScrollBar* MakeScrollBar(QWidget* parent, const char* name, QRect geometry, int min, int max, int position) {
-  auto* bar = new QScrollBar(Qt::Horizontal, parent);
+  auto* bar = new TScrollBar(Qt::Horizontal, parent);
   bar->setObjectName(QString::fromLatin1(name));
   bar->setGeometry(geometry);
   bar->setRange(min, max);
   bar->setValue(position);
-  bar->setSingleStep(1);
-  bar->setPageStep(1);
   return bar;
 }
 
@@ -117,6 +117,7 @@ TForm1::TForm1(const TFormStart& start, QWidget* parent) : QWidget(parent) {
   cliDemon->SetUseTesseraServer(false);
 
   LayOut();
+  SetUpKeyboardPath();
 
   // The end of loading: the host link loads the table and translates the window.
   cliDemon->SetTranslationFile(start.translationFile);
@@ -202,6 +203,24 @@ void TForm1::LayOut() {
   MMExplain->setGeometry(0, h - kMemoHeight, w, kMemoHeight);
   Panel7->setGeometry(0, h - kMemoHeight - kInputPanelHeight, w, kInputPanelHeight);
   Panel6->setGeometry(0, kTopPanelHeight, w, std::max(0, h - kTopPanelHeight - kInputPanelHeight - kMemoHeight));
+}
+
+// Tab visits the top row, the two charts, the inputs column by column and the
+// explanation. The charts keep Tab for themselves; Ctrl+Tab leaves them.
+void TForm1::SetUpKeyboardPath() {
+  for (vqm::TRChart* chart : {RCSig, RCSample}) {
+    chart->setFocusPolicy(Qt::StrongFocus);
+    LeaveWithCtrlTab(chart);
+  }
+  // The chart's panel shows where the keyboard focus is.
+  connect(qApp, &QApplication::focusChanged, this, [this] {
+    Panel2->SetFocusShown(RCSig->hasFocus());
+    Panel3->SetFocusShown(RCSample->hasFocus());
+  });
+  MMExplain->setTabChangesFocus(true);
+  Label1->setBuddy(CBoxSignalForm);
+  SetTabOrder({CBoxSignalForm, BButAbout, BButExit, RCSig, RCSample, SBarSampleFreq, CBoxShowSamples, SBarReso,
+               CBoxSample, CBoxQNoise, MMExplain});
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {

@@ -108,6 +108,7 @@ class TForm1 : public QWidget {
   void BuildCharts();
   void BuildInputPanel();
   void LayOut();
+  void SetUpKeyboardPath();
   void ShowQuantizationFigures(const TQuantizationFigures& figures);
 
   TFrmAbout* fAbout = nullptr;

@@ -8,10 +8,13 @@
 namespace quantora {
 
 namespace {
-void DrawRing(QPainter& p, QRect r, TPanel::Bevel bevel) {
+void DrawRing(QPainter& p, QRect r, TPanel::Bevel bevel, bool focusShown) {
   if (bevel == TPanel::bvNone) return;
-  const QColor topLeft = DesignColor(bevel == TPanel::bvRaised ? vqm::clBtnHighlight : vqm::clBtnShadow);
-  const QColor bottomRight = DesignColor(bevel == TPanel::bvRaised ? vqm::clBtnShadow : vqm::clBtnHighlight);
+  const QColor focus = DesignColor(vqm::clHighlight);
+  const QColor topLeft =
+      focusShown ? focus : DesignColor(bevel == TPanel::bvRaised ? vqm::clBtnHighlight : vqm::clBtnShadow);
+  const QColor bottomRight =
+      focusShown ? focus : DesignColor(bevel == TPanel::bvRaised ? vqm::clBtnShadow : vqm::clBtnHighlight);
   p.setPen(topLeft);
   p.drawLine(r.left(), r.bottom(), r.left(), r.top());
   p.drawLine(r.left(), r.top(), r.right(), r.top());
@@ -37,15 +40,21 @@ void TPanel::SetBevels(Bevel outer, Bevel inner) {
   update();
 }
 
+void TPanel::SetFocusShown(bool on) {
+  if (on == fFocusShown) return;
+  fFocusShown = on;
+  update();
+}
+
 int TPanel::BevelWidth() const { return (fOuter != bvNone) + (fInner != bvNone); }
 
 void TPanel::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
   QPainter p(this);
   QRect r = rect();
-  DrawRing(p, r, fOuter);
+  DrawRing(p, r, fOuter, fFocusShown);
   if (fOuter != bvNone) r.adjust(1, 1, -1, -1);
-  DrawRing(p, r, fInner);
+  DrawRing(p, r, fInner, fFocusShown);
 }
 
 void TPanel::resizeEvent(QResizeEvent* event) {

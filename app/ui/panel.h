@@ -22,6 +22,10 @@ class TPanel : public QFrame {
   // Outer ring raised and no inner ring, as a new panel has.
   void SetBevels(Bevel outer, Bevel inner);
   int BevelWidth() const;  // pixels taken by the rings on each side
+  // Draws the rings in the selection colour: the keyboard focus is on the
+  // panel's content. Off at creation.
+  void SetFocusShown(bool on);
+  bool FocusShown() const { return fFocusShown; }
 
   std::function<void(TPanel* sender)> OnResize;
   std::function<void(TPanel* sender, QPoint pos)> OnMouseMove;
@@ -34,6 +38,7 @@ class TPanel : public QFrame {
  private:
   Bevel fOuter = bvRaised;
   Bevel fInner = bvNone;
+  bool fFocusShown = false;
 };
 
 }  // namespace quantora

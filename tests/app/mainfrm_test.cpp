@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -265,4 +266,96 @@ TEST(MainWindow, EveryTextFitsItsPlaceInBothLanguages) {
     for (const QString& item : f.CBoxSignalForm->Items())
       EXPECT_LE(f.CBoxSignalForm->fontMetrics().horizontalAdvance(item), listRoom) << item.toStdString();
   }
+}
+
+// ---- the keyboard path, driven by real key events ----
+
+namespace {
+
+// The window, active, with the keyboard focus on `start`.
+void FocusIn(TForm1& form, QWidget* start) {
+  QApplication::setActiveWindow(&form);
+  start->setFocus(Qt::TabFocusReason);
+  ASSERT_EQ(QApplication::focusWidget(), start);
+}
+
+// Tab from the focus widget, with Ctrl on a chart, which keeps plain Tab.
+void PressTab(const TForm1& form, Qt::KeyboardModifiers extra = Qt::NoModifier) {
+  QWidget* at = QApplication::focusWidget();
+  const bool chart = at == form.RCSig || at == form.RCSample;
+  QTest::keyClick(at, Qt::Key_Tab, extra | (chart ? Qt::ControlModifier : Qt::NoModifier));
+}
+
+QString NameOf(const QWidget* w) { return w ? w->objectName() : QStringLiteral("(none)"); }
+
+}  // namespace
+
+TEST(MainWindow, TabVisitsEveryControlInOrderAndCtrlTabLeavesTheCharts) {
+  ShownWindow w;
+  TForm1& f = w.form;
+  const QList<QWidget*> path = {f.CBoxSignalForm, f.BButAbout, f.BButExit,  f.RCSig,
+                                f.RCSample,       f.SBarSampleFreq, f.CBoxShowSamples, f.SBarReso,
+                                f.CBoxSample,     f.CBoxQNoise, f.MMExplain};
+  FocusIn(f, path.first());
+  for (int k = 1; k <= path.size(); ++k) {
+    PressTab(f);
+    EXPECT_EQ(NameOf(QApplication::focusWidget()), NameOf(path[k % path.size()])) << "step " << k;
+  }
+  // Backwards: Shift+Tab, and Ctrl+Shift+Tab out of a chart.
+  FocusIn(f, f.SBarSampleFreq);
+  for (QWidget* expected : {f.RCSample, f.RCSig, f.BButExit}) {
+    PressTab(f, Qt::ShiftModifier);
+    EXPECT_EQ(NameOf(QApplication::focusWidget()), NameOf(expected));
+  }
+  // The chart never sees Ctrl+Tab; the memo lets Tab go instead of typing it.
+  EXPECT_EQ(f.MMExplain->Lines(), QStringList{"MMExplain"});
+}
+
+TEST(MainWindow, AltShortcutsSwitchTheCheckBoxesInBothLanguages) {
+  const QString tables = QStringLiteral(QUANTORA_TRANSLATION_TABLES);
+  struct TLanguage {
+    const char* table;
+    Qt::Key points, sampled, error, waveLabel;
+  };
+  for (const TLanguage& language : {TLanguage{"/quantora.itl", Qt::Key_P, Qt::Key_S, Qt::Key_E, Qt::Key_W},
+                                    TLanguage{"/quantora.de.itl", Qt::Key_P, Qt::Key_A, Qt::Key_Q, Qt::Key_F}}) {
+    SCOPED_TRACE(language.table);
+    ShownWindow w(tables + QLatin1String(language.table));
+    TForm1& f = w.form;
+    FocusIn(f, f.CBoxSignalForm);
+    for (auto [key, box] : {std::pair{language.points, f.CBoxShowSamples}, std::pair{language.sampled, f.CBoxSample},
+                            std::pair{language.error, f.CBoxQNoise}}) {
+      const bool before = box->isChecked();
+      QTest::keyClick(&f, key, Qt::AltModifier);
+      for (int waited = 0; box->isChecked() == before && waited < 2000; waited += 20) QTest::qWait(20);
+      EXPECT_NE(box->isChecked(), before) << NameOf(box).toStdString();
+      EXPECT_EQ(QApplication::focusWidget(), box);
+    }
+    // The error curve is on: the sampled chart holds its second curve.
+    EXPECT_EQ(f.RCSample->ItemCount(), 1 + (f.CBoxSample->isChecked() ? 2048 : 0) + 2049);
+    QTest::keyClick(&f, language.waveLabel, Qt::AltModifier);  // the label hands on to the list
+    EXPECT_EQ(QApplication::focusWidget(), f.CBoxSignalForm);
+  }
+}
+
+TEST(MainWindow, ScrollBarsStepByOneWithArrowsAndByTenWithPageKeys) {
+  ShownWindow w;
+  TForm1& f = w.form;
+  FocusIn(f, f.SBarSampleFreq);
+  struct TPress {
+    Qt::Key key;
+    int interval;
+  };
+  for (const TPress& press : {TPress{Qt::Key_Right, 11}, TPress{Qt::Key_PageDown, 21}, TPress{Qt::Key_Left, 20},
+                              TPress{Qt::Key_PageUp, 10}, TPress{Qt::Key_PageUp, 1}, TPress{Qt::Key_End, 200}}) {
+    QTest::keyClick(f.SBarSampleFreq, press.key);
+    EXPECT_EQ(f.SBarSampleFreq->value(), press.interval) << press.key;
+  }
+  EXPECT_EQ(f.NLabSampleTime->ValueText(), QStringLiteral("200.0"));  // through the handler
+  EXPECT_EQ(f.SBarSampleFreq->pageStep(), 1);  // the thumb keeps its design size
+
+  FocusIn(f, f.SBarReso);
+  QTest::keyClick(f.SBarReso, Qt::Key_PageDown);
+  EXPECT_EQ(f.SBarReso->value(), 16);  // 8 + 10, held at the end
+  EXPECT_EQ(f.NLabReso->ValueText(), QStringLiteral("16"));
 }

@@ -83,13 +83,18 @@ TEST(ShippedTables, LanguagesAndTheGermanTexts) {
   EXPECT_EQ(LowerAscii(german.Translate("$dlglanguage$")), "lggerman");
   // Both name the same keys in the same order, so neither misses a text.
   EXPECT_EQ(english.Keys(), german.Keys());
-  // The English table keeps the design texts; the German one translates them.
+  // The English table keeps the design texts, adding only the "&" of an Alt
+  // shortcut; the German one translates them.
+  const auto withoutShortcut = [](std::string text) {
+    if (const auto at = text.find('&'); at != std::string::npos) text.erase(at, 1);
+    return text;
+  };
   for (const std::string& key : kMarkedTexts) {
     if (key != "MMExplain" && key != "HomePage") {
-      EXPECT_EQ(english.Translate(key), key);
+      EXPECT_EQ(withoutShortcut(english.Translate(key)), key);
     }
   }
-  EXPECT_EQ(german.Translate("Exit"), "Beenden");
+  EXPECT_EQ(german.Translate("Exit"), "&Beenden");
   EXPECT_EQ(german.Translate("Resolution"), "Aufl\xC3\xB6sung");
   EXPECT_NE(german.Translate("MMExplain"), english.Translate("MMExplain"));
   EXPECT_EQ(german.Translate("AppIconName"), english.Translate("AppIconName"));

@@ -1,0 +1,22 @@
+#pragma once
+// A scroll bar as the window designs have it: the thumb keeps its design size
+// and a click in the track moves by one (page size 0, large change 1), while
+// the keyboard moves by one with the arrow keys and by KeyboardPageStep with
+// Page Up and Page Down.
+
+#include <QScrollBar>
+
+namespace quantora {
+
+class TScrollBar : public QScrollBar {
+  Q_OBJECT
+ public:
+  static constexpr int KeyboardPageStep = 10;
+
+  explicit TScrollBar(Qt::Orientation orientation, QWidget* parent = nullptr);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+};
+
+}  // namespace quantora
