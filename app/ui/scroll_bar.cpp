@@ -10,17 +10,24 @@ TScrollBar::TScrollBar(Qt::Orientation orientation, QWidget* parent) : QScrollBa
   setFocusPolicy(Qt::StrongFocus);
 }
 
+// The keys of the design's scroll bars: Left/Up one step back, Right/Down one
+// on, Page Up/Down ten, Home/End to the ends. (Qt's own handling runs a
+// horizontal QScrollBar's arrow keys backwards.)
 void TScrollBar::keyPressEvent(QKeyEvent* event) {
-  if (event->key() != Qt::Key_PageUp && event->key() != Qt::Key_PageDown) {
-    QScrollBar::keyPressEvent(event);
-    return;
+  int target = value();
+  switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up: target -= singleStep(); break;
+    case Qt::Key_Right:
+    case Qt::Key_Down: target += singleStep(); break;
+    case Qt::Key_PageUp: target -= KeyboardPageStep; break;
+    case Qt::Key_PageDown: target += KeyboardPageStep; break;
+    case Qt::Key_Home: target = minimum(); break;
+    case Qt::Key_End: target = maximum(); break;
+    default: QScrollBar::keyPressEvent(event); return;
   }
-  // Qt's own page action (its direction and clamping) with the keyboard's step;
-  // the thumb is back to its size before anything repaints.
-  const int designStep = pageStep();
-  setPageStep(KeyboardPageStep);
-  QScrollBar::keyPressEvent(event);
-  setPageStep(designStep);
+  setValue(target);  // held within the range
+  event->accept();
 }
 
 }  // namespace quantora

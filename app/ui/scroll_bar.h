@@ -1,8 +1,8 @@
 #pragma once
 // A scroll bar as the window designs have it: the thumb keeps its design size
 // and a click in the track moves by one (page size 0, large change 1), while
-// the keyboard moves by one with the arrow keys and by KeyboardPageStep with
-// Page Up and Page Down.
+// the keyboard moves by one with the arrow keys, by KeyboardPageStep with Page
+// Up and Page Down, and to the ends with Home and End.
 
 #include <QScrollBar>
 

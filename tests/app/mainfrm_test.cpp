@@ -303,7 +303,7 @@ TEST(MainWindow, TabVisitsEveryControlInOrderAndCtrlTabLeavesTheCharts) {
   }
   // Backwards: Shift+Tab, and Ctrl+Shift+Tab out of a chart.
   FocusIn(f, f.SBarSampleFreq);
-  for (QWidget* expected : {f.RCSample, f.RCSig, f.BButExit}) {
+  for (QWidget* expected : std::initializer_list<QWidget*>{f.RCSample, f.RCSig, f.BButExit}) {
     PressTab(f, Qt::ShiftModifier);
     EXPECT_EQ(NameOf(QApplication::focusWidget()), NameOf(expected));
   }
