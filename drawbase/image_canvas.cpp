@@ -258,12 +258,62 @@ void TImageCanvas::Polyline(std::span<const TPoint> points) {
 }
 
 void TImageCanvas::Polygon(std::span<const TPoint> points) {
-  if (points.empty() || !Painter()) return;
+  if (points.empty() || !fBits) return;
+  if (ThinPen() && Pen.Style != psClear) {
+    // The canvas's own rules: the inside in the brush, then the closed outline
+    // as one-pixel lines, so every corner is painted.
+    if (Brush.Style == bsSolid) FillPolygonInside(points);
+    const int savedPhase = fDashPhase;
+    fDashPhase = 0;
+    for (size_t i = 0; i < points.size(); ++i) {
+      const TPoint& a = points[i];
+      const TPoint& b = points[(i + 1) % points.size()];
+      ThinLine(a.x, a.y, b.x, b.y);
+    }
+    fDashPhase = savedPhase;
+    return;
+  }
+  if (!Painter()) return;
   SyncPainter(Pen.Style != psClear, true);
   std::vector<QPoint> q;
   q.reserve(points.size());
   for (const TPoint& p : points) q.emplace_back(p.x, p.y);
   fPainter->drawPolygon(q.data(), int(q.size()));
+}
+
+// Pixels whose centres lie strictly inside the polygon (even-odd rule); the
+// outline drawn afterwards covers the edges.
+void TImageCanvas::FillPolygonInside(std::span<const TPoint> points) {
+  int top = points[0].y, bottom = points[0].y;
+  for (const TPoint& p : points) top = std::min(top, p.y), bottom = std::max(bottom, p.y);
+  top = std::max(top + 1, 0);
+  bottom = std::min(bottom - 1, fH - 1);
+  const unsigned int rgb = ToQRgb(Brush.Color);
+  struct Crossing {
+    long long num, den;  // x = num / den, den > 0
+    bool operator<(const Crossing& o) const { return (__int128)num * o.den < (__int128)o.num * den; }
+  };
+  std::vector<Crossing> crossings;
+  for (int y = top; y <= bottom; ++y) {
+    crossings.clear();
+    for (size_t i = 0; i < points.size(); ++i) {
+      TPoint a = points[i], b = points[(i + 1) % points.size()];
+      if (a.y == b.y) continue;
+      if (a.y > b.y) std::swap(a, b);
+      if (y < a.y || y >= b.y) continue;  // half-open, so a shared corner counts once
+      const long long den = (long long)b.y - a.y;
+      crossings.push_back({(long long)a.x * den + ((long long)y - a.y) * ((long long)b.x - a.x), den});
+    }
+    std::sort(crossings.begin(), crossings.end());
+    for (size_t i = 0; i + 1 < crossings.size(); i += 2) {
+      const Crossing& l = crossings[i];
+      const Crossing& r = crossings[i + 1];
+      const long long first = FloorDiv(l.num, l.den) + 1;   // first x > left crossing
+      const long long last = -FloorDiv(-r.num, r.den) - 1;  // last x < right crossing
+      if (first <= last)
+        FillSpan(int(std::max<long long>(first, -1)), int(std::min<long long>(last + 1, fW + 1)), y, rgb);
+    }
+  }
 }
 
 void TImageCanvas::FillSpan(int x1, int x2, int y, unsigned int rgb) {
@@ -315,12 +365,41 @@ void TImageCanvas::Rectangle(int x1, int y1, int x2, int y2) {
 }
 
 void TImageCanvas::Ellipse(int x1, int y1, int x2, int y2) {
-  if (!Painter()) return;
+  if (!fBits) return;
   if (x2 < x1) std::swap(x1, x2);
   if (y2 < y1) std::swap(y1, y2);
   if (x2 - x1 < 1 || y2 - y1 < 1) return;
+  if (ThinPen() && (Pen.Style == psSolid || Pen.Style == psInsideFrame)) {
+    PixelEllipse(x1, y1, x2, y2);
+    return;
+  }
+  if (!Painter()) return;
   SyncPainter(Pen.Style != psClear, true);
   fPainter->drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+}
+
+// The ellipse inscribed in the box x1..x2-1 by y1..y2-1: a pixel belongs to it
+// when its centre lies inside the ellipse through the box's outer edges. Its
+// outline is every such pixel with a side neighbour outside; the rest is the
+// inside, in the brush.
+void TImageCanvas::PixelEllipse(int x1, int y1, int x2, int y2) {
+  const long long w = (long long)x2 - x1, h = (long long)y2 - y1;
+  auto inside = [&](long long x, long long y) {
+    if (x < x1 || x >= x2 || y < y1 || y >= y2) return false;
+    const long long ex = 2 * x - (x1 + (long long)x2 - 1), ey = 2 * y - (y1 + (long long)y2 - 1);
+    return ex * ex * h * h + ey * ey * w * w <= w * w * h * h;
+  };
+  const unsigned int pen = ToQRgb(Pen.Color), brush = ToQRgb(Brush.Color);
+  const bool fill = Brush.Style == bsSolid;
+  for (int y = std::max(y1, 0); y < std::min(y2, fH); ++y)
+    for (int x = std::max(x1, 0); x < std::min(x2, fW); ++x) {
+      if (!inside(x, y)) continue;
+      const bool edge = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
+      if (edge)
+        PutPenPixel(x, y, pen);
+      else if (fill)
+        fBits[size_t(y) * size_t(fStride) + size_t(x)] = brush;
+    }
 }
 
 void TImageCanvas::SetPixel(int x, int y, TColor color) {

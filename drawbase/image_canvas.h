@@ -1,9 +1,9 @@
 #pragma once
 // The canvas on an off-screen image (QImage, 32 bits per pixel). Thin lines,
 // pixels, rectangles and fills are written straight into the image memory so that
-// every pixel follows the canvas conventions exactly and fast; ellipses, polygons,
-// wide pens, text and images go through a QPainter that stays open while the
-// canvas is attached.
+// every pixel follows the canvas conventions exactly and fast; so are polygons
+// and ellipses drawn with a one-pixel pen. Wide pens, text and images go through
+// a QPainter that stays open while the canvas is attached.
 
 #include <QHash>
 #include <QImage>
@@ -64,6 +64,8 @@ class TImageCanvas : public TCanvas {
   void WideLine(int x0, int y0, int x1, int y1);
   void PutPenPixel(int x, int y, unsigned int rgb);
   void FillSpan(int x1, int x2, int y, unsigned int rgb);
+  void FillPolygonInside(std::span<const TPoint> points);
+  void PixelEllipse(int x1, int y1, int x2, int y2);
   QPainter* Painter();
   void SyncPainter(bool withPen, bool withBrush);
   void SyncFont();

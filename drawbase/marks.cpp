@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 
@@ -39,6 +40,23 @@ void Path(TCanvas& c, std::initializer_list<TPoint> pts) {
   auto it = pts.begin();
   c.MoveTo(it->x, it->y);
   for (++it; it != pts.end(); ++it) c.LineTo(it->x, it->y);
+}
+
+// A zero-length line on the printer: a round dot as wide as the pen.
+void Dot(TCanvas& c, int x, int y) {
+  const int w = std::max(c.Pen.Width, 1);
+  if (w == 1) {
+    c.SetPixel(x, y, c.Pen.Color);
+    return;
+  }
+  const TPen pen = c.Pen;
+  const TBrush brush = c.Brush;
+  c.Pen.Width = 1;
+  c.Pen.Style = psSolid;
+  c.Brush = {pen.Color, bsSolid};
+  c.Ellipse(x - w / 2, y - w / 2, x - w / 2 + w, y - w / 2 + w);
+  c.Pen = pen;
+  c.Brush = brush;
 }
 
 enum class Fill { Filled, Hollow };
@@ -112,7 +130,7 @@ void DrawShapeMark(TCanvas& c, int m, int X, int Y) {
       if (!printer) { DrawBitmapMark(c, m, X, Y); break; }
       for (int i = 1; i <= 7; ++i)
         for (int j = 1; j <= 7; ++j)
-          if ((i + j) % 2 == 0) Seg(c, X + i - 4, Y + j - 4, X + i - 4, Y + j - 4);
+          if ((i + j) % 2 == 0) Dot(c, X + i - 4, Y + j - 4);
       break;
     case 19: Path(c, {{X - 3, Y}, {X, Y + 3}, {X + 3, Y}, {X, Y - 3}, {X - 3, Y}}); break;
     case 20: case 21: {
