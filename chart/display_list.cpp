@@ -23,9 +23,13 @@ TDisplayList::TDisplayList(TCustomRChart* host) : fHost(host) {}
 
 TDisplayList::~TDisplayList() {
   // Nobody may keep a pointer to a list that is gone: leave the owner's group and
-  // let the lists that show this one keep the array on their own.
+  // give each list that shows this one the items as its own copy.
   Detach();
-  for (int i = 0; i < fSharerCount; ++i) fSharers[std::size_t(i)]->fOwner = nullptr;
+  for (int i = 0; i < fSharerCount; ++i) {
+    TDisplayList* s = fSharers[std::size_t(i)];
+    s->fOwner = nullptr;
+    s->TakeOwnCopy();
+  }
 }
 
 void TDisplayList::SetInformationBox(TInformationBox box) { InformationBox() = std::move(box); }
@@ -143,15 +147,20 @@ void TDisplayList::AskRepaint() const {
 }
 
 void TDisplayList::RequestPartnerRepaints() {
-  // This list itself has just been shown, so it is not asked again.
+  // A list that shows another one is itself in its owner's sharing list, so it
+  // is asked too: its axes and surroundings follow the shared items.
   if (fOwner) {
     fOwner->AskRepaint();
-    for (int i = 0; i < fOwner->fSharerCount; ++i) {
-      TDisplayList* s = fOwner->fSharers[std::size_t(i)];
-      if (s != this) s->AskRepaint();
-    }
+    for (int i = 0; i < fOwner->fSharerCount; ++i) fOwner->fSharers[std::size_t(i)]->AskRepaint();
   }
   for (int i = 0; i < fSharerCount; ++i) fSharers[std::size_t(i)]->AskRepaint();
+}
+
+// A list that stops sharing keeps its items and count, but in an array of its
+// own: appends inside the shared capacity would otherwise write into the items
+// of the lists it shared with.
+void TDisplayList::TakeOwnCopy() {
+  if (fArray && fArray.use_count() > 1) fArray = std::make_shared<TItemArray>(*fArray);
 }
 
 void TDisplayList::Detach() {
@@ -177,12 +186,12 @@ void TDisplayList::UseDataOf(TDisplayList* v) {
   }
   if (v == fOwner) return;
   if (!v) {
-    Detach();  // keeps the array and count it last shared
+    Detach();
+    TakeOwnCopy();  // keeps the items and count it last shared
     AskRepaint();
     return;
   }
   if (v->fOwner) v = v->fOwner;  // sharing is one level deep
-  if (v == fOwner) return;       // already in that group
   if (v->fSharerCount >= kMaxSharers) {
     ShowInformation(QStringLiteral("RChart: Max. number of data shares exceeded"));
     return;

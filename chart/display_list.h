@@ -80,7 +80,8 @@ class TDisplayList {
   void UseDataOf(TDisplayList* v);
   // Hands this list's array, count and counters to every partner of its group.
   void Propagate();
-  // Asks the owner, its other sharers and this list's sharers to repaint.
+  // Asks the owner, every list in the owner's sharing list (this one among
+  // them) and this list's sharers to repaint.
   void RequestPartnerRepaints();
   TCustomRChart* Host() const { return fHost; }
 
@@ -97,6 +98,7 @@ class TDisplayList {
   TChartItem& Append(TItemKind kind);
   void Grow();
   void Detach();
+  void TakeOwnCopy();
   void TakeShared(const TDisplayList& from);
   void AskRepaint() const;
 

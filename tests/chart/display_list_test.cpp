@@ -140,10 +140,19 @@ TEST(DisplayListSharing, TheThreeRefusalsShowTheirMessagesAndChangeNothing) {
 
   a.UseDataOf(&f);  // a's own list is in use
   EXPECT_EQ(a.Owner(), nullptr);
-  ASSERT_EQ(box.messages.size(), 3u);
+  b.UseDataOf(&c);  // a member of the full group joining it again through another member
+  b.UseDataOf(&a);  // its own owner: nothing to do, nothing to say
+  EXPECT_EQ(a.Sharer(0), &b);
+  ASSERT_EQ(box.messages.size(), 4u);
   EXPECT_EQ(box.messages[0], "RChart: Cannot share data with myself");
   EXPECT_EQ(box.messages[1], "RChart: Max. number of data shares exceeded");
   EXPECT_EQ(box.messages[2], "RChart: Cannot use foreign data. Other RCharts are using my own data.");
+  EXPECT_EQ(box.messages[3], "RChart: Max. number of data shares exceeded");
+  e.UseDataOf(nullptr);
+  b.UseDataOf(&c);  // with room, it joins again at the end
+  ASSERT_EQ(a.SharerCount(), 3);
+  EXPECT_EQ(a.Sharer(2), &b);
+  EXPECT_EQ(box.messages.size(), 4u);
 }
 
 TEST(DisplayListSharing, SharersSeeTheOwnersAppendsAndGrowth) {
@@ -199,7 +208,7 @@ TEST(DisplayListSharing, StoppingKeepsTheLastArrayAndMovesTheOthersUp) {
   EXPECT_EQ(d.Count(), 2);
 }
 
-TEST(DisplayListSharing, RepaintRequestsGoToTheGroupButNotTheShowingList) {
+TEST(DisplayListSharing, RepaintRequestsGoToTheWholeGroup) {
   TDisplayList a, b, c;
   int paintsA = 0, paintsB = 0, paintsC = 0;
   a.RepaintRequest = [&] { ++paintsA; };
@@ -208,12 +217,13 @@ TEST(DisplayListSharing, RepaintRequestsGoToTheGroupButNotTheShowingList) {
   b.UseDataOf(&a);
   c.UseDataOf(&a);
   paintsA = paintsB = paintsC = 0;
-  b.RequestPartnerRepaints();
+  b.RequestPartnerRepaints();  // b is in its owner's list, so b is asked too
   EXPECT_EQ(paintsA, 1);
-  EXPECT_EQ(paintsB, 0);
+  EXPECT_EQ(paintsB, 1);
   EXPECT_EQ(paintsC, 1);
   a.RequestPartnerRepaints();
-  EXPECT_EQ(paintsB, 1);
+  EXPECT_EQ(paintsA, 1);
+  EXPECT_EQ(paintsB, 2);
   EXPECT_EQ(paintsC, 2);
 }
 
@@ -240,6 +250,37 @@ TEST(DisplayListSharing, DestroyingAnOwnerOrASharerLeavesNoDanglingPartner) {
   EXPECT_EQ(e.Item(0).X1, 7);  // the array outlives its first owner
   e.DrawTo(8, 8);
   EXPECT_EQ(e.Count(), 2);
+}
+
+// Both ways of leaving a group: every list that stops sharing keeps its items
+// and count, and from then on appends only to its own copy.
+TEST(DisplayListSharing, ListsThatStopSharingAppendOnlyToTheirOwnItems) {
+  enum class Leave { SetToNone, OwnerDestroyed };
+  for (Leave leave : {Leave::SetToNone, Leave::OwnerDestroyed}) {
+    SCOPED_TRACE(int(leave));
+    auto owner = std::make_unique<TDisplayList>();
+    TDisplayList b, c;
+    owner->DrawTo(7, 7);
+    b.UseDataOf(owner.get());
+    c.UseDataOf(owner.get());
+    std::vector<TDisplayList*> lists{&b, &c};
+    if (leave == Leave::SetToNone) {
+      b.UseDataOf(nullptr);
+      c.UseDataOf(nullptr);
+      lists.push_back(owner.get());
+    } else {
+      owner.reset();
+    }
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+      EXPECT_EQ(lists[i]->Owner(), nullptr);
+      lists[i]->DrawTo(double(i), 0);
+    }
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+      ASSERT_EQ(lists[i]->Count(), 2);
+      EXPECT_EQ(lists[i]->Item(0).X1, 7);
+      EXPECT_EQ(lists[i]->Item(1).X1, double(i));
+    }
+  }
 }
 
 }  // namespace
