@@ -255,8 +255,8 @@ void TItemRenderer::DrawArrow(const TChartItem& item) {
   if (item.Size < 1) return;
   constexpr double pi = std::numbers::pi;
   double dir;
-  if (a.x == b.x)
-    dir = (b.y - a.y < 1) ? 3 * pi / 2 : pi / 2;
+  if (a.x == b.x)  // the limits of the sloped rule: up 0, down pi
+    dir = (b.y - a.y < 1) ? 0 : pi;
   else
     dir = std::atan(double(b.y - a.y) / (b.x - a.x)) + (b.x < a.x ? 3 * pi / 2 : pi / 2);
   const double spread = 20 * pi / 180;

@@ -2,6 +2,8 @@
 // attribute changes.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "chart/display_list.h"
 #include "chart/item_renderer.h"
 #include "common/canvas_probe.h"
@@ -18,6 +20,18 @@ class RecordingCanvas : public TImageCanvas {
     colors.push_back(Pen.Color);
     TImageCanvas::Polyline(points);
   }
+  void TextOut(int x, int y, const QString& text) override {
+    texts.push_back({x, y, text, Font, Brush});
+    TImageCanvas::TextOut(x, y, text);
+  }
+  using TImageCanvas::TextOut;
+  struct Text {
+    int x, y;
+    QString text;
+    TFont font;
+    TBrush brush;
+  };
+  std::vector<Text> texts;
   std::vector<std::vector<TPoint>> calls;
   std::vector<TColor> colors;
 };
@@ -150,6 +164,142 @@ TEST_F(ItemRendererTest, PenWidthChangesAndEndsAtOne) {
   Render();
   EXPECT_EQ(At(20, 21), clBlack);  // wide pen
   EXPECT_EQ(canvas.Pen.Width, 1);
+}
+
+// One item of any kind in red with a yellow fill, on layer 1.
+TChartItem Item(TItemKind kind, double x1, double y1, double x2 = 0, double y2 = 0) {
+  TChartItem it;
+  it.Kind = kind;
+  it.X1 = x1, it.Y1 = y1, it.X2 = x2, it.Y2 = y2;
+  it.Color = clRed;
+  it.FillColor = clYellow;
+  it.EdgeColorA = clBlue;
+  it.EdgeColorB = clLime;
+  it.LineWidth = 1;
+  it.Layer = 1;
+  return it;
+}
+
+// The top-left 12 x 10 pixels as text rows: '#' red, 'o' yellow, 'a' blue,
+// 'b' lime, '.' white.
+std::vector<std::string> PictureRows(const QImage& image) {
+  std::vector<std::string> rows;
+  for (int y = 0; y < 10; ++y) {
+    std::string row;
+    for (int x = 0; x < 12; ++x) {
+      const TColor c = FromQRgb(image.pixel(x, y));
+      row += c == clRed ? '#' : c == clYellow ? 'o' : c == clBlue ? 'a' : c == clLime ? 'b' : c == clWhite ? '.' : '?';
+    }
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+// A text item at each alignment: vertically centred on its point, in its own
+// colour and size, on the chart's text background.
+TEST_F(ItemRendererTest, TextItemsByAlignment) {
+  TChartItem item = Item(ikText, 50, 40);
+  std::strcpy(item.Text, "Volt");
+  item.Size = 14;
+  settings.TextBkStyle = tbSolid;
+  settings.TextBkColor = clAqua;
+  settings.TextFontStyle = fsBold;
+  struct Case {
+    TAlignment alignment;
+    int shift;  // of the text width, in halves
+  };
+  for (const Case c : {Case{taLeftJustify, 0}, Case{taCenter, 1}, Case{taRightJustify, 2}}) {
+    settings.TextAlignment = c.alignment;
+    canvas.texts.clear();
+    TItemRenderer(canvas, settings).Render(&item, 1);
+    ASSERT_EQ(canvas.texts.size(), 1u);
+    const auto& t = canvas.texts[0];
+    TImageCanvas measure(&image);
+    measure.Font = t.font;
+    const TSize size = measure.TextExtent(QStringLiteral("Volt"));
+    EXPECT_EQ(t.text, "Volt");
+    EXPECT_EQ(t.x, 50 - (c.shift == 2 ? size.cx : c.shift == 1 ? size.cx / 2 : 0)) << int(c.alignment);
+    EXPECT_EQ(t.y, 40 - size.cy / 2);
+    EXPECT_EQ(t.font.Color, clRed);
+    EXPECT_EQ(t.font.Style, fsBold);
+    EXPECT_EQ(t.font.SizeAt(kScreenPixelsPerInch), 14);
+    EXPECT_EQ(t.brush, (TBrush{clAqua, bsSolid}));
+  }
+}
+
+// Every kind that no append makes, each on its own image, five to a sheet.
+TEST_F(ItemRendererTest, EveryOtherKindGolden) {
+  auto with = [](TChartItem it, auto change) {
+    change(it);
+    return it;
+  };
+  const std::vector<std::vector<TChartItem>> cases = {
+      // mark, rectangle, hollow rectangle, 3-D rectangles with edges 2 and 5
+      {with(Item(ikMark, 5, 4), [](TChartItem& i) { i.MarkType = 13; })},
+      {Item(ikRectangle, 1, 1, 6, 4)},
+      {with(Item(ikRectangle, 6, 4, 1, 1), [](TChartItem& i) { i.Hollow = true; })},
+      {with(Item(ikRect3D, 1, 6, 7, 1), [](TChartItem& i) { i.EdgeStyle = 2; })},
+      {with(Item(ikRect3D, 1, 1, 7, 7), [](TChartItem& i) { i.EdgeStyle = 5; })},
+      // 3-D bar, ellipse, hollow ellipse, pixel move and lines, a text-less kind
+      {with(Item(ikBar3D, 1, 8, 5, 4), [](TChartItem& i) { i.Size = 45, i.Depth = 3; })},
+      {Item(ikEllipse, 5, 4, 4, 3)},
+      {with(Item(ikEllipse, 5, 4, 4, 3), [](TChartItem& i) { i.Hollow = true; })},
+      {Item(ikMoveRel, 2.4, 1.6), Item(ikDrawRel, 5, 0), Item(ikDrawRel, -0.6, 4.5)},
+      {Item(TItemKind(10), 1, 1, 8, 8), Item(TItemKind(11), 1, 1, 8, 8), Item(ikNone, 1, 1, 8, 8)},
+      // arrows: right, left open, down, up open, on one pixel
+      {with(Item(ikArrow, 1, 4, 9, 4), [](TChartItem& i) { i.Size = 4; })},
+      {with(Item(ikArrow, 9, 4, 1, 4), [](TChartItem& i) { i.Size = 4, i.Hollow = true; })},
+      {with(Item(ikArrow, 5, 0, 5, 8), [](TChartItem& i) { i.Size = 4; })},
+      {with(Item(ikArrow, 5, 9, 5, 1), [](TChartItem& i) { i.Size = 4, i.Hollow = true; })},
+      {with(Item(ikArrow, 3, 3, 3.2, 3.1), [](TChartItem& i) { i.Size = 4; })},
+  };
+  const char* const sheets[] = {
+      R"(
+............ ............ ............ ............ ............
+............ .######..... .######..... .aaaaaab.... .bbbbbba....
+............ .#oooo#..... .#....#..... .aooooob.... .bbbbbaa....
+.....#...... .#oooo#..... .#....#..... .aooooob.... .bboooaa....
+....###..... .######..... .######..... .aooooob.... .bboooaa....
+.....#...... ............ ............ .aooooob.... .bboooaa....
+............ ............ ............ .abbbbbb.... .bbaaaaa....
+............ ............ ............ ............ .baaaaaa....
+............ ............ ............ ............ ............
+............ ............ ............ ............ ............)",
+      R"(
+............ ............ ............ ............ ............
+............ ...#####.... ...#####.... ............ ............
+...#####.... ..#ooooo#... ..#.....#... ..######.... ............
+..#ooo##.... .#ooooooo#.. .#.......#.. .......#.... ............
+.#####o#.... .#ooooooo#.. .#.......#.. .......#.... ............
+.#ooo#o#.... .#ooooooo#.. .#.......#.. ......#..... ............
+.#ooo#o#.... ..#ooooo#... ..#.....#... ......#..... ............
+.#ooo##..... ...#####.... ...#####.... ............ ............
+.#####...... ............ ............ ............ ............
+............ ............ ............ ............ ............)",
+      R"(
+............ ............ .....#...... ............ ............
+............ ............ .....#...... ............ ............
+............ ............ .....#...... .....#...... ............
+.....##..... ....##...... .....#...... .....##..... ...#........
+.#####o###.. ..########.. ....###..... ....###..... ............
+.....###.... ...###...... ....#o#..... ....###..... ............
+............ ............ .....##..... .....#...... ............
+............ ............ .....#...... .....#...... ............
+............ ............ .....#...... .....#...... ............
+............ ............ ............ .....#...... ............)",
+  };
+  for (std::size_t sheet = 0; sheet < std::size(sheets); ++sheet) {
+    std::vector<std::string> rows(10);
+    for (std::size_t c = sheet * 5; c < sheet * 5 + 5; ++c) {
+      image.fill(0xFFFFFFFFu);
+      TItemRenderer(canvas, settings).Render(cases[c].data(), int(cases[c].size()));
+      const std::vector<std::string> picture = PictureRows(image);
+      for (std::size_t r = 0; r < rows.size(); ++r) rows[r] += (c % 5 ? " " : "") + picture[r];
+    }
+    std::string text;
+    for (const std::string& r : rows) text += "\n" + r;
+    EXPECT_EQ(text, sheets[sheet]) << "sheet " << sheet;
+  }
 }
 
 }  // namespace
