@@ -241,8 +241,8 @@ void TScale::SetTarget(TCanvas* canvas, int dx, int dy) {
 }
 
 void TScale::RefreshScale() {
-  if (fTransparent && !fChartEmbedded) {
-    if (fWidget) fWidget->update();  // the parent draws the background first
+  if (fTransparent && !fChartEmbedded && fWidget) {
+    fWidget->update();  // the parent draws the background first
   } else {
     Paint();
   }
@@ -331,11 +331,12 @@ void TScale::PaintOnto(TCanvas& target, int dx, int dy) {
     target.Pen.Color = fColorScale;
     TCanvas* canvas = &target;
     DrawAxis(canvas, BaseLinePosition(fExtent, dx, dy));
-    if (OnAfterScaleRendered) OnAfterScaleRendered(this, canvas);
+    // The target itself, even when a tick handler moved the pass elsewhere.
+    if (OnAfterScaleRendered) OnAfterScaleRendered(this, &target);
     return;
   }
-  const int w = fExtent.Width, h = fExtent.Height;
-  if (w <= 0 || h <= 0) return;
+  // An empty control gets an empty image: nothing is drawn, the events still come.
+  const int w = std::max(fExtent.Width, 0), h = std::max(fExtent.Height, 0);
   fOffscreen.SetSize(w, h);
   TCanvas* canvas = &fOffscreen.Canvas();
   canvas->Font = fFont;
@@ -347,7 +348,7 @@ void TScale::PaintOnto(TCanvas& target, int dx, int dy) {
   canvas->FillRect({0, 0, w, h});
   canvas->Pen.Color = fColorScale;
   DrawAxis(canvas, BaseLinePosition(fExtent, 0, 0));
-  if (OnAfterScaleRendered) OnAfterScaleRendered(this, canvas);
+  if (OnAfterScaleRendered) OnAfterScaleRendered(this, &fOffscreen.Canvas());
   DrawFrame(fOffscreen.Canvas(), fFrameStyle, 0, 0, w - 1, h - 1, fColorHighlight, kFrameLight, fColorShadow,
             fColorDark, fColorDark);
   target.Draw(dx, dy, fOffscreen.Image());

@@ -112,3 +112,53 @@ TEST(ScalePaintTicks, UndrawnTicksOnlyRaiseTheEvent) {
   EXPECT_EQ(events, 1);
   EXPECT_TRUE(probe.Painted().empty());
 }
+
+// Where each type puts a tick's label: 7 pixels above or below a horizontal
+// base line, 8 pixels beside a vertical one, centred on the tick.
+TEST(ScalePaintTicks, LabelPlaces) {
+  struct TextCall {
+    int x, y;
+  };
+  class Recorder : public TImageCanvas {
+   public:
+    using TImageCanvas::TImageCanvas;
+    using TImageCanvas::TextOut;
+    void TextOut(int x, int y, const QString& text) override {
+      calls.push_back({x, y});
+      TImageCanvas::TextOut(x, y, text);
+    }
+    std::vector<TextCall> calls;
+  };
+  QImage image(100, 100, QImage::Format_RGB32);
+  Recorder recorder(&image);
+  const TSize size = recorder.TextExtent(QStringLiteral("12"));
+  struct Case {
+    TScaleType type;
+    int x, y;  // expected top-left corner of the label
+  };
+  const Case cases[] = {
+      {sctXB, 40 - size.cx / 2, 50 - 7 - size.cy},
+      {sctXT, 40 - size.cx / 2, 50 + 7},
+      {sctYL, 50 + 8, 40 - size.cy / 2},
+      {sctYR, 50 - 8 - size.cx, 40 - size.cy / 2},
+  };
+  for (const Case& c : cases) {
+    TTickPass pass;
+    pass.Generator = TTickGenerator::Linear;
+    TTick tick;
+    tick.Pixel = 40;
+    tick.Length = 7;
+    tick.HasLabel = true;
+    tick.Label = "12";
+    pass.Ticks.push_back(tick);
+    TAxisExtent e;
+    e.Type = c.type;
+    e.Width = e.Height = 100;
+    recorder.calls.clear();
+    TCanvas* canvas = &recorder;
+    DrawTicks(canvas, pass, e, 50, {});
+    ASSERT_EQ(recorder.calls.size(), 1u) << int(c.type);
+    EXPECT_EQ(recorder.calls[0].x, c.x) << int(c.type);
+    EXPECT_EQ(recorder.calls[0].y, c.y) << int(c.type);
+  }
+}

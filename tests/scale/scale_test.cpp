@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QImage>
 #include <algorithm>
 #include <QLocale>
@@ -480,7 +482,7 @@ TEST(ScaleEvents, HandlerMayReplaceTheCanvas) {
   EXPECT_EQ(second.At(164, 375), clRed);
   EXPECT_EQ(second.At(200, 379), clRed);
   EXPECT_EQ(first.At(200, 379), clWhite);
-  EXPECT_EQ(after, &second.Canvas());
+  EXPECT_EQ(after, &first.Canvas());  // the target, whatever the handler did
 }
 
 TEST(ScaleEvents, RenderEventsSeeTheirCanvases) {
@@ -502,6 +504,65 @@ TEST(ScaleEvents, RenderEventsSeeTheirCanvases) {
   EXPECT_EQ(probe.At(200, 200), clRed);
 }
 
+// Every setter repaints at once, and both render events come whatever the scale:
+// opaque, transparent and stand-alone with only a target, or of no size at all.
+TEST(ScaleEvents, EverySetterRepaintsWithBothEvents) {
+  struct Case {
+    const char* name;
+    std::function<void(TScale&)> change;
+  };
+  TDTLabel format;
+  format.SetDateOrder(doYYMMDD);
+  const Case cases[] = {
+      {"bounds", [](TScale& s) { s.SetBounds(0, 0, 300, 300); }},
+      {"zero size", [](TScale& s) { s.SetBounds(0, 0, 0, 0); }},
+      {"font", [](TScale& s) { s.SetFont(TFont{}); }},
+      {"range low", [](TScale& s) { s.SetRangeLow(10); }},
+      {"range high", [](TScale& s) { s.SetRangeHigh(10); }},
+      {"logarithmic", [](TScale& s) { s.SetLogarithmic(false); }},
+      {"type", [](TScale& s) { s.SetScaleType(sctYL); }},
+      {"margin left", [](TScale& s) { s.SetMarginLeft(3); }},
+      {"margin right", [](TScale& s) { s.SetMarginRight(3); }},
+      {"margin top", [](TScale& s) { s.SetMarginTop(3); }},
+      {"margin bottom", [](TScale& s) { s.SetMarginBottom(3); }},
+      {"label type", [](TScale& s) { s.SetLabelType(ftTime); }},
+      {"decimal places", [](TScale& s) { s.SetDecPlaces(2); }},
+      {"minimum ticks", [](TScale& s) { s.SetMinTicks(5); }},
+      {"short ticks", [](TScale& s) { s.SetShortTicks(false); }},
+      {"user texts", [](TScale& s) { s.SetUserTickText("a|b"); }},
+      {"inscript", [](TScale& s) { s.SetScaleInscript("V"); }},
+      {"date format", [&](TScale& s) { s.SetDateFormat(format); }},
+      {"date format field", [](TScale& s) { s.DateFormat().SetYearLength(ylYY); }},
+      {"caption", [](TScale& s) { s.SetCaption("U"); }},
+      {"caption x", [](TScale& s) { s.SetCaptionPosX(9); }},
+      {"caption y", [](TScale& s) { s.SetCaptionPosY(9); }},
+      {"caption alignment", [](TScale& s) { s.SetCaptionAlignment(taLeftJustify); }},
+      {"caption anchor", [](TScale& s) { s.SetCaptionAnchor(uaSclCenter); }},
+      {"scale colour", [](TScale& s) { s.SetColorScale(clRed); }},
+      {"background", [](TScale& s) { s.SetColorBackGnd(clRed); }},
+      {"scheme", [](TScale& s) { s.SetColorScheme(csSystem); }},
+      {"frame", [](TScale& s) { s.SetFrameStyle(fsRaised); }},
+      {"base line", [](TScale& s) { s.SetShowBaseLine(false); }},
+      {"transparent", [](TScale& s) { s.SetTransparent(true); }},
+      {"visible", [](TScale& s) { s.SetVisible(false), s.SetVisible(true); }},
+  };
+  for (bool transparent : {false, true})
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(c.name) + (transparent ? ", transparent" : ", opaque"));
+      CanvasProbe probe(400, 400);
+      TScale s;
+      s.SetTransparent(transparent);
+      s.SetTarget(&probe.Canvas(), 0, 0);
+      TCanvas *before = nullptr, *after = nullptr;
+      s.OnBeforeScaleRendered = [&](TScale*, TCanvas* canvas) { before = canvas; };
+      s.OnAfterScaleRendered = [&](TScale*, TCanvas* canvas) { after = canvas; };
+      c.change(s);
+      EXPECT_EQ(before, &probe.Canvas());
+      ASSERT_NE(after, nullptr);
+      EXPECT_EQ(after == &probe.Canvas(), s.Transparent());  // opaque ones compose off screen
+    }
+}
+
 TEST(ScaleAssign, CopiesSettingsAndTicks) {
   CanvasProbe probe(400, 400);
   TScale a;
@@ -512,20 +573,68 @@ TEST(ScaleAssign, CopiesSettingsAndTicks) {
   a.SetCaption("U");
   a.SetMinTicks(4);
   a.SetColorScheme(csSystem);
-  a.SetTarget(&probe.Canvas(), 0, 0);
+  a.SetColorScale(clRed);
+  a.SetColorBackGnd(clBlue);
+  a.SetFrameStyle(fsRaised);
+  a.SetShortTicks(false);
+  a.SetDecPlaces(3);
+  a.SetShowBaseLine(false);
+  a.SetTransparent(true);
+  a.SetLabelType(ftUserText);
+  a.SetMarginLeft(1);
+  a.SetMarginRight(2);
+  a.SetMarginTop(3);
+  a.SetMarginBottom(4);
+  a.SetCaptionPosX(-7);
+  a.SetCaptionPosY(-8);
+  a.SetCaptionAlignment(taLeftJustify);
+  a.SetCaptionAnchor(uaSclBotRgt);
+  a.SetUserTickText("a|b");
+  a.SetScaleInscript("V");
+  int ticksSeen = 0;
+  a.OnScaleTickDrawn = [&](TScale*, TCanvas*&, TScaleType, double, int, int) { ++ticksSeen; };
+  a.SetTarget(&probe.Canvas(), 5, 6);
   a.ForcePaint();
+  const Pixels picture = probe.Painted();
+  ASSERT_FALSE(picture.empty());
+  ticksSeen = 0;
   TScale b;
   b.Assign(a);
   EXPECT_EQ(b.RangeLow(), -5.5);
+  EXPECT_EQ(b.RangeHigh(), 5.5);
   EXPECT_EQ(b.ScaleType(), sctYR);
   EXPECT_EQ(b.Caption(), "U");
   EXPECT_EQ(b.MinTicks(), 4);
+  EXPECT_EQ(b.ColorScheme(), csSystem);
   EXPECT_EQ(b.ColorShadow(), 0x80000010u);
+  EXPECT_EQ(b.ColorHighlight(), 0x80000014u);
+  EXPECT_EQ(b.ColorScale(), clRed);
+  EXPECT_EQ(b.ColorBackGnd(), clBlue);
+  EXPECT_EQ(b.FrameStyle(), fsRaised);
+  EXPECT_FALSE(b.ShortTicks());
+  EXPECT_EQ(b.DecPlaces(), 3);
+  EXPECT_FALSE(b.ShowBaseLine());
+  EXPECT_TRUE(b.Transparent());
+  EXPECT_EQ(b.LabelType(), ftUserText);
+  EXPECT_EQ(std::vector<int>({b.MarginLeft(), b.MarginRight(), b.MarginTop(), b.MarginBottom()}),
+            std::vector<int>({1, 2, 3, 4}));
+  EXPECT_EQ(b.CaptionPosX(), -7);
+  EXPECT_EQ(b.CaptionPosY(), -8);
+  EXPECT_EQ(b.CaptionAlignment(), taLeftJustify);
+  EXPECT_EQ(b.CaptionAnchor(), uaSclBotRgt);
+  EXPECT_EQ(b.UserTickText(), "a|b");
+  EXPECT_EQ(b.ScaleInscript(), "V");
   EXPECT_EQ(b.Mapping(), a.Mapping());
   EXPECT_EQ(b.NumTicks(), a.NumTicks());
   EXPECT_EQ(b.TickPos(3), a.TickPos(3));
   EXPECT_TRUE(b.PaintSuspended());
   EXPECT_EQ(b.Target(), &probe.Canvas());
+  EXPECT_EQ(ticksSeen, 0);  // suspended: no repaint
+  probe.Canvas().Brush = {clWhite, bsSolid};
+  probe.Canvas().FillRect({0, 0, 400, 400});
+  b.ForcePaint();
+  EXPECT_GT(ticksSeen, 0);  // the tick handler came along
+  EXPECT_EQ(probe.Painted(), picture);  // and so did the offsets and everything drawn
 }
 
 TEST(ScaleWidget, PaintsTheScaleOnItsWidget) {
