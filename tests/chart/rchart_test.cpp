@@ -501,3 +501,249 @@ TEST_F(ShownChart, DateTimeAxisDrawsClockAndDateLabels) {
 
 }  // namespace
 }  // namespace vqm
+
+namespace vqm {
+namespace {
+
+// The caption at every anchor and alignment, found as the pixels that differ
+// between a frame image drawn without and with it (taken before the data image
+// covers the data area), against the same text written at a known point.
+TEST_F(ShownChart, CaptionAnchorsAndAlignment) {
+  chart.Scale1X()->SetVisible(false);
+  chart.Scale1Y()->SetVisible(false);
+  chart.SetShadowWidth(4);  // data area 284 x 372
+  QImage snapshot;
+  TFont font;
+  chart.OnScalesRendered = [&](QObject*, TCanvas*& canvas, int, int) {
+    snapshot = *static_cast<TImageCanvas*>(canvas)->Image();
+    font = canvas->Font;
+  };
+  auto topLeftOfInk = [](const QImage& a, const QImage& b) {
+    QPoint min(100000, 100000);
+    for (int y = 0; y < a.height(); ++y)
+      for (int x = 0; x < a.width(); ++x)
+        if (a.pixel(x, y) != b.pixel(x, y)) min = QPoint(std::min(min.x(), x), std::min(min.y(), y));
+    return min;
+  };
+  const QString text = QStringLiteral("Ab");
+  struct Case {
+    TCaptionAnchorHoriz horiz;
+    TCaptionAnchorVert vert;
+    TAlignment alignment;
+    int posX, posY;
+    int x, y;  // expected origin before the alignment
+  };
+  const Case cases[] = {
+      {cahControlLeft, cavControlTop, taLeftJustify, 3, 5, 3, 5},
+      {cahChartLeft, cavChartTop, taRightJustify, 3, 5, 53, 25},
+      {cahChartCenter, cavChartCenter, taCenter, 3, 5, 3 + 50 + 142, 5 + 20 + 186},
+      {cahChartRight, cavChartBottom, taLeftJustify, 3, 5, 3 + 358 - 20 - 4, 5 + 436 - 40},
+      {cahControlRight, cavControlBottom, taRightJustify, -3, -20, -3 + 358, -20 + 436},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(int(c.horiz));
+    chart.SetCaption(QString());
+    chart.SetCaptionAnchorHoriz(c.horiz);
+    chart.SetCaptionAnchorVert(c.vert);
+    chart.SetCaptionAlignment(c.alignment);
+    chart.SetCaptionPosX(c.posX);
+    chart.SetCaptionPosY(c.posY);
+    const QImage without = snapshot;
+    chart.SetCaption(text);
+    const QImage with = snapshot;
+
+    QImage blank(200, 100, QImage::Format_RGB32), written;
+    blank.fill(0xFFFFFFFFu);
+    written = blank;
+    {
+      TImageCanvas reference(&written);
+      reference.Font = font;
+      reference.Brush.Style = bsClear;
+      reference.TextOut(50, 50, text);
+    }
+    TImageCanvas measure(&blank);
+    measure.Font = font;
+    const int tw = measure.TextWidth(text);
+    const QPoint inkOffset = topLeftOfInk(blank, written) - QPoint(50, 50);
+    const int shift = c.alignment == taRightJustify ? tw : c.alignment == taCenter ? tw / 2 : 0;
+    EXPECT_EQ(topLeftOfInk(without, with) - inkOffset, QPoint(c.x - shift, c.y));
+  }
+}
+
+TEST_F(ShownChart, ShadowStyles) {
+  struct Case {
+    TShadowStyle style;
+    TColor innerCorner, bottomEdge;
+  };
+  const Case cases[] = {
+      {ssFlying, ResolveColor(clBtnFace), ResolveColor(clGrayText)},  // slanted, no black edge
+      {ssBox, clBlack, clBlack},
+  };
+  chart.SetWindColor(clYellow);
+  chart.SetShadowWidth(8);
+  for (const Case& c : cases) {
+    chart.SetShadowStyle(c.style);
+    EXPECT_EQ(Frame(3, 431), c.innerCorner) << int(c.style);
+    EXPECT_EQ(Frame(200, 435), c.bottomEdge) << int(c.style);
+    EXPECT_EQ(Frame(200, 431), ResolveColor(clGrayText)) << int(c.style);
+    EXPECT_EQ(Frame(354, 200), ResolveColor(clGrayText)) << int(c.style);
+    EXPECT_EQ(Frame(350, 200), clBlack) << int(c.style);  // the outline
+  }
+}
+
+TEST_F(ShownChart, BackgroundFillModesAndAreaModes) {
+  QTemporaryDir dir;
+  QImage picture(3, 3, QImage::Format_RGB32);
+  picture.fill(QColor(0, 0, 255));
+  picture.setPixel(1, 1, 0xFFFF0000u);
+  const QString path = QDir(dir.path()).filePath("tile.png");
+  ASSERT_TRUE(picture.save(path));
+  struct Probe {
+    int x, y;
+    TColor color;
+  };
+  struct FillCase {
+    TBkgFill mode;
+    std::vector<Probe> probes;
+  };
+  const FillCase fills[] = {
+      {bfSimple, {{1, 1, clRed}, {2, 2, clBlue}, {3, 3, clWhite}, {100, 100, clWhite}}},
+      {bfTile, {{4, 4, clRed}, {7, 1, clRed}, {100, 100, clRed}, {5, 5, clBlue}, {99, 99, clBlue}}},
+      {bfStretch, {{144, 188, clRed}, {50, 50, clBlue}, {250, 300, clBlue}}},
+  };
+  chart.BackGroundImg().SetIncludePath(true);
+  chart.BackGroundImg().SetAreaMode(bamRect);  // not drawn under a picture
+  for (const FillCase& c : fills) {
+    chart.BackGroundImg().SetFillMode(c.mode);
+    chart.BackGroundImg().SetName(path);
+    for (const Probe& p : c.probes) EXPECT_EQ(Data(p.x, p.y), p.color) << int(c.mode) << ": " << p.x << "," << p.y;
+  }
+
+  chart.BackGroundImg().SetName(QString());
+  chart.BackGroundImg().SetAreaColor(clLime);
+  chart.BackGroundImg().SetAreaLeft(100);   // data x 29
+  chart.BackGroundImg().SetAreaRight(200);  // 58
+  chart.BackGroundImg().SetAreaTop(2);      // data y 120
+  chart.BackGroundImg().SetAreaBottom(-2);  // 256
+  struct AreaCase {
+    TBGAreaMode mode;
+    const char* rows;  // x 10, 40, 150 by y 60, 188, 320: '#' area colour
+  };
+  const AreaCase areas[] = {
+      {bamNone, "... ... ..."},  {bamLeft, "#.. #.. #.."},   {bamRight, "..# ..# ..#"},
+      {bamTop, "### ... ..."},   {bamBottom, "... ... ###"}, {bamVStripe, ".#. .#. .#."},
+      {bamHStripe, "... ### ..."}, {bamRect, "... .#. ..."},
+  };
+  for (const AreaCase& c : areas) {
+    chart.BackGroundImg().SetAreaMode(c.mode);
+    std::string seen;
+    for (int y : {60, 188, 320}) {
+      if (!seen.empty()) seen += ' ';
+      for (int x : {10, 40, 150}) seen += Data(x, y) == clLime ? '#' : Data(x, y) == clWhite ? '.' : '?';
+    }
+    EXPECT_EQ(seen, c.rows) << int(c.mode);
+  }
+}
+
+// Grid lines at x = 100 (column 29) and y = 4 (row 51), steps 100 and 2: how many
+// red pixels each style leaves in that column and row (inside the frame).
+TEST_F(ShownChart, GridStyles) {
+  struct Case {
+    GridStyleType style;
+    int column, row;
+  };
+  const Case cases[] = {
+      {gsNone, 0, 0},
+      {gsPoints, 5, 9},           // the crossings only
+      {gsVertLines, 375, 9},
+      {gsHorizLines, 5, 287},
+      {gsLines, 375, 287},
+      {gsHorizDotLines, 0, 143},  // 3 on, 3 off from x = 0: column 29 falls in a gap
+      {gsVertDotLines, 188, 9},   // from the bottom up, row 51 is on
+      {gsDotLines, 185, 143},     // the horizontal lines' gaps clear three of the column's dots
+  };
+  chart.SetGridColor(clRed);
+  chart.SetGridDx(100);
+  chart.SetGridDy(2);
+  for (const Case& c : cases) {
+    chart.SetGridStyle(c.style);
+    int column = 0, row = 0;
+    for (int y = 1; y < 376; ++y) column += Data(29, y) == clRed;
+    for (int x = 1; x < 288; ++x) row += Data(x, 51) == clRed;
+    EXPECT_EQ(column, c.column) << int(c.style);
+    EXPECT_EQ(row, c.row) << int(c.style);
+  }
+  // At most 1000 points: 200 x 11 are asked for, column by column; the 11 of
+  // the first column lie under the frame.
+  chart.SetGridStyle(gsPoints);
+  chart.SetGridDx(5);
+  chart.SetGridDy(1);
+  int points = 0;
+  for (int y = 0; y < 377; ++y)
+    for (int x = 0; x < 289; ++x) points += Data(x, y) == clRed;
+  EXPECT_EQ(points, 989);
+}
+
+// What ShowItems and ClearItems bring to the screen (the frame image).
+TEST_F(ShownChart, ShowItemsAndClearItemsByAutoRedrawAndVisibility) {
+  struct Case {
+    bool autoRedraw, visible;
+    int fullPaints, dataPaints;
+  };
+  const Case cases[] = {{true, true, 0, 1}, {false, true, 1, 1}, {true, false, 0, 0}, {false, false, 0, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.autoRedraw) + std::to_string(c.visible));
+    chart.SetAutoRedraw(true);
+    chart.show();
+    chart.ClearItems();
+    chart.ShowItems();
+    chart.setVisible(c.visible);
+    chart.SetAutoRedraw(c.autoRedraw);
+    int full = 0, data = 0;
+    chart.OnScalesRendered = [&](QObject*, TCanvas*&, int, int) { ++full; };
+    chart.OnDataRendered = [&](QObject*, TCanvas*&, int, int) { ++data; };
+    chart.MoveTo(0, 0);
+    chart.DrawTo(1000, 0);
+    chart.ShowItems();
+    EXPECT_EQ(full, c.fullPaints);
+    EXPECT_EQ(data, c.dataPaints);
+    EXPECT_EQ(Frame(100, 208), c.visible ? clBlack : clWhite);
+    chart.ClearItems();  // the screen keeps the picture until it is shown again
+    EXPECT_EQ(Frame(100, 208), c.visible ? clBlack : clWhite);
+    chart.ShowItems();
+    EXPECT_EQ(Frame(100, 208), clWhite);
+    chart.OnScalesRendered = nullptr;
+    chart.OnDataRendered = nullptr;
+  }
+}
+
+TEST(RChartJoin, BothDirectionsFollowTheirOwnAxisOnly) {
+  for (TAxisDirection dir : {TAxisDirection::X, TAxisDirection::Y}) {
+    TRChart chart;
+    const bool x = dir == TAxisDirection::X;
+    TScaleProps& leader = x ? static_cast<TScaleProps&>(*chart.Scale3X()) : *chart.Scale3Y();
+    TScaleProps& follower = x ? static_cast<TScaleProps&>(*chart.Scale4X()) : *chart.Scale4Y();
+    TScaleProps& other = x ? static_cast<TScaleProps&>(*chart.Scale4Y()) : *chart.Scale4X();
+    leader.SetRangeLow(-3);
+    chart.JointLayers().SetControlledBy(dir, 4, 3);
+    EXPECT_EQ(follower.RangeLow(), -3) << int(dir);
+    leader.SetRangeHigh(77);
+    EXPECT_EQ(follower.RangeHigh(), 77) << int(dir);
+    EXPECT_NE(other.RangeHigh(), 77) << int(dir);
+  }
+}
+
+// The isometric rule after a resize, and the axis margins after a shadow change.
+TEST_F(ShownChart, IsometricOnResizeAndAxisMarginsAfterAShadow) {
+  chart.SetIsometric(true);
+  chart.resize(400, 300);  // data area 330 x 240
+  EXPECT_NEAR(chart.Scale1Y()->RangeHigh(), 1000.0 * 241 / 331 - 5.5, 1e-9);
+
+  chart.SetShadowWidth(8);
+  EXPECT_EQ(chart.AxisControlX(1)->MarginRight(), 20 + 8 - 1);
+  EXPECT_EQ(chart.AxisControlY(1)->MarginBottom(), 40 + 8 - 1);
+  EXPECT_EQ(chart.AxisControlX(1)->MarginTop(), 300 - 40 - 8);  // the X axis sits on the data frame
+}
+
+}  // namespace
+}  // namespace vqm

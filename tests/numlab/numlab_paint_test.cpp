@@ -146,5 +146,41 @@ TEST(NumLabPaintTest, ValueStaysInsideItsClipRectangle) {
   EXPECT_GT(inkInside, 20);
 }
 
+// Both captions at their own alignment, all on the line whose height is the
+// sample text's: a canvas whose text heights differ by text shows which was measured.
+TEST(NumLabPaintTest, CaptionsFollowTheirAlignmentOnTheSampleLine) {
+  struct Call {
+    QString text;
+    int x, y;
+  };
+  class Recorder : public TImageCanvas {
+   public:
+    using TImageCanvas::TextExtent;
+    using TImageCanvas::TextOut;
+    explicit Recorder(QImage* image) : TImageCanvas(image) {}
+    TSize TextExtent(const QString& text) override { return {5 * int(text.size()), 10 + int(text.size())}; }
+    void TextOut(int x, int y, const QString& text) override { calls.push_back({text, x, y}); }
+    std::vector<Call> calls;
+  };
+  QImage image(200, 40, QImage::Format_RGB32);
+  Recorder canvas(&image);
+  TNumLabLook look;
+  look.LeftSpace = 60;
+  look.LabelWidth = 50;
+  look.LeftText = "Ab";
+  look.RightText = "kHz";
+  look.LeftTextAlignment = taLeftJustify;
+  look.RightTextAlignment = taRightJustify;
+  look.Empty = true;
+  PaintNumLab(canvas, look, FrameColorsFor(csBWG), TFont{}, nullptr);
+  const int y = (40 - (10 + int(kLineHeightSample.size()))) / 2;
+  ASSERT_EQ(canvas.calls.size(), 2u);
+  EXPECT_EQ(canvas.calls[0].text, "Ab");
+  EXPECT_EQ(canvas.calls[0].x, 7);
+  EXPECT_EQ(canvas.calls[1].text, "kHz");
+  EXPECT_EQ(canvas.calls[1].x, 200 - 15 - 6);
+  for (const Call& c : canvas.calls) EXPECT_EQ(c.y, y) << c.text.toStdString();
+}
+
 }  // namespace
 }  // namespace vqm
