@@ -8,9 +8,8 @@
 
 namespace {
 
-void BM_TickPassDefaultScale(benchmark::State& state) {
-  vqm::TTickOptions options;  // 0..100, horizontal, short ticks, automatic decimals
-  options.Range = {0, 100, false};
+// Tick passes of a 400 x 400 horizontal scale with these options, one per iteration.
+void TickPass(benchmark::State& state, const vqm::TTickOptions& options) {
   vqm::TAxisMapping mapping;
   vqm::CalcMapping(options.Range, vqm::TAxisExtent{}, mapping);
   vqm::TTickPass pass;
@@ -19,20 +18,17 @@ void BM_TickPassDefaultScale(benchmark::State& state) {
     benchmark::DoNotOptimize(pass.Ticks.data());
   }
 }
+
+// 0..100, short ticks, automatic decimals.
+void BM_TickPassDefaultScale(benchmark::State& state) { TickPass(state, vqm::TTickOptions{}); }
 BENCHMARK(BM_TickPassDefaultScale);
 
-// One tick pass of a horizontal date/time axis with short ticks over low..high (days).
+// A date/time axis with short ticks over low..high (days).
 void DateTimeTickPass(benchmark::State& state, double low, double high) {
   vqm::TTickOptions options;
   options.Range = {low, high, false};
   options.LabelType = vqm::ftDateTime;
-  vqm::TAxisMapping mapping;
-  vqm::CalcMapping(options.Range, vqm::TAxisExtent{}, mapping);
-  vqm::TTickPass pass;
-  for (auto _ : state) {
-    vqm::RunTickPass(options, mapping, 400, pass);
-    benchmark::DoNotOptimize(pass.Ticks.data());
-  }
+  TickPass(state, options);
 }
 
 // The year 2000: a tick on the first of every month, majors labelled "Jan-2000".

@@ -4,8 +4,10 @@
 
 #include "drawbase/date_time_text.h"
 #include "scale/tick_pass.h"
+#include "tick_pass_support.h"
 
 using namespace vqm;
+using vqm::testing::PassFor;
 using Lines = std::vector<std::string>;
 
 namespace {
@@ -19,14 +21,6 @@ TTickOptions DateOptions(double low, double high, int minTicks = 3, TScaleType t
   o.MinTicks = minTicks;
   o.Type = type;
   return o;
-}
-
-TTickPass PassFor(const TTickOptions& o) {
-  TAxisExtent e;
-  e.Type = o.Type;
-  TAxisMapping m;
-  CalcMapping(o.Range, e, m);
-  return RunTickPass(o, m, e.Width);
 }
 
 // One line per tick: "M" or "s", the tick's instant, then "|label" and

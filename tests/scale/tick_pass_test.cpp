@@ -1,10 +1,12 @@
 #include "scale/tick_pass.h"
+#include "tick_pass_support.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 using namespace vqm;
+using vqm::testing::PassFor;
 using Values = std::vector<double>;
 using Labels = std::vector<std::string>;
 
@@ -16,14 +18,6 @@ TTickOptions Options(double low, double high, int minTicks = 3, TScaleType type 
   o.MinTicks = minTicks;
   o.Type = type;
   return o;
-}
-
-TTickPass PassFor(const TTickOptions& o) {
-  TAxisExtent e;
-  e.Type = o.Type;
-  TAxisMapping m;
-  CalcMapping(o.Range, e, m);
-  return RunTickPass(o, m, e.Width);
 }
 
 Values ValuesOf(const TTickPass& p, TTickKind kind) {
