@@ -227,6 +227,30 @@ TEST(ScalePaint, TransparentTouchesOnlyAxisPixels) {
   EXPECT_TRUE(AnyPixelIn(probe, 2, 349, 45, 364, clWhite));
 }
 
+// With no tick at the axis's ends the base line shows its own extent: from the
+// start pixel up to, not including, the far end's pixel.
+TEST(ScalePaint, BaseLineEndsBeforeItsLastPoint) {
+  for (const TScaleType type : {sctXB, sctYL}) {
+    CanvasProbe probe(400, 400);
+    TScale s;
+    s.SetPaintSuspended(true);
+    s.SetTransparent(true);
+    s.SetChartEmbedded(true);
+    s.SetScaleType(type);
+    s.SetShortTicks(false);
+    s.SetRangeLow(1);
+    s.SetRangeHigh(99);  // majors at 20 ... 80 only
+    s.SetTarget(&probe.Canvas(), 0, 0);
+    s.SetPaintSuspended(false);
+    const bool vertical = type == sctYL;
+    const auto at = [&](int along) { return vertical ? probe.At(20, along) : probe.At(along, 379); };
+    EXPECT_EQ(at(20), clBlack) << type;
+    EXPECT_EQ(at(378), clBlack) << type;
+    EXPECT_EQ(at(379), clWhite) << type;
+    EXPECT_EQ(at(19), clWhite) << type;
+  }
+}
+
 TEST(ScalePaint, VerticalTicksPointInward) {
   CanvasProbe probe(400, 400);
   TScale s;

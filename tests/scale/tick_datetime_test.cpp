@@ -88,10 +88,16 @@ TEST(DateTimeTicks, ClockLabelsOfEachTimeFormat) {
   const TTickOptions minutes = DateOptions(Day(2000, 1, 1, 12), Day(2000, 1, 1, 13));
   EXPECT_EQ(Labels(PassFor(WithFormat(minutes, tfAMPM))), (Lines{"12:00pm", "12:20pm", "12:40pm", "1:00pm"}));
   EXPECT_EQ(Labels(PassFor(WithFormat(minutes, tfHHhMM))), (Lines{"12h00", "12h20", "12h40", "13h00"}));
+  const TTickPass halfHours = PassFor(DateOptions(Day(2000, 1, 1, 12), Day(2000, 1, 1, 14)));
+  EXPECT_EQ(Labels(halfHours), (Lines{"12:00", "12:30", "13:00", "13:30", "14:00"}));
+  EXPECT_EQ(halfHours.Ticks.size(), 13u);  // short ticks every ten minutes
   const TTickOptions seconds = DateOptions(Day(2000, 1, 1, 12), Day(2000, 1, 1, 12) + 10.0 / 86400);
   EXPECT_EQ(Labels(PassFor(seconds)),
             (Lines{"12:00:00", "12:00:02", "12:00:04", "12:00:06", "12:00:08", "12:00:10"}));
   EXPECT_EQ(PassFor(seconds).Ticks.size(), 11u);  // short ticks every second
+  const TTickPass halfMinutes = PassFor(DateOptions(Day(2000, 1, 1, 12), Day(2000, 1, 1, 12) + 120.0 / 86400));
+  EXPECT_EQ(Labels(halfMinutes), (Lines{"12:00:00", "12:00:30", "12:01:00", "12:01:30", "12:02:00"}));
+  EXPECT_EQ(halfMinutes.Ticks.size(), 13u);  // short ticks every ten seconds
 }
 
 TEST(DateTimeTicks, DateLinesByDateForTimeAcrossMidnightAndYearEnd) {
@@ -149,6 +155,7 @@ TEST(DateTimeTicks, BelowOneSecondHorizontalHundredthsVertical) {
   EXPECT_EQ(PassFor(DateOptions(start, start + 0.025 / 86400, 3, sctYL)).Message, TDateTimeMessage::BelowOneSecond);
   EXPECT_EQ(Labels(PassFor(WithoutShortTicks(DateOptions(start, start + 0.06 / 86400, 3, sctYL)))),
             (Lines{"00:00:00.00", "00:00:00.02", "00:00:00.04", "00:00:00.06"}));
+  EXPECT_EQ(PassFor(DateOptions(start, start + 0.06 / 86400, 3, sctYL)).Ticks.size(), 7u);  // every hundredth
 }
 
 TEST(DateTimeTicks, InvalidRanges) {
