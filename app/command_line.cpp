@@ -11,7 +11,6 @@
 namespace quantora {
 namespace {
 
-constexpr std::string_view kHostArgumentPrefix = "/serverhandle=";
 
 struct TWaveName {
   std::string_view name;
@@ -82,12 +81,13 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
   std::string_view exportOption;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view option = args[i];
-    if (option.starts_with(kHostArgumentPrefix)) continue;
+    // Not one of ours: a parameter of the program (or a host argument).
+    if (!option.starts_with("--")) continue;
 
     const bool output = option == "--export-csv" || option == "--export-png" || option == "--stats";
     const bool known = output || option == "--wave" || option == "--interval" || option == "--bits" ||
                        option == "--samples" || option == "--sampled" || option == "--error" ||
-                       option == "--language";
+                       option == "--language" || option == "--no-about";
     if (!known) return Failure("unknown option " + QuotedForMessage(option) + " (see --help)");
     // One value per option and one export per run: a second one would silently
     // win over the first, or leave one of two asked files unwritten.
@@ -97,6 +97,10 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
         return Failure("options " + std::string(exportOption) + " and " + std::string(option) +
                        " exclude each other (one export per run)");
       exportOption = option;
+    }
+    if (option == "--no-about") {  // takes no value
+      parsed.showAbout = false;
+      continue;
     }
     if (option == "--stats") {  // the figures on standard output; takes no value
       parsed.action = TProgramAction::paShowStats;
@@ -173,7 +177,14 @@ std::string HelpText() {
          "  --error on|off      show the quantization error (default off)\n"
          "  --language en|de    use the English or German texts (default: the table\n"
          "                      beside the program, quantora.itl)\n"
+         "  --no-about          open the window without the About dialog that otherwise\n"
+         "                      comes up once at start (for scripts and tests)\n"
          "  --help              show this list and exit\n"
+         "\n"
+         "Other arguments are the program's parameters: a second start hands them to\n"
+         "the running window, which comes to the front, and ends. Exports and --help\n"
+         "never show the About dialog, never meet a running window and run without a\n"
+         "display.\n"
          "\n"
          "Each option may be given once, and only one of the two exports per run. An\n"
          "export replaces its file only when it was written completely.\n";

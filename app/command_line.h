@@ -2,8 +2,11 @@
 // The program's command line, parsed into a plain struct without side effects.
 //   quantora [--export-csv FILE | --export-png FILE | --stats] [--wave NAME] [--interval 1..200]
 //            [--bits 1..16] [--samples on|off] [--sampled on|off] [--error on|off]
-//            [--language en|de] [--help]
-// Arguments beginning "/serverhandle=" belong to the host link and are skipped.
+//            [--language en|de] [--no-about] [--help] [PARAMETERS...]
+// Arguments that do not begin "--" (and are not an option's value) are the
+// program's parameters, which the host link keeps (a second start hands them
+// to the running one); "/serverhandle=" arguments select the host. Neither is
+// an error here.
 
 #include <span>
 #include <string>
@@ -28,6 +31,7 @@ struct TCommandLine {
   TPlotOptions options;          // --samples, --sampled, --error (the check boxes)
   std::string language;          // --language: "en" or "de"; empty: the table beside the program
   std::string exportPath;        // --export-csv ("-" is standard output) or --export-png
+  bool showAbout = true;         // --no-about: false; the window starts without the modal About dialog
   std::string errorMessage;      // one line, set only for paFail
 };
 

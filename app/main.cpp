@@ -2,6 +2,7 @@
 // or of the window's picture, as the command line asks.
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -13,6 +14,7 @@
 #include "app/quantization_text.h"
 #include "app/series_csv.h"
 #include "app/window_program.h"
+#include "hostlink/runtime_dir.h"
 
 namespace {
 
@@ -32,11 +34,26 @@ int PrintStats(const quantora::TSimulationSettings& settings) {
   return kExitWriteFailed;
 }
 
+// Qt wants a runtime directory of this user's and warns on standard error when
+// XDG_RUNTIME_DIR is unset: it gets the host link's, which stays the link's
+// directory too (QUANTORA_RUNTIME_DIR), so that a script sees only our messages.
+void ProvideRuntimeDirectory() {
+  if (std::getenv("XDG_RUNTIME_DIR")) return;
+  const tessera::TRuntimeDir dir = tessera::OpenRuntimeDir();
+  if (!dir.Usable()) return;  // the window start says why
+  setenv("QUANTORA_RUNTIME_DIR", dir.path.c_str(), 1);
+  setenv("XDG_RUNTIME_DIR", dir.path.c_str(), 1);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
   const quantora::TCommandLine commandLine = quantora::ParseCommandLine(args);
+  // Exports, figures and the help text need no display: Qt's offscreen
+  // platform unless one is chosen.
+  if (commandLine.action != quantora::TProgramAction::paRunWindow) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  ProvideRuntimeDirectory();
 
   switch (commandLine.action) {
     case quantora::TProgramAction::paFail:

@@ -9,9 +9,11 @@
 #include <QScreen>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 #include "app/file_replace.h"
 #include "app/message_text.h"
+#include "app/quantora_application.h"
 #include "app/ui/aboutbox.h"
 #include "app/ui/mainfrm.h"
 #include "hostlink/demon_client.h"
@@ -53,20 +55,37 @@ TProgramWindows::TProgramWindows() = default;
 TProgramWindows::TProgramWindows(TProgramWindows&&) noexcept = default;
 TProgramWindows::~TProgramWindows() = default;
 
-TProgramWindows CreateWindows(const TCommandLine& commandLine, bool singleInstance) {
+TProgramWindows CreateWindows(const TCommandLine& commandLine) { return CreateWindows(commandLine, TFormStart{}); }
+
+TProgramWindows CreateWindows(const TCommandLine& commandLine, const TFormStart& design) {
+  TFormStart start = design;
   // The application's title, for the host link and the About dialog. Not a
   // display name: the toolkit would append that to every window's caption.
   QApplication::setApplicationName(QStringLiteral("Quantora"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/quantora/quantora.png")));
   TProgramWindows w;
-  w.form = std::make_unique<TForm1>(TFormStart{TranslationFileFor(commandLine.language), singleInstance});
+  start.translationFile = TranslationFileFor(commandLine.language);
+  start.startValues = TStartValues{commandLine.settings, commandLine.options};
+  w.form = std::make_unique<TForm1>(start);
   ReportMissingTable(commandLine, *w.form);
-  w.about = std::make_unique<TFrmAbout>();
+  // A child dialog: it comes up in front of the main window.
+  w.about = std::make_unique<TFrmAbout>(w.form.get());
   w.form->SetAboutDialog(w.about.get());
   return w;
 }
 
 namespace {
+
+// An error while the windows are created or loaded ends the start: its
+// message on standard error.
+std::optional<TProgramWindows> CreateWindowsOrSay(const TCommandLine& commandLine, const TFormStart& start) {
+  try {
+    return CreateWindows(commandLine, start);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "quantora: %s\n", error.what());
+    return std::nullopt;
+  }
+}
 
 void CentreOnScreen(QWidget& window) {
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -79,28 +98,38 @@ void CentreOnScreen(QWidget& window) {
 }  // namespace
 
 int RunWindow(const TCommandLine& commandLine, int argc, char** argv) {
-  QApplication app(argc, argv);
-  TProgramWindows w = CreateWindows(commandLine, true);
-  CentreOnScreen(*w.form);
-  w.form->show();
-  w.form->ApplyStartValues(commandLine.settings, commandLine.options);
+  TQuantoraApplication app(argc, argv);
+  TFormStart start;
+  start.showAbout = commandLine.showAbout;
+  std::optional<TProgramWindows> w = CreateWindowsOrSay(commandLine, start);
+  if (!w) return 1;
+  CentreOnScreen(*w->form);
+  w->form->show();
   return app.exec();
 }
 
 int ExportWindowPng(const TCommandLine& commandLine, int argc, char** argv) {
-  QApplication app(argc, argv);
+  TQuantoraApplication app(argc, argv);
+  // No one to click an error box away: errors of the start-up go to standard error.
+  app.ReportError = [](const QString& message) {
+    std::fprintf(stderr, "quantora: %s\n", message.toUtf8().constData());
+  };
   const QByteArray format = PictureFormatFor(commandLine.exportPath);
   if (format.isEmpty()) {
     std::fprintf(stderr, "quantora: cannot write pictures of the kind %s names (see --help)\n",
                  QuotedForMessage(commandLine.exportPath).c_str());
     return 2;
   }
-  TProgramWindows w = CreateWindows(commandLine, false);  // an export is no second instance
-  w.form->setAttribute(Qt::WA_DontShowOnScreen);  // rendered, never shown
-  w.form->show();
-  w.form->ApplyStartValues(commandLine.settings, commandLine.options);
-  QApplication::processEvents();
-  const QImage picture = w.form->grab().toImage();
+  // An export is no second instance and shows no About dialog.
+  TFormStart start;
+  start.singleInstance = false;
+  start.showAbout = false;
+  std::optional<TProgramWindows> w = CreateWindowsOrSay(commandLine, start);
+  if (!w) return 1;
+  w->form->setAttribute(Qt::WA_DontShowOnScreen);  // rendered, never shown
+  w->form->show();
+  QApplication::processEvents();  // the start-up sequence
+  const QImage picture = w->form->grab().toImage();
 
   QByteArray bytes;
   QBuffer buffer(&bytes);

@@ -10,6 +10,7 @@ namespace quantora {
 
 class TForm1;
 class TFrmAbout;
+struct TFormStart;
 
 struct TProgramWindows {
   std::unique_ptr<TForm1> form;
@@ -22,12 +23,18 @@ struct TProgramWindows {
 // The program entry's steps after the application object: the application's
 // title, the main window (translated with the command line's language), then
 // the About dialog, hidden. A language whose table gives no texts is reported
-// on standard error. With `singleInstance` the main window settles the single
-// instance while it loads (a second start ends there); an export does not.
-TProgramWindows CreateWindows(const TCommandLine& commandLine, bool singleInstance = true);
+// on standard error. `start` says how the main window starts (its table and
+// start values come from the command line): by default it settles the single
+// instance while it loads (a second start ends there) and shows the About
+// dialog at its first showing.
+TProgramWindows CreateWindows(const TCommandLine& commandLine, const TFormStart& start);
+TProgramWindows CreateWindows(const TCommandLine& commandLine);
 
-// Opens the window with the command line's starting values and runs the event
-// loop; returns the program's exit status.
+// Opens the window with the command line's starting values (the About dialog
+// first, unless --no-about) and runs the event loop, reporting an error that
+// escapes a handler in an error box; returns the program's exit status. An
+// error while the window is created ends the start with its message on
+// standard error and status 1.
 int RunWindow(const TCommandLine& commandLine, int argc, char** argv);
 
 // Renders the window at its design size after start-up (no About dialog) to the

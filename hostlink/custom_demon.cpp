@@ -57,7 +57,9 @@ TkdbCustomDemon::TkdbCustomDemon(QObject* owner, const QStringList& arguments)
 }
 
 TkdbCustomDemon::~TkdbCustomDemon() {
-  if (!fServerDown) {
+  // Only to the host this program logged in to: without a login (the design's
+  // setting, or an export) the host hears nothing of this program.
+  if (fLoggedIn && !fServerDown) {
     TStarGazeMessageStream logout(this);
     logout.MsgId = hmLogout;
     fOwnEntity->WriteTo(logout);

@@ -50,7 +50,7 @@ class TkdbCustomDemon : public QObject {
   // program's command line, the executable first. Looks for the host,
   // reads the command line; the derived class opens the endpoint.
   TkdbCustomDemon(QObject* owner, const QStringList& arguments);
-  // Logs out (unless the host said it is going down), frees the replies,
+  // Logs out (when it logged in, and unless the host said it is going down), frees the replies,
   // closes the endpoint, releases the single-instance lock, frees the
   // translation engine and asks the application to quit.
   ~TkdbCustomDemon() override;

@@ -3,14 +3,18 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QPixmap>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
+#include <stdexcept>
 
 #include "aboutbox.h"
+#include "app/file_replace.h"
+#include "app/message_text.h"
 #include "app/plotting.h"
 #include "app/quantization_text.h"
 #include "app/simulation_charts.h"
@@ -92,7 +96,7 @@ vqm::TNumLab* MakeReadout(QWidget* parent, const char* name, QRect geometry, con
 TForm1::TForm1(const QString& translationFile, QWidget* parent)
     : TForm1(TFormStart{translationFile}, parent) {}
 
-TForm1::TForm1(const TFormStart& start, QWidget* parent) : QWidget(parent) {
+TForm1::TForm1(const TFormStart& start, QWidget* parent) : QWidget(parent), fStart(start) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("XL_Analog/Digital Conversion"));
   setFont(DesignFont("MS Sans Serif", 13));
@@ -115,6 +119,7 @@ TForm1::TForm1(const TFormStart& start, QWidget* parent) : QWidget(parent) {
   cliDemon->SetAutoCreateItlFile(false);
   cliDemon->SetMultiStart(!start.singleInstance);  // the design: off
   cliDemon->SetUseTesseraServer(false);
+  cliDemon->OnParamsChange = [this](tessera::TkdbCustomDemon&) { cliDemonParamsChange(); };
 
   LayOut();
   SetUpKeyboardPath();
@@ -246,32 +251,65 @@ void TForm1::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (fShown) return;  // the window is shown once, when the message loop starts
   fShown = true;
-  FormShow();
+  // From the event loop, so that the window is on the screen when the About
+  // dialog comes up on top of it.
+  QMetaObject::invokeMethod(this, &TForm1::FormShow, Qt::QueuedConnection);
 }
 
 void TForm1::FormShow() {
-  LoadIconFromWorkArea();
-  if (fAbout) FillAboutDialog();
+  if (!cliDemon) return;  // the host ended the link, and with it the program
+  const QString iconName = QString::fromStdString(cliDemon->Translator().Translate("AppIconName"));
+  const QString workArea = cliDemon->GetPathValue(QStringLiteral("TesseraWorkArea"));
+  if (iconName != QLatin1String("AppIconName")) {  // the table names an icon
+    if (cliDemon->UseTesseraServer()) SaveIconFromHost(iconName, workArea);
+    LoadIcon(workArea + iconName);
+  }
+  if (fAbout) {
+    FillAboutDialog();
+    if (fStart.showAbout) fAbout->exec();  // the charts are still empty meanwhile
+  }
   CBoxSignalForm->setCurrentIndex(0);  // Sine
   Recompute();
+  if (fStart.startValues) ApplyStartValues(fStart.startValues->settings, fStart.startValues->options);
 }
 
-// The icon the translation table names, from the work area (the executable's
-// directory when there is no host). No entry or no file: the design's icon stays.
-void TForm1::LoadIconFromWorkArea() {
-  const QString iconName = QString::fromStdString(cliDemon->Translator().Translate("AppIconName"));
-  if (iconName == QLatin1String("AppIconName")) return;
-  const QString file = cliDemon->GetPathValue(QStringLiteral("TesseraWorkArea")) + iconName;
-  // Only an ordinary file of sane size: a FIFO of that name would block the
-  // start for ever, a link to /dev/zero would never end.
+// The host's copy of the icon goes into the work area, replacing a file of that
+// name; no resource, or an empty one, saves nothing.
+void TForm1::SaveIconFromHost(const QString& iconName, const QString& workArea) {
+  const std::optional<std::string> stream = cliDemon->GetResourceStream(iconName);
+  if (!stream || stream->empty()) return;
+  // The name comes from the table: a file in the work area, never a path out of it.
+  if (iconName.contains(QLatin1Char('/')) || iconName == QLatin1String(".") || iconName == QLatin1String(".."))
+    throw std::runtime_error("The icon name \"" + iconName.toStdString() + "\" is not a file name.");
+  const std::string path = QFile::encodeName(workArea + iconName).toStdString();
+  std::string reason;
+  if (!WriteFileReplacing(path, *stream, reason))
+    throw std::runtime_error("The icon cannot be saved as " + QuotedForMessage(path) + ": " + reason);
+}
+
+// The icon file, when it exists, becomes the icon of the application, the main
+// window and the About dialog. Only an ordinary file counts: a FIFO of that
+// name would block the start for ever, a link to /dev/zero would never end.
+// An ordinary file that cannot be read or is no picture is an error.
+void TForm1::LoadIcon(const QString& file) {
+  if (!QFileInfo(file).isFile()) return;  // no icon file: the design's icons stay
+  const std::string path = QFile::encodeName(file).toStdString();
   std::string bytes;
-  if (!glossator::ReadRegularFile(QFile::encodeName(file).toStdString(), kMaxIconFileSize, bytes)) return;
+  if (!glossator::ReadRegularFile(path, kMaxIconFileSize, bytes))
+    throw std::runtime_error("The icon " + QuotedForMessage(path) + " cannot be read.");
   QPixmap picture;
-  if (!picture.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), uint(bytes.size()))) return;
+  if (!picture.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), uint(bytes.size())))
+    throw std::runtime_error("The icon " + QuotedForMessage(path) + " is not a picture.");
   const QIcon icon(picture);
   QApplication::setWindowIcon(icon);
   setWindowIcon(icon);
   if (fAbout) fAbout->setWindowIcon(icon);
+}
+
+void TForm1::cliDemonParamsChange() {
+  setWindowState(windowState() & ~Qt::WindowMinimized);
+  raise();
+  activateWindow();
 }
 
 void TForm1::FillAboutDialog() {

@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <optional>
 
 #include "app/model/quantization_figures.h"
 #include "app/simulation_settings.h"
@@ -29,14 +30,29 @@ class TFrmAbout;
 class TMemo;
 class TPanel;
 
+// Starting values of the controls, applied after the start-up sequence.
+struct TStartValues {
+  TSimulationSettings settings;
+  TPlotOptions options;
+};
+
 // How a main window starts.
 struct TFormStart {
+  TFormStart() = default;
+  explicit TFormStart(QString table) : translationFile(std::move(table)) {}
+
   // The table to load at the end of loading; empty: the one beside the executable.
   QString translationFile;
   // Settle the single instance at the end of loading, as the design's host link
   // does (a second start hands over its command line and ends). Off for a
   // window that is only rendered, such as an export.
   bool singleInstance = true;
+  // Show the About dialog modally once at the first showing, before the first
+  // curves, as the design does. Off for tests, the gallery, benchmarks, exports
+  // and --no-about.
+  bool showAbout = true;
+  // Put the controls to these values at the end of the first showing.
+  std::optional<TStartValues> startValues;
 };
 
 class TForm1 : public QWidget {
@@ -63,7 +79,13 @@ class TForm1 : public QWidget {
   void ApplyStartValues(const TSimulationSettings& settings, const TPlotOptions& options);
 
   // Handlers, as the design binds them.
+  // The start-up sequence at the first showing (from the event loop, once the
+  // window is on the screen): icon, About dialog filled, translated and shown
+  // once, sine selected, first Recompute, then the start values. An error while
+  // saving or loading the icon leaves the rest of it undone.
   void FormShow();
+  // Another start of the program handed over its command line: to the front.
+  void cliDemonParamsChange();
   void CBoxSignalFormChange();
   void SBarSampleFreqChange();
   void SBarResoChange();
@@ -102,7 +124,8 @@ class TForm1 : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void LoadIconFromWorkArea();
+  void SaveIconFromHost(const QString& iconName, const QString& workArea);
+  void LoadIcon(const QString& file);
   void FillAboutDialog();
   void BuildTopPanel();
   void BuildCharts();
@@ -111,6 +134,7 @@ class TForm1 : public QWidget {
   void SetUpKeyboardPath();
   void ShowQuantizationFigures(const TQuantizationFigures& figures);
 
+  TFormStart fStart;
   TFrmAbout* fAbout = nullptr;
   bool fShown = false;
 };

@@ -90,11 +90,16 @@ TEST(CommandLineTest, HelpWinsOverEverythingElse) {
     EXPECT_NE(help.find(option), std::string::npos) << option;
 }
 
-TEST(CommandLineTest, HostArgumentsAreLeftToTheHostLink) {
-  const TCommandLine parsed = Parse({"/serverhandle=abc", "--bits", "4"});
+// Arguments that are not our "--" options are the program's parameters (the
+// host link keeps them and hands them to a running instance), never an error.
+TEST(CommandLineTest, ParametersAndHostArgumentsAreLeftToTheHostLink) {
+  const TCommandLine parsed =
+      Parse({"/serverhandle=abc", "stray", "--bits", "4", "/SERVERHANDLE=abc", "-x", "--no-about", "file.txt"});
   EXPECT_EQ(parsed.action, TProgramAction::paRunWindow);
   EXPECT_EQ(parsed.settings.bits, 4);
-  EXPECT_EQ(Parse({"/SERVERHANDLE=abc"}).action, TProgramAction::paFail);
+  EXPECT_FALSE(parsed.showAbout);
+  EXPECT_TRUE(Parse({"stray"}).showAbout);
+  EXPECT_EQ(Parse({"--export-png", "w.png", "--no-about"}).action, TProgramAction::paExportPng);
 }
 
 TEST(CommandLineTest, BadArgumentsFailNamingTheCulprit) {
@@ -110,7 +115,7 @@ TEST(CommandLineTest, BadArgumentsFailNamingTheCulprit) {
       {{"--bits", "0"}, "'0'"},              {{"--bits", "17"}, "'17'"},
       {{"--bits", "8.0"}, "'8.0'"},          {{"--bits", ""}, "''"},
       {{"--wave", "square"}, "'square'"},    {{"--wave", "Sine"}, "'Sine'"},
-      {{"--frobnicate"}, "'--frobnicate'"},  {{"stray"}, "'stray'"},
+      {{"--frobnicate"}, "'--frobnicate'"},  {{"--no-about", "--no-about"}, "--no-about given twice"},
       {{"--bits"}, "--bits"},                {{"--export-csv"}, "--export-csv"},
       {{"--export-csv", ""}, "--export-csv"}, {{"--export-csv", "x.csv", "--wave"}, "--wave"},
       {{"--wave", "--bits", "4"}, "--wave"},

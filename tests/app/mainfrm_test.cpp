@@ -27,10 +27,17 @@ namespace {
 
 // A window as the program makes it, with no translation table (a file that does not exist).
 struct ShownWindow {
-  explicit ShownWindow(const QString& table = QStringLiteral("/nonexistent/quantora.itl")) : form(table) {
+  explicit ShownWindow(const QString& table = QStringLiteral("/nonexistent/quantora.itl"))
+      : form(WithoutAbout(table)) {
     form.SetAboutDialog(&about);
     form.setAttribute(Qt::WA_DontShowOnScreen);
     form.show();
+    QCoreApplication::processEvents();  // the start-up sequence
+  }
+  static quantora::TFormStart WithoutAbout(const QString& table) {
+    quantora::TFormStart start{table};
+    start.showAbout = false;
+    return start;
   }
   quantora::TFrmAbout about;
   TForm1 form;

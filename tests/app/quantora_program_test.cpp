@@ -366,5 +366,66 @@ TEST(QuantoraProgramTest, OddFilesBesideTheProgramDoNotStopIt) {
   }
 }
 
+// Exports need no display: without QT_QPA_PLATFORM, DISPLAY, WAYLAND_DISPLAY
+// and XDG_RUNTIME_DIR the picture is written and standard error stays empty.
+TEST(QuantoraProgramTest, HeadlessExportChoosesItsPlatformItself) {
+  QTemporaryDir dir;
+  const QString picture = dir.filePath(QStringLiteral("w.png"));
+  const TRun run = RunShell(QStringLiteral("unset QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY XDG_RUNTIME_DIR; "
+                                           "exec \"$Q\" --export-png '") + picture + QStringLiteral("'"));
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, QByteArray());
+  EXPECT_EQ(QImage(picture).size(), QSize(793, 610));
+}
+
+// A running window (in this test's link directory): a second start hands its
+// parameters over and ends with 0 before any window; one with a line break in
+// an argument hands nothing over and fails; exports and the help text ignore
+// the running window.
+TEST(QuantoraProgramTest, SecondStartEndsAndExportsIgnoreTheRunningWindow) {
+  QProcess first;
+  first.start(QStringLiteral(QUANTORA_EXECUTABLE), {QStringLiteral("--no-about")});
+  ASSERT_TRUE(first.waitForStarted());
+  // Running once it has published itself in the link directory.
+  const QDir links(QString::fromLocal8Bit(qgetenv("QUANTORA_RUNTIME_DIR")));
+  for (int i = 0; i < 200 && links.entryList({QStringLiteral("n-*")}, QDir::System).isEmpty(); ++i)
+    first.waitForFinished(50);
+  ASSERT_EQ(first.state(), QProcess::Running);
+  ASSERT_FALSE(links.entryList({QStringLiteral("n-*")}, QDir::System).isEmpty());
+
+  const TRun second = RunQuantora({QStringLiteral("lesson-3.txt"), QStringLiteral("--bits"), QStringLiteral("4")});
+  EXPECT_EQ(second.status, 0);
+  EXPECT_EQ(second.out + second.err, QByteArray());
+  const TRun broken = RunQuantora({QStringLiteral("two\nlines")});
+  EXPECT_EQ(broken.status, 1);
+  EXPECT_TRUE(broken.err.contains("line break")) << broken.err.toStdString();
+
+  QTemporaryDir dir;
+  const QString picture = dir.filePath(QStringLiteral("w.png"));
+  EXPECT_EQ(RunQuantora({QStringLiteral("--export-png"), picture}).status, 0);
+  EXPECT_TRUE(QFile::exists(picture));
+  EXPECT_EQ(Lines(RunQuantora({QStringLiteral("--export-csv"), QStringLiteral("-")}).out).size(), NumPoints + 1);
+  EXPECT_TRUE(RunQuantora({QStringLiteral("--help")}).out.startsWith("Usage: quantora"));
+
+  EXPECT_EQ(first.state(), QProcess::Running);  // the first one goes on
+  first.terminate();
+  first.waitForFinished(10000);
+}
+
+// An error while the window is created ends the start with its message.
+TEST(QuantoraProgramTest, RefusedLinkDirectoryEndsTheStartWithItsMessage) {
+  QTemporaryDir dir;
+  ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+  QProcess program;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("QUANTORA_RUNTIME_DIR"), dir.path());
+  program.setProcessEnvironment(environment);
+  program.start(QStringLiteral(QUANTORA_EXECUTABLE), {QStringLiteral("--no-about")});
+  ASSERT_TRUE(program.waitForFinished(30000));
+  EXPECT_EQ(program.exitCode(), 1);
+  EXPECT_TRUE(program.readAllStandardError().endsWith("\nquantora: the link directory " + QFile::encodeName(dir.path()) +
+                                                      " can be reached by other users (mode must be 0700)\n"));
+}
+
 }  // namespace
 }  // namespace quantora

@@ -3,7 +3,7 @@
 // logouts, answers every request, and sends messages when told on standard
 // input. Everything it sees goes to standard output, one line each.
 //
-//   stargaze_host SUFFIX RESOURCE_DIR
+//   stargaze_host SUFFIX RESOURCE_DIR [WORK_AREA]
 //
 // Commands on standard input:
 //   quit HANDLE SERVERDOWN     send hmQuit with that byte
@@ -46,6 +46,7 @@ namespace {
 using namespace tessera;
 
 std::string gResources;
+std::string gWorkArea;
 std::unique_ptr<TLocalEndpoint> gEndpoint;
 std::vector<TEntity> gPrograms;  // logged in, in order
 
@@ -162,7 +163,7 @@ void Handle(TFrame&& frame, pid_t) {
       }
       case hmGetPath: {
         const std::string name = in.ReadString();
-        out.WriteString(name == "TesseraWorkArea" ? gResources + "/" : "path:" + name);
+        out.WriteString(name == "TesseraWorkArea" ? gWorkArea + "/" : "path:" + name);
         Reply(frame, out.Bytes());
         return;
       }
@@ -213,7 +214,7 @@ void Command(const std::string& line) {
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   if (argc < 3) {
-    std::fprintf(stderr, "usage: stargaze_host SUFFIX RESOURCE_DIR\n");
+    std::fprintf(stderr, "usage: stargaze_host SUFFIX RESOURCE_DIR [WORK_AREA]\n");
     return 2;
   }
   const TRuntimeDir dir = OpenRuntimeDir();
@@ -222,6 +223,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   gResources = argv[2];
+  gWorkArea = argc > 3 ? argv[3] : gResources;
   const std::string suffix = argv[1];
   gEndpoint = std::make_unique<TLocalEndpoint>(dir.path, Handle);
   gEndpoint->Publish(WindowKey(kServerWindowClass + suffix, kServerWindowName + suffix));

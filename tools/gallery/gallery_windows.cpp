@@ -44,10 +44,13 @@ bool SaveWithResolutionTooltip(quantora::TForm1& form, const QString& file) {
 
 int RenderLanguage(const QString& folder, const QString& table, const QString& suffix) {
   quantora::TFrmAbout about;
-  quantora::TForm1 form(Table(table));
+  quantora::TFormStart start{Table(table)};
+  start.showAbout = false;  // the gallery shows the dialog itself, not modally
+  quantora::TForm1 form(start);
   form.SetAboutDialog(&about);
   form.setAttribute(Qt::WA_DontShowOnScreen);
   form.show();
+  QCoreApplication::processEvents();  // the start-up sequence
   about.setAttribute(Qt::WA_DontShowOnScreen);
   about.show();
   int written = 0;
