@@ -101,6 +101,28 @@ TEST(ChartDesign, DeclaredDefaultsAndUnstoredPropertiesAreLeftOut) {
   EXPECT_EQ(fresh.value(QStringLiteral("TextLabels")).toArray().size(), 30);
 }
 
+// The design's joins replace the chart's own, whatever they were.
+TEST(ChartDesign, ReadingReplacesTheJoins) {
+  TRChart source, target;
+  source.JointLayers().SetControlledBy(TAxisDirection::X, 2, 1);
+  target.JointLayers().SetControlledBy(TAxisDirection::X, 3, 2);  // would refuse layer 2 as a follower
+  target.JointLayers().SetControlledBy(TAxisDirection::Y, 5, 4);
+  ASSERT_EQ(ReadChartDesign(WriteChartDesign(source), target), QString());
+  EXPECT_EQ(target.JointLayers().ControlledBy(TAxisDirection::X, 2), 1);
+  EXPECT_EQ(target.JointLayers().ControlledBy(TAxisDirection::X, 3), 3);
+  EXPECT_EQ(target.JointLayers().ControlledBy(TAxisDirection::Y, 5), 5);
+  // Values in the largest and smallest stored ranges come back as they were.
+  source.SetMarginTop(2147483647);
+  source.SetCaptionPosX(-2147483647 - 1);
+  source.SetDataColor(4294967295u);
+  source.SetLineWidth(255);
+  ASSERT_EQ(ReadChartDesign(WriteChartDesign(source), target), QString());
+  EXPECT_EQ(target.MarginTop(), 2147483647);
+  EXPECT_EQ(target.CaptionPosX(), -2147483647 - 1);
+  EXPECT_EQ(target.DataColor(), 4294967295u);
+  EXPECT_EQ(target.LineWidth(), 255);
+}
+
 TEST(ChartDesign, BadDesignsAreRefusedAndChangeNothing) {
   struct Case {
     const char* json;
@@ -120,6 +142,10 @@ TEST(ChartDesign, BadDesignsAreRefusedAndChangeNothing) {
       {"{\"JointLayers\": {\"L01xControlledBy\": 3, \"L02xControlledBy\": 1}}",
        "JointLayers.L02xControlledBy: Destination layer 1 is already joined"},
       {"{\"TextLabels\": [{}, {\"Caption\": 7}]}", "TextLabels[2].Caption: a text is needed"},
+      {"{\"MarginTop\": 2147483648}", "MarginTop: a whole number"},  // one past the int range
+      {"{\"MarginTop\": 2.5}", "MarginTop: a whole number"},
+      {"{\"DataColor\": 4294967296}", "DataColor: a whole number"},
+      {"{\"LineWidth\": 256}", "LineWidth: a whole number"},
   };
   TRChart chart;
   chart.SetMarginLeft(70);

@@ -236,6 +236,17 @@ TEST_F(MouseChart, DraggingLabelsInEachAttachMode) {
     EXPECT_EQ(l.PosY(), k.y);
   }
   EXPECT_EQ(far.PosX(), 260);
+  // Without AutoRedraw the label's own notices paint nothing; the drag paints.
+  chart.SetAutoRedraw(false);
+  l.SetAttachToData(tlamNone);
+  l.SetMode(tlBox);
+  l.SetPosX(150);
+  l.SetPosY(90);
+  Drag({150, 90}, {{150, 90}, {150, 130}});
+  TBitmap m(1, 1);
+  m.Canvas().Font = l.Font();
+  const int w = m.Canvas().TextWidth(l.Caption());
+  EXPECT_EQ(chart.FrameImage().Canvas().GetPixel(150 - w / 2 - 4, 130 - 4), clBlack);  // the box's left edge
 }
 
 TEST_F(MouseChart, CursorByModeInsideAndOutsideTheDataArea) {

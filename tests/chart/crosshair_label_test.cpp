@@ -28,10 +28,13 @@ TEST(CrossHairAndLabel, LayerRulesAndCreationSettings) {
   EXPECT_EQ(chart.CrossHair4()->Layer(), 4);
   EXPECT_EQ(ch.Mode(), chOff);
   EXPECT_EQ(ch.LineWid(), 1);
+  int crossNotices = 0;
+  QObject::connect(&ch, &TCrossHair::changed, [&] { ++crossNotices; });
   ch.SetLayer(0);
   EXPECT_EQ(ch.Layer(), 1);
   ch.SetLayer(17);
   EXPECT_EQ(ch.Layer(), 16);
+  EXPECT_EQ(crossNotices, 2);  // clamped writes still notify
 
   TTextLabel& label = *chart.TextLabel(30);
   EXPECT_EQ(chart.TextLabel(31), nullptr);
