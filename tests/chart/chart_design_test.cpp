@@ -112,13 +112,14 @@ TEST(ChartDesign, ReadingReplacesTheJoins) {
   EXPECT_EQ(target.JointLayers().ControlledBy(TAxisDirection::X, 3), 3);
   EXPECT_EQ(target.JointLayers().ControlledBy(TAxisDirection::Y, 5), 5);
   // Values in the largest and smallest stored ranges come back as they were.
-  source.SetMarginTop(2147483647);
-  source.SetCaptionPosX(-2147483647 - 1);
+  // (On a hidden label, where nothing adds to them.)
+  source.TextLabel(1)->SetShadowDx(2147483647);
+  source.TextLabel(1)->SetShadowDy(-2147483647 - 1);
   source.SetDataColor(4294967295u);
   source.SetLineWidth(255);
   ASSERT_EQ(ReadChartDesign(WriteChartDesign(source), target), QString());
-  EXPECT_EQ(target.MarginTop(), 2147483647);
-  EXPECT_EQ(target.CaptionPosX(), -2147483647 - 1);
+  EXPECT_EQ(target.TextLabel(1)->ShadowDx(), 2147483647);
+  EXPECT_EQ(target.TextLabel(1)->ShadowDy(), -2147483647 - 1);
   EXPECT_EQ(target.DataColor(), 4294967295u);
   EXPECT_EQ(target.LineWidth(), 255);
 }

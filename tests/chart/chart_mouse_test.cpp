@@ -222,14 +222,15 @@ TEST_F(MouseChart, DraggingLabelsInEachAttachMode) {
     double x, y;  // after dragging the anchor (150, 90) to (160, 100)
   };
   const Case cases[] = {{tlamNone, 160, 100}, {tlamXOnly, 110, 100}, {tlamYOnly, 160, 60}, {tlamBoth, 110, 60}};
+  TTextLabel* moved = nullptr;
+  chart.OnTextLabelMove = [&](QObject*, TTextLabel* which) { moved = which; };
   for (const Case& k : cases) {
     SCOPED_TRACE(int(k.mode));
     l.SetAttachToData(k.mode);
     const bool worldX = k.mode == tlamXOnly || k.mode == tlamBoth, worldY = k.mode == tlamYOnly || k.mode == tlamBoth;
     l.SetPosX(worldX ? 100 : 150);
     l.SetPosY(worldY ? 70 : 90);
-    TTextLabel* moved = nullptr;
-    chart.OnTextLabelMove = [&](QObject*, TTextLabel* which) { moved = which; };
+    moved = nullptr;
     Drag({148, 92}, {{148, 92}, {160, 100}});
     EXPECT_EQ(moved, &l);
     EXPECT_EQ(l.PosX(), k.x);
