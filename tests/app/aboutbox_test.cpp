@@ -93,6 +93,12 @@ TEST(AboutDialog, OnlyRealAddressesReachTheBrowser) {
     about.HomePageAddress = QString::fromLatin1(address);
     QTest::mouseClick(about.LblHomePage, Qt::LeftButton, {}, {20, 8});
   }
+  // Not a click: another button, or a release away from the link.
+  about.HomePageAddress = QStringLiteral("https://www.quantora.org/de/lab/");
+  QTest::mouseClick(about.LblHomePage, Qt::RightButton, {}, {20, 8});
+  QTest::mouseClick(about.LblSimus, Qt::MiddleButton, {}, {20, 8});
+  QTest::mousePress(about.LblSimus, Qt::LeftButton, {}, {20, 8});
+  QTest::mouseRelease(about.LblSimus, Qt::LeftButton, {}, {20, 30});
   EXPECT_TRUE(catcher.opened.isEmpty()) << catcher.opened.value(0).toString().toStdString();
   about.HomePageAddress = QStringLiteral("https://www.quantora.org/de/lab/");
   QTest::mouseClick(about.LblHomePage, Qt::LeftButton, {}, {20, 8});

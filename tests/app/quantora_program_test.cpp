@@ -153,6 +153,11 @@ TEST(QuantoraProgramTest, UnwritableFileFailsWithoutLeavingAFile) {
   EXPECT_EQ(Lines(run.err).size(), 1);
   EXPECT_TRUE(run.err.contains("series.csv"));
   EXPECT_FALSE(QFile::exists(path));
+  // A file where a folder should be: the name cannot even be looked at.
+  QFile(dir.filePath("plain")).open(QIODevice::WriteOnly);
+  const TRun underFile = RunQuantora({"--export-csv", dir.filePath("plain/series.csv")});
+  EXPECT_EQ(underFile.status, 1);
+  EXPECT_TRUE(underFile.err.endsWith("/plain/series.csv': Not a directory\n")) << underFile.err.toStdString();
 }
 
 TEST(QuantoraProgramTest, FailedWriteToADeviceLeavesTheDeviceAlone) {
@@ -325,6 +330,17 @@ TEST(QuantoraProgramTest, PictureFormatFollowsTheName) {
     EXPECT_EQ(run.status, 0) << c.name;
     EXPECT_TRUE(ReadAll(dir.filePath(QLatin1String(c.name))).startsWith(c.magic)) << c.name;
   }
+  // A name without a folder, and a folder with a dot in its name.
+  QProcess process;
+  process.setWorkingDirectory(dir.path());
+  process.start(QStringLiteral(QUANTORA_EXECUTABLE), {"--export-png", "here.jpg"});
+  ASSERT_TRUE(process.waitForFinished(30000));
+  EXPECT_EQ(process.exitCode(), 0);
+  EXPECT_TRUE(ReadAll(dir.filePath(QStringLiteral("here.jpg"))).startsWith("\xff\xd8\xff"));
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("f.bmp")));
+  EXPECT_EQ(RunQuantora({"--export-png", dir.filePath(QStringLiteral("f.bmp/w"))}).status, 0);
+  EXPECT_TRUE(ReadAll(dir.filePath(QStringLiteral("f.bmp/w"))).startsWith("\x89PNG"));
+
   const TRun refused = RunQuantora({"--export-png", dir.filePath(QStringLiteral("w.txt"))});
   EXPECT_EQ(refused.status, 2);
   EXPECT_TRUE(Lines(refused.err).back().startsWith("quantora: cannot write pictures of the kind '"));
@@ -334,15 +350,18 @@ TEST(QuantoraProgramTest, PictureFormatFollowsTheName) {
 // Beside the program: no German table, or a table or icon that is a FIFO or
 // never ends. The window still comes up (here: its picture) in good time.
 TEST(QuantoraProgramTest, OddFilesBesideTheProgramDoNotStopIt) {
-  enum TOdd { oNone, oFifo, oEndless };
+  enum TOdd { oNone, oFifo, oEndless, oAbsent };
   const struct {
     const char* what;
     TOdd table, icon;
-  } cases[] = {{"no German table", oNone, oNone},
-               {"table is a FIFO", oFifo, oNone},
-               {"table never ends", oEndless, oNone},
-               {"icon is a FIFO", oNone, oFifo},
-               {"icon never ends", oNone, oEndless}};
+    const char* language;  // asked for on the command line, or none
+    const char* told;      // the table the program says it could not read, or none
+  } cases[] = {{"no German table", oNone, oNone, "de", "German"},
+               {"no table at all, no language asked", oAbsent, oNone, nullptr, nullptr},
+               {"table is a FIFO", oFifo, oNone, "en", "English"},
+               {"table never ends", oEndless, oNone, nullptr, nullptr},
+               {"icon is a FIFO", oNone, oFifo, "en", nullptr},
+               {"icon never ends", oNone, oEndless, nullptr, nullptr}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     QTemporaryDir dir;
@@ -352,17 +371,21 @@ TEST(QuantoraProgramTest, OddFilesBesideTheProgramDoNotStopIt) {
       if (odd == oFifo) ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
       if (odd == oEndless) ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path));
       if (odd == oNone) ASSERT_TRUE(QFile::copy(BesideProgram(name), path));
+      // oAbsent: nothing there
     };
     place("quantora.itl", c.table);
     place("quantora.png", c.icon);
     const QString picture = dir.filePath(QStringLiteral("w.png"));
-    const TRun run = RunProgram(program, {"--export-png", picture, "--language", c.table == oNone ? "de" : "en"});
+    QStringList args{"--export-png", picture};
+    if (c.language) args << "--language" << c.language;
+    const TRun run = RunProgram(program, args);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(QImage(picture).size(), QSize(793, 610));
-    const bool toldNoTable = run.err.contains("quantora: no German translation table could be read from '" +
-                                              QFile::encodeName(dir.filePath("quantora.de.itl")) +
-                                              "'; the English texts are shown\n");
-    EXPECT_EQ(toldNoTable, c.table == oNone);
+    const QString table = dir.filePath(c.told && QLatin1String(c.told) == "German" ? "quantora.de.itl" : "quantora.itl");
+    const QByteArray message = QByteArray("quantora: no ") + c.told + " translation table could be read from '" +
+                               QFile::encodeName(table) + "'; the English texts are shown\n";
+    if (c.told) EXPECT_TRUE(run.err.contains(message)) << run.err.toStdString();
+    else EXPECT_FALSE(run.err.contains("translation table")) << run.err.toStdString();
   }
 }
 

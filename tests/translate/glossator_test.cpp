@@ -214,6 +214,13 @@ TEST(ReadRegularFile, ReadsUpToTheLimitAndLeavesTheBufferAloneOtherwise) {
   EXPECT_EQ(bytes, "12345");
   EXPECT_FALSE(ReadRegularFile(dir.path().toStdString(), 100, bytes));  // a folder
   EXPECT_EQ(bytes, "12345");
+  // A file with more in it than its size says (the kernel's files say 0 bytes):
+  // read to its end all the same.
+  std::ifstream kernelFile("/proc/self/mountinfo", std::ios::binary);
+  const std::string whole{std::istreambuf_iterator<char>(kernelFile), std::istreambuf_iterator<char>()};
+  ASSERT_GT(whole.size(), 2u);
+  ASSERT_TRUE(ReadRegularFile("/proc/self/mountinfo", 1 << 20, bytes));
+  EXPECT_EQ(bytes, whole);
 }
 
 TEST(ItlFileName, ExtensionReplacedOrAdded) {
