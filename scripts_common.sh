@@ -2,7 +2,11 @@
 # Sourced, not run.
 
 QUANTORA_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-  libbenchmark-dev fonts-liberation fontconfig locales)
+  libbenchmark-dev fonts-liberation fontconfig locales
+  desktop-file-utils appstream)  # the installation test validates the desktop and metainfo files
+# Only for ./package.sh: CPack's Debian generator finds the shared-library
+# dependencies with dpkg-shlibdeps (dpkg-dev) and file.
+QUANTORA_PACKAGING_PACKAGES=(dpkg-dev file)
 
 quantora_install_missing() {
   local missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test; then builds and runs the
-# suite again under AddressSanitizer and UndefinedBehaviorSanitizer. Fails if
-# either run fails.
+# Installs what is missing, builds, and runs every test; installs the build into
+# a temporary folder and checks the installed program and its desktop files; then
+# builds and runs the suite again under AddressSanitizer and
+# UndefinedBehaviorSanitizer. Fails if any of them fails.
 set -euo pipefail
 QUANTORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$QUANTORA_ROOT/scripts_common.sh"
@@ -13,6 +14,9 @@ quantora_ensure_test_locale
 echo "== Release build and tests"
 quantora_build "$QUANTORA_ROOT/build/test" Release
 (cd "$QUANTORA_ROOT/build/test" && ctest --output-on-failure -j "$(nproc)")
+
+echo "== Installation into a temporary folder (DESTDIR) and the installed program"
+"$QUANTORA_ROOT/tests/install/install_test.sh" "$QUANTORA_ROOT/build/test"
 
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build and tests"
 quantora_build "$QUANTORA_ROOT/build/asan" Debug -DQUANTORA_SANITIZE=ON -DQUANTORA_BUILD_BENCH=OFF

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "app/message_text.h"
+#include "app/program_help.h"
 
 namespace quantora {
 namespace {
@@ -45,10 +46,6 @@ std::optional<bool> ParseOnOff(std::string_view text) {
   if (text == "on") return true;
   if (text == "off") return false;
   return std::nullopt;
-}
-
-std::string RangeText(int low, int high) {
-  return std::to_string(low) + " .. " + std::to_string(high);
 }
 
 TCommandLine Failure(std::string message) {
@@ -147,47 +144,6 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
     }
   }
   return parsed;
-}
-
-std::string HelpText() {
-  const TSimulationSettings defaults;
-  return "Usage: quantora [options]\n"
-         "Quantora Lab: a simulation of analog-to-digital conversion. Without an export\n"
-         "option the window opens with the given starting values.\n"
-         "\n"
-         "  --export-csv FILE   write the simulated series as CSV to FILE (- for standard\n"
-         "                      output) instead of opening the window\n"
-         "  --export-png FILE   render the window at its design size to the picture FILE\n"
-         "                      instead of opening it; the name's ending chooses the\n"
-         "                      format (.png, .jpg, .bmp, ...; none: PNG)\n"
-         "  --stats             print the quantization figures of the setting, one per\n"
-         "                      line: step, largest and RMS quantization error (held\n"
-         "                      value minus level), hold error (analog minus held\n"
-         "                      value), RMS total error, measured SQNR and the rule\n"
-         "                      6.02 n + 1.76 dB corrected for the 4.8 V sine\n"
-         "  --wave NAME         sine (default), 3-term-sine, sawtooth, sinc or chirp\n"
-         "  --interval N        sampling interval in ns, " +
-         RangeText(MinInterval, MaxInterval) + " (default " + std::to_string(defaults.interval) +
-         ")\n"
-         "  --bits N            converter resolution in bits, " +
-         RangeText(MinResolution, MaxResolution) + " (default " + std::to_string(defaults.bits) +
-         ")\n"
-         "  --samples on|off    show the sampling points (default on)\n"
-         "  --sampled on|off    show the sampled signal (default on)\n"
-         "  --error on|off      show the quantization error (default off)\n"
-         "  --language en|de    use the English or German texts (default: the table\n"
-         "                      beside the program, quantora.itl)\n"
-         "  --no-about          open the window without the About dialog that otherwise\n"
-         "                      comes up once at start (for scripts and tests)\n"
-         "  --help              show this list and exit\n"
-         "\n"
-         "Other arguments are the program's parameters: a second start hands them to\n"
-         "the running window, which comes to the front, and ends. Exports and --help\n"
-         "never show the About dialog, never meet a running window and run without a\n"
-         "display.\n"
-         "\n"
-         "Each option may be given once, and only one of the two exports per run. An\n"
-         "export replaces its file only when it was written completely.\n";
 }
 
 }  // namespace quantora

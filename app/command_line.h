@@ -21,7 +21,7 @@ enum class TProgramAction {
   paExportCsv,  // write the model's series as CSV to exportPath
   paExportPng,  // render the main window at its design size to the PNG file exportPath
   paShowStats,  // print the quantization figures of the settings, one line each, and stop
-  paShowHelp,   // print HelpText and stop
+  paShowHelp,   // print HelpText (program_help.h) and stop
   paFail,       // a bad argument; errorMessage names it
 };
 
@@ -38,8 +38,5 @@ struct TCommandLine {
 // args excludes the program name. The first bad argument decides the error;
 // --help anywhere asks for the help text.
 TCommandLine ParseCommandLine(std::span<const std::string_view> args);
-
-// The option list that --help prints, ending with a newline.
-std::string HelpText();
 
 }  // namespace quantora

@@ -10,6 +10,7 @@
 
 #include "app/command_line.h"
 #include "app/file_replace.h"
+#include "app/program_help.h"
 #include "app/model/quantization_figures.h"
 #include "app/quantization_text.h"
 #include "app/series_csv.h"

@@ -15,6 +15,7 @@
 #include "app/message_text.h"
 #include "app/quantora_application.h"
 #include "app/ui/aboutbox.h"
+#include "app/ui/data_files.h"
 #include "app/ui/mainfrm.h"
 #include "hostlink/demon_client.h"
 
@@ -26,7 +27,7 @@ namespace {
 QString TranslationFileFor(const std::string& language) {
   if (language.empty()) return {};
   const QString dir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-  return dir + (language == "de" ? QStringLiteral("quantora.de.itl") : QStringLiteral("quantora.itl"));
+  return ProgramDataFile(dir + (language == "de" ? QStringLiteral("quantora.de.itl") : QStringLiteral("quantora.itl")));
 }
 
 // The picture format a file name asks for by its ending (letter case ignored),
@@ -62,6 +63,7 @@ TProgramWindows CreateWindows(const TCommandLine& commandLine, const TFormStart&
   // The application's title, for the host link and the About dialog. Not a
   // display name: the toolkit would append that to every window's caption.
   QApplication::setApplicationName(QStringLiteral("Quantora"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.quantora.Lab"));  // its menu entry and icon
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/quantora/quantora.png")));
   TProgramWindows w;
   start.translationFile = TranslationFileFor(commandLine.language);

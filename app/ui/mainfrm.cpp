@@ -19,6 +19,7 @@
 #include "app/quantization_text.h"
 #include "app/simulation_charts.h"
 #include "chart/rchart.h"
+#include "data_files.h"
 #include "design.h"
 #include "hostlink/demon_client.h"
 #include "keyboard_path.h"
@@ -125,7 +126,8 @@ TForm1::TForm1(const TFormStart& start, QWidget* parent) : QWidget(parent), fSta
   SetUpKeyboardPath();
 
   // The end of loading: the host link loads the table and translates the window.
-  cliDemon->SetTranslationFile(start.translationFile);
+  cliDemon->SetTranslationFile(start.translationFile.isEmpty() ? ProgramDataFile(cliDemon->TranslationFile())
+                                                              : start.translationFile);
   cliDemon->Loaded();
 }
 
@@ -262,7 +264,7 @@ void TForm1::FormShow() {
   const QString workArea = cliDemon->GetPathValue(QStringLiteral("TesseraWorkArea"));
   if (iconName != QLatin1String("AppIconName")) {  // the table names an icon
     if (cliDemon->UseTesseraServer()) SaveIconFromHost(iconName, workArea);
-    LoadIcon(workArea + iconName);
+    LoadIcon(ProgramDataFile(workArea + iconName));
   }
   if (fAbout) {
     FillAboutDialog();

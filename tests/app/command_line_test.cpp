@@ -1,9 +1,11 @@
 // Parsing the program's arguments into what it should do.
 #include "app/command_line.h"
 #include "app/message_text.h"
+#include "app/program_help.h"
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string_view>
 #include <vector>
 
@@ -85,9 +87,15 @@ TEST(CommandLineTest, StatsTakesNoValueAndKeepsTheSettings) {
 TEST(CommandLineTest, HelpWinsOverEverythingElse) {
   EXPECT_EQ(Parse({"--help"}).action, TProgramAction::paShowHelp);
   EXPECT_EQ(Parse({"--bits", "99", "-h"}).action, TProgramAction::paShowHelp);
+  // Every option of the table (which the manual page is written from) starts a
+  // line of the help text, and no line is wider than a terminal.
   const std::string help = HelpText();
-  for (const char* option : {"--export-csv", "--wave", "--interval", "--bits", "--help"})
-    EXPECT_NE(help.find(option), std::string::npos) << option;
+  for (const TOptionHelp& option : ProgramHelp().options)
+    EXPECT_NE(help.find("\n  " + option.option + (option.argument.empty() ? " " : " " + option.argument + " ")),
+              std::string::npos)
+        << option.option;
+  std::istringstream lines(help);
+  for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 80u) << line;
 }
 
 // Arguments that are not our "--" options are the program's parameters (the

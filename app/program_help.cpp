@@ -1,0 +1,102 @@
+#include "app/program_help.h"
+
+#include <sstream>
+
+#include "app/simulation_settings.h"
+
+namespace quantora {
+namespace {
+
+constexpr std::size_t kLineWidth = 80;
+constexpr std::size_t kTextColumn = 22;  // where an option's description starts
+
+// `text` broken into lines of at most kLineWidth columns; the first line
+// continues after `used` columns, the others start at column `indent`.
+std::string Wrapped(const std::string& text, std::size_t used, std::size_t indent) {
+  std::istringstream words(text);
+  std::string out, word;
+  std::size_t column = used;
+  bool lineStart = true;
+  while (words >> word) {
+    if (!lineStart && column + 1 + word.size() > kLineWidth) {
+      out += '\n' + std::string(indent, ' ');
+      column = indent;
+      lineStart = true;
+    }
+    if (!lineStart) out += ' ', ++column;
+    out += word;
+    column += word.size();
+    lineStart = false;
+  }
+  return out + '\n';
+}
+
+}  // namespace
+
+std::string RangeText(int low, int high) { return std::to_string(low) + " .. " + std::to_string(high); }
+
+THelp ProgramHelp() {
+  const TSimulationSettings defaults;
+  THelp help;
+  help.summary = "a simulation of analog-to-digital conversion";
+  help.description =
+      "Quantora Lab shows how a signal is discretized in time and in amplitude. Without an export "
+      "option the window opens with the given starting values.";
+  help.options = {
+      {"--export-csv", "FILE",
+       "write the simulated series as CSV to FILE (- for standard output) instead of opening the window"},
+      {"--export-png", "FILE",
+       "render the window at its design size to the picture FILE instead of opening it; the name's "
+       "ending chooses the format (.png, .jpg, .bmp, ...; none: PNG)"},
+      {"--stats", "",
+       "print the quantization figures of the setting, one per line: step, largest and RMS "
+       "quantization error (held value minus level), hold error (analog minus held value), RMS total "
+       "error, measured SQNR and the rule 6.02 n + 1.76 dB corrected for the 4.8 V sine"},
+      {"--wave", "NAME", "sine (default), 3-term-sine, sawtooth, sinc or chirp"},
+      {"--interval", "N",
+       "sampling interval in ns, " + RangeText(MinInterval, MaxInterval) + " (default " +
+           std::to_string(defaults.interval) + ")"},
+      {"--bits", "N",
+       "converter resolution in bits, " + RangeText(MinResolution, MaxResolution) + " (default " +
+           std::to_string(defaults.bits) + ")"},
+      {"--samples", "on|off", "show the sampling points (default on)"},
+      {"--sampled", "on|off", "show the sampled signal (default on)"},
+      {"--error", "on|off", "show the quantization error (default off)"},
+      {"--language", "en|de", "use the English or German texts (default: the table quantora.itl)"},
+      {"--no-about", "",
+       "open the window without the About dialog that otherwise comes up once at start (for scripts "
+       "and tests)"},
+      {"--help", "", "show this list and exit"},
+  };
+  help.closing =
+      "Other arguments are the program's parameters: a second start hands them to the running window, "
+      "which comes to the front, and ends. Exports and --help never show the About dialog, never meet "
+      "a running window and run without a display.\n"
+      "Each option may be given once, and only one of --export-csv, --export-png and --stats per run. "
+      "An export replaces its file only when it was written completely.";
+  help.exitStatus =
+      "0 when all went well, 1 when a file or standard output could not be written, 2 for a bad "
+      "argument (one line on standard error names it).";
+  help.files =
+      "quantora.itl and quantora.de.itl, the English and German texts, and quantora.png, the window "
+      "icon: beside the program, or else in ../share/quantora relative to the program's folder.";
+  help.homePage = "https://www.quantora.org/lab/";
+  return help;
+}
+
+std::string HelpText() {
+  const THelp help = ProgramHelp();
+  std::string text = "Usage: quantora [options]\n";
+  text += Wrapped(help.description, 0, 0) + "\n";
+  for (const TOptionHelp& option : help.options) {
+    std::string head = "  " + option.option + (option.argument.empty() ? "" : " " + option.argument);
+    if (head.size() + 1 > kTextColumn) head += '\n' + std::string(kTextColumn, ' ');
+    else head.resize(kTextColumn, ' ');
+    text += head + Wrapped(option.text, kTextColumn, kTextColumn);
+  }
+  std::istringstream paragraphs(help.closing);
+  for (std::string paragraph; std::getline(paragraphs, paragraph);) text += "\n" + Wrapped(paragraph, 0, 0);
+  return text;
+}
+
+}  // namespace quantora
