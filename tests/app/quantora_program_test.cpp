@@ -368,10 +368,11 @@ TEST(QuantoraProgramTest, OddFilesBesideTheProgramDoNotStopIt) {
     const QString program = CopyOfProgram(dir);
     auto place = [&](const char* name, TOdd odd) {
       const QString path = dir.filePath(QLatin1String(name));
-      if (odd == oFifo) ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-      if (odd == oEndless) ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path));
-      if (odd == oNone) ASSERT_TRUE(QFile::copy(BesideProgram(name), path));
-      // oAbsent: nothing there
+      bool placed = true;  // oAbsent: nothing there
+      if (odd == oFifo) placed = ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+      if (odd == oEndless) placed = QFile::link(QStringLiteral("/dev/zero"), path);
+      if (odd == oNone) placed = QFile::copy(BesideProgram(name), path);
+      ASSERT_TRUE(placed) << name;
     };
     place("quantora.itl", c.table);
     place("quantora.png", c.icon);
