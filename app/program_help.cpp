@@ -89,13 +89,17 @@ std::string HelpText() {
   std::string text = "Usage: quantora [options]\n";
   text += Wrapped(help.description, 0, 0) + "\n";
   for (const TOptionHelp& option : help.options) {
-    std::string head = "  " + option.option + (option.argument.empty() ? "" : " " + option.argument);
-    if (head.size() + 1 > kTextColumn) head += '\n' + std::string(kTextColumn, ' ');
-    else head.resize(kTextColumn, ' ');
+    std::string head = "  " + option.option;
+    if (!option.argument.empty()) head += ' ' + option.argument;
+    if (head.size() + 1 > kTextColumn) head += '\n';  // the text starts on a line of its own
+    head.resize(head.size() + 1 > kTextColumn ? head.size() + kTextColumn : kTextColumn, ' ');
     text += head + Wrapped(option.text, kTextColumn, kTextColumn);
   }
   std::istringstream paragraphs(help.closing);
-  for (std::string paragraph; std::getline(paragraphs, paragraph);) text += "\n" + Wrapped(paragraph, 0, 0);
+  for (std::string paragraph; std::getline(paragraphs, paragraph);) {
+    text += '\n';
+    text += Wrapped(paragraph, 0, 0);
+  }
   return text;
 }
 
