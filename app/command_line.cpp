@@ -81,7 +81,8 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
     // Not one of ours: a parameter of the program (or a host argument).
     if (!option.starts_with("--")) continue;
 
-    const bool output = option == "--export-csv" || option == "--export-png" || option == "--stats";
+    const bool output =
+        option == "--export-csv" || option == "--export-png" || option == "--export-pdf" || option == "--stats";
     const bool known = output || option == "--wave" || option == "--interval" || option == "--bits" ||
                        option == "--samples" || option == "--sampled" || option == "--error" ||
                        option == "--language" || option == "--no-about";
@@ -106,9 +107,11 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
     const std::optional<std::string_view> value = ValueAfter(args, i);
     if (!value) return Failure("option " + std::string(option) + " needs a value");
 
-    if (option == "--export-csv" || option == "--export-png") {
+    if (option == "--export-csv" || option == "--export-png" || option == "--export-pdf") {
       if (value->empty()) return Failure("option " + std::string(option) + " needs a file name");
-      parsed.action = option == "--export-csv" ? TProgramAction::paExportCsv : TProgramAction::paExportPng;
+      parsed.action = option == "--export-csv"   ? TProgramAction::paExportCsv
+                      : option == "--export-png" ? TProgramAction::paExportPng
+                                                 : TProgramAction::paExportPdf;
       parsed.exportPath = std::string(*value);
     } else if (option == "--samples" || option == "--sampled" || option == "--error") {
       const auto on = ParseOnOff(*value);

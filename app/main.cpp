@@ -77,6 +77,8 @@ int main(int argc, char** argv) {
       return PrintStats(commandLine.settings);
     case quantora::TProgramAction::paExportPng:
       return quantora::ExportWindowPng(commandLine, argc, argv);
+    case quantora::TProgramAction::paExportPdf:
+      return quantora::ExportWindowPdf(commandLine, argc, argv);
     case quantora::TProgramAction::paRunWindow:
       break;
   }

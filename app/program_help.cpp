@@ -48,6 +48,9 @@ THelp ProgramHelp() {
       {"--export-png", "FILE",
        "render the window at its design size to the picture FILE instead of opening it; the name's "
        "ending chooses the format (.png, .jpg, .bmp, ...; none: PNG)"},
+      {"--export-pdf", "FILE",
+       "the window at its design size as a one-page PDF with vector curves and real text, instead of "
+       "opening it"},
       {"--stats", "",
        "print the quantization figures of the setting, one per line: step, largest and RMS "
        "quantization error (held value minus level), hold error (analog minus held value), RMS total "
@@ -72,7 +75,7 @@ THelp ProgramHelp() {
       "Other arguments are the program's parameters: a second start hands them to the running window, "
       "which comes to the front, and ends. Exports and --help never show the About dialog, never meet "
       "a running window and run without a display.\n"
-      "Each option may be given once, and only one of --export-csv, --export-png and --stats per run. "
+      "Each option may be given once, and only one of --export-csv, --export-png, --export-pdf and --stats per run. "
       "An export replaces its file only when it was written completely.";
   help.exitStatus =
       "0 when all went well, 1 when a file or standard output could not be written, 2 for a bad "

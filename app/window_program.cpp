@@ -17,6 +17,7 @@
 #include "app/ui/aboutbox.h"
 #include "app/ui/data_files.h"
 #include "app/ui/mainfrm.h"
+#include "app/ui/page_render.h"
 #include "hostlink/demon_client.h"
 
 namespace quantora {
@@ -110,41 +111,65 @@ int RunWindow(const TCommandLine& commandLine, int argc, char** argv) {
   return app.exec();
 }
 
-int ExportWindowPng(const TCommandLine& commandLine, int argc, char** argv) {
-  TQuantoraApplication app(argc, argv);
-  // No one to click an error box away: errors of the start-up go to standard error.
+namespace {
+
+// The window after start-up with the command line's values, rendered but never
+// shown: no second instance, no About dialog, and errors of the start-up on
+// standard error, since no one is there to click an error box away.
+std::optional<TProgramWindows> WindowForExport(TQuantoraApplication& app, const TCommandLine& commandLine) {
   app.ReportError = [](const QString& message) {
     std::fprintf(stderr, "quantora: %s\n", message.toUtf8().constData());
   };
+  TFormStart start;
+  start.singleInstance = false;
+  start.showAbout = false;
+  std::optional<TProgramWindows> w = CreateWindowsOrSay(commandLine, start);
+  if (!w) return w;
+  w->form->setAttribute(Qt::WA_DontShowOnScreen);
+  w->form->show();
+  QApplication::processEvents();  // the start-up sequence
+  return w;
+}
+
+int ExportFailed(const std::string& path, const std::string& reason) {
+  std::fprintf(stderr, "quantora: cannot write %s: %s\n", QuotedForMessage(path).c_str(), reason.c_str());
+  return 1;
+}
+
+// Replaces the export file by `bytes`; 0, or 1 with one line naming the reason.
+int WriteExport(const std::string& path, const QByteArray& bytes) {
+  std::string reason;
+  if (WriteFileReplacing(path, std::string_view(bytes.constData(), bytes.size()), reason)) return 0;
+  return ExportFailed(path, reason);
+}
+
+}  // namespace
+
+int ExportWindowPng(const TCommandLine& commandLine, int argc, char** argv) {
+  TQuantoraApplication app(argc, argv);
   const QByteArray format = PictureFormatFor(commandLine.exportPath);
   if (format.isEmpty()) {
     std::fprintf(stderr, "quantora: cannot write pictures of the kind %s names (see --help)\n",
                  QuotedForMessage(commandLine.exportPath).c_str());
     return 2;
   }
-  // An export is no second instance and shows no About dialog.
-  TFormStart start;
-  start.singleInstance = false;
-  start.showAbout = false;
-  std::optional<TProgramWindows> w = CreateWindowsOrSay(commandLine, start);
+  std::optional<TProgramWindows> w = WindowForExport(app, commandLine);
   if (!w) return 1;
-  w->form->setAttribute(Qt::WA_DontShowOnScreen);  // rendered, never shown
-  w->form->show();
-  QApplication::processEvents();  // the start-up sequence
   const QImage picture = w->form->grab().toImage();
 
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   QImageWriter writer(&buffer, format);
-  std::string reason;
-  if (!writer.write(picture))
-    reason = writer.errorString().toStdString();
-  else if (WriteFileReplacing(commandLine.exportPath, std::string_view(bytes.constData(), bytes.size()), reason))
-    return 0;
-  std::fprintf(stderr, "quantora: cannot write %s: %s\n", QuotedForMessage(commandLine.exportPath).c_str(),
-               reason.c_str());
-  return 1;
+  if (!writer.write(picture)) return ExportFailed(commandLine.exportPath, writer.errorString().toStdString());
+  return WriteExport(commandLine.exportPath, bytes);
+}
+
+int ExportWindowPdf(const TCommandLine& commandLine, int argc, char** argv) {
+  TQuantoraApplication app(argc, argv);
+  std::optional<TProgramWindows> w = WindowForExport(app, commandLine);
+  if (!w) return 1;
+  return WriteExport(commandLine.exportPath, WidgetAsPdf(*w->form, w->form->windowTitle()));
 }
 
 }  // namespace quantora

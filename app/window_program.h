@@ -42,4 +42,8 @@ int RunWindow(const TCommandLine& commandLine, int argc, char** argv);
 // cannot be written, with a one-line message on standard error).
 int ExportWindowPng(const TCommandLine& commandLine, int argc, char** argv);
 
+// The same window as a one-page PDF the size of the window: the charts' curves
+// as vector paths and every text as real text.
+int ExportWindowPdf(const TCommandLine& commandLine, int argc, char** argv);
+
 }  // namespace quantora

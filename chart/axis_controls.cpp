@@ -102,9 +102,16 @@ void TAxisControls::PushAll() {
   for (int n = 1; n <= kLayerCount; ++n) PushAxis(fChart, *fChart.ScaleY(n), *Y(n));
 }
 
-void TAxisControls::PaintAll(TCanvas&) {
-  for (TScale* s : fX) s->ForcePaint();
-  for (TScale* s : fY) s->ForcePaint();
+void TAxisControls::PaintAll(TCanvas& canvas) {
+  for (auto* table : {&fX, &fY})
+    for (TScale* s : *table) {
+      // Usually the frame image, which the scales keep as their target; another
+      // canvas (a page) only for this paint.
+      TCanvas* target = s->Target();
+      if (target != &canvas) s->SetTarget(&canvas, 0, 0);
+      s->ForcePaint();
+      if (target != &canvas) s->SetTarget(target, 0, 0);
+    }
 }
 
 int TAxisControls::TickCount(TAxisDirection dir, int layer) const {

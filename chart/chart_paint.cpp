@@ -10,6 +10,7 @@
 #include "chart/grid_values.h"
 #include "chart/item_renderer.h"
 #include "chart/rchart.h"
+#include "drawbase/painter_canvas.h"
 
 namespace vqm {
 
@@ -28,11 +29,11 @@ void CopyImageInto(QImage& dst, int x, int y, const QImage& src) {
   }
 }
 
-// Fills the whole image with the chart colour inside a frame.
-void FillAndFrame(TCanvas& canvas, TColor fill, TColor frame) {
+// Fills the data area (w x h pixels) with the chart colour inside a frame.
+void FillAndFrame(TCanvas& canvas, int w, int h, TColor fill, TColor frame) {
   canvas.Pen = TPen{frame, psSolid, 1, pmCopy};
   canvas.Brush = TBrush{fill, bsSolid};
-  canvas.Rectangle(0, 0, canvas.Width(), canvas.Height());
+  canvas.Rectangle(0, 0, w, h);
 }
 
 }  // namespace
@@ -41,7 +42,9 @@ bool TCustomRChart::CanPaint() const { return isVisible() && !fLoading && !fPain
 
 void TCustomRChart::Paint() {
   if (!CanPaint()) return;
+  fFrameImage.SetSize(width(), height());
   PaintFrameImage(fFrameImage.Canvas());
+  ResizeDataImage();
   PaintDataBackground(fDataImage.Canvas());
   RenderItems(fDataImage.Canvas());
   QImage* frame = fFrameImage.Canvas().Image();
@@ -50,10 +53,16 @@ void TCustomRChart::Paint() {
   DrawCrosshairsAndShow(0, 0, fFrameImage);
 }
 
-void TCustomRChart::PaintFrameImage(TCanvas&) {
-  fFrameImage.SetSize(width(), height());
-  TCanvas& c = fFrameImage.Canvas();  // the image may have been replaced by the resize
-  const int W = c.Width(), H = c.Height();
+void TCustomRChart::PaintOn(TCanvas& whole, TCanvas& dataArea) {
+  PaintFrameImage(whole);
+  PaintDataBackground(dataArea);
+  RenderItems(dataArea);
+  if (std::any_of(fCrossHairs.begin(), fCrossHairs.end(), [](const TCrossHair* ch) { return ch->Mode() != chOff; }))
+    DrawCrosshairs(whole, 0, 0);
+}
+
+void TCustomRChart::PaintFrameImage(TCanvas& c) {
+  const int W = width(), H = height();
   c.Pen = TPen{fWindColor, psSolid, 1, pmCopy};
   c.Brush = TBrush{fWindColor, bsSolid};
   c.FillRect({0, 0, W, H});
@@ -113,16 +122,14 @@ void TCustomRChart::PaintFrameImage(TCanvas&) {
   }
 }
 
-void TCustomRChart::PaintDataBackground(TCanvas&) {
-  ResizeDataImage();
-  TCanvas& c = fDataImage.Canvas();
+void TCustomRChart::PaintDataBackground(TCanvas& c) {
   c.Pen = TPen{fChartFrameColor, psSolid, 1, pmCopy};
   c.Brush = TBrush{fChartColor, bsSolid};
-  const int dw = c.Width(), dh = c.Height();
+  const int dw = std::max(DataWidth() + 1, 0), dh = std::max(DataHeight() + 1, 0);
 
   if (!fBackGroundImg.Name().isEmpty()) {
     if (!fBackgroundPicture.LoadFromFile(fBackGroundImg.Name())) {
-      FillAndFrame(c, fChartColor, fChartFrameColor);
+      FillAndFrame(c, dw, dh, fChartColor, fChartFrameColor);
       fBackGroundImg.SetName(QString());  // no further attempts; its notification repaints
       return;
     }
@@ -130,7 +137,7 @@ void TCustomRChart::PaintDataBackground(TCanvas&) {
     const int pw = picture.width(), ph = picture.height();
     switch (fBackGroundImg.FillMode()) {
       case bfSimple:
-        FillAndFrame(c, fChartColor, fChartFrameColor);
+        FillAndFrame(c, dw, dh, fChartColor, fChartFrameColor);
         c.Draw(0, 0, picture);
         break;
       case bfStretch:
@@ -145,7 +152,7 @@ void TCustomRChart::PaintDataBackground(TCanvas&) {
     return;
   }
 
-  FillAndFrame(c, fChartColor, fChartFrameColor);
+  FillAndFrame(c, dw, dh, fChartColor, fChartFrameColor);
   const TBGAreaMode mode = fBackGroundImg.AreaMode();
   if (mode == bamNone) return;
   c.Pen.Color = fBackGroundImg.AreaColor();
@@ -169,8 +176,7 @@ void TCustomRChart::PaintDataBackground(TCanvas&) {
   }
 }
 
-void TCustomRChart::RenderItems(TCanvas&) {
-  TCanvas& c = fDataImage.Canvas();
+void TCustomRChart::RenderItems(TCanvas& c) {
   if (OnBeforeRenderData) {
     const TColor brush = c.Brush.Color, pen = c.Pen.Color;
     TCanvas* canvas = &c;
@@ -326,8 +332,15 @@ void TCustomRChart::DrawCrosshairsAndShow(int left, int top, TBitmap& image) {
 }
 
 void TCustomRChart::paintEvent(QPaintEvent* event) {
-  if (fFrameImage.Width() != width() || fFrameImage.Height() != height()) Paint();
   QPainter painter(this);
+  if (IsVectorPainter(painter)) {  // rendered onto a page: shapes and text, not the screen picture
+    TPainterCanvas whole(painter, {width(), height()}, true);
+    TPainterCanvas dataArea(whole, {fMarginLeft, fMarginTop, fMarginLeft + std::max(DataWidth() + 1, 0),
+                                    fMarginTop + std::max(DataHeight() + 1, 0)});
+    PaintOn(whole, dataArea);
+    return;
+  }
+  if (fFrameImage.Width() != width() || fFrameImage.Height() != height()) Paint();
   if (!fZoomWindowOpen) {
     painter.drawImage(event->rect(), fFrameImage.Image(), event->rect());
     return;

@@ -117,6 +117,7 @@ void TCustomRChart::ShowItems() {
     fList.Propagate();
     if (fAutoRedraw) {
       if (!fLoading && !fPaintLock) {
+        ResizeDataImage();
         PaintDataBackground(fDataImage.Canvas());
         RenderItems(fDataImage.Canvas());
         DrawCrosshairsAndShow(fMarginLeft, fMarginTop, fDataImage);

@@ -296,6 +296,12 @@ class TCustomRChart : public QWidget {
   // ---- rendering ----
   // The full picture: surroundings, axes and data area, shown in one step.
   void Paint();
+  // The same picture onto other canvases, a page's or a printer's: `whole` at
+  // the control's size, `dataArea` with its origin at the data area's top-left
+  // corner showing DataWidth() + 1 by DataHeight() + 1 pixels and nothing
+  // outside. Crosshairs go over the whole. A painter on a page (PDF, printer)
+  // gets this when the chart is rendered onto it.
+  void PaintOn(TCanvas& whole, TCanvas& dataArea);
   TBitmap& FrameImage() { return fFrameImage; }
   TBitmap& DataImage() { return fDataImage; }
   TBitmap& BackgroundPicture() { return fBackgroundPicture; }

@@ -48,6 +48,11 @@ bool PatternOn(const DashPattern& p, int phase) {
   return true;
 }
 
+// floor(a / b) for b > 0.
+long long FloorDiv(long long a, long long b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
+}  // namespace
+
 Qt::PenStyle ToQtPenStyle(TPenStyle s) {
   switch (s) {
     case psDash: return Qt::DashLine;
@@ -58,11 +63,6 @@ Qt::PenStyle ToQtPenStyle(TPenStyle s) {
     default: return Qt::SolidLine;
   }
 }
-
-// floor(a / b) for b > 0.
-long long FloorDiv(long long a, long long b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
-
-}  // namespace
 
 TImageCanvas::TImageCanvas(QImage* image) { Attach(image); }
 

@@ -20,6 +20,8 @@ namespace vqm {
 unsigned int ToQRgb(TColor c);
 // Colour of a QImage pixel value.
 TColor FromQRgb(unsigned int rgb);
+// The toolkit's pen style for a canvas pen style.
+Qt::PenStyle ToQtPenStyle(TPenStyle style);
 
 class TImageCanvas : public TCanvas {
  public:

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "drawbase/painter_canvas.h"
 #include "drawbase/vqm_error.h"
 
 namespace vqm {
@@ -103,22 +104,32 @@ QString TNumLab::ValueText() {
 }
 
 void TNumLab::PaintTo(TBitmap& bitmap) {
+  bitmap.SetSize(width(), height());
+  PaintOn(bitmap.Canvas());
+}
+
+void TNumLab::PaintOn(TCanvas& canvas) {
   fPainting = true;
   struct EndPainting {
     bool& flag;
     ~EndPainting() { flag = false; }
   } endPainting{fPainting};
-  bitmap.SetSize(width(), height());
   std::optional<TFieldText> value;
   if (!fLook.Empty)
     value = TFieldText{ValueText(), OverflowIndicator(), fFormat.DisplayType == dtState};
-  PaintNumLab(bitmap.Canvas(), fLook, fFrameColors, fFont, value ? &*value : nullptr);
+  PaintNumLab(canvas, fLook, fFrameColors, fFont, value ? &*value : nullptr);
 }
 
 void TNumLab::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (IsVectorPainter(painter)) {  // rendered onto a page: real text
+    TPainterCanvas canvas(painter, {width(), height()}, true);
+    PaintOn(canvas);
+    return;
+  }
   TBitmap bitmap;  // lives for one paint
   PaintTo(bitmap);
-  QPainter(this).drawImage(0, 0, bitmap.Image());
+  painter.drawImage(0, 0, bitmap.Image());
 }
 
 }  // namespace vqm

@@ -104,6 +104,8 @@ class TNumLab : public QWidget {
   QString ValueText();
   // Paints the whole read-out onto an off-screen bitmap of the control's size.
   void PaintTo(TBitmap& bitmap);
+  // Paints the whole read-out onto a canvas of the control's size (a page's).
+  void PaintOn(TCanvas& canvas);
 
   TBeforeDisplayEvent OnBeforeDisplay;
 

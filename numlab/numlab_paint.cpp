@@ -9,19 +9,13 @@ namespace {
 // The field keeps 3 pixels free on either side of its text.
 constexpr int kFieldTextMargin = 6;
 
-// Text in the current font and brush, clipped to a rectangle. The canvas has no
-// clipping of its own, so the text is drawn on a small image of the rectangle's
-// size (filled with the colour already under it: the field background) and that
-// image is copied in.
+// Text in the current font, clipped to a rectangle filled with the field's
+// background first.
 void TextOutClipped(TCanvas& canvas, const TRect& clip, int x, int y, const QString& text, TColor background) {
-  if (clip.Width() <= 0 || clip.Height() <= 0 || text.isEmpty()) return;
-  TBitmap piece(clip.Width(), clip.Height());
-  TImageCanvas& pc = piece.Canvas();
-  pc.Brush = {background, bsSolid};
-  pc.FillRect({0, 0, clip.Width(), clip.Height()});
-  pc.Font = canvas.Font;
-  pc.TextOut(x - clip.Left, y - clip.Top, text);
-  canvas.Draw(clip.Left, clip.Top, piece.Image());
+  const TBrush brush = canvas.Brush;
+  canvas.Brush = {background, bsSolid};
+  canvas.TextRect(clip, x, y, text);
+  canvas.Brush = brush;
 }
 
 }  // namespace

@@ -227,6 +227,55 @@ TEST(QuantoraProgramTest, ExportsTheWindowAsPicture) {
   EXPECT_EQ(picture.size(), QSize(793, 610));  // the design's client area
 }
 
+// Output of one of poppler's tools (installed by the project's scripts).
+QByteArray Poppler(const QString& tool, const QStringList& args) {
+  QProcess process;
+  process.start(tool, args);
+  EXPECT_TRUE(process.waitForFinished(30000)) << tool.toStdString() << " (poppler-utils) did not run";
+  EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+  return process.readAllStandardOutput();
+}
+
+// The window as a PDF: real text that a reader finds, curves and marks as
+// vector paths (one red path per sampling mark), no picture of a chart.
+TEST(QuantoraProgramTest, ExportsTheWindowAsPdf) {
+  QTemporaryDir dir;
+  struct TLanguage {
+    const char* language;
+    QList<QByteArray> texts;
+  };
+  for (const TLanguage& l : {TLanguage{"en", {"Original Signal", "Time [ns]", "142.86", "Resolution", "Show Sampled"}},
+                             TLanguage{"de", {"Originalsignal", "Zeit [ns]", "142.86", "Aufl\xC3\xB6sung"}}}) {
+    SCOPED_TRACE(l.language);
+    const QString path = dir.filePath(QStringLiteral("window_%1.pdf").arg(QLatin1String(l.language)));
+    const TRun run = RunQuantora({"--export-pdf", path, "--interval", "7", "--bits", "3", "--error", "on",
+                                  "--language", l.language});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5) == "%PDF-");
+
+    const QByteArray text = Poppler(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    for (const QByteArray& expected : l.texts) EXPECT_TRUE(text.contains(expected)) << expected.toStdString();
+
+    const QString svg = dir.filePath(QStringLiteral("window.svg"));
+    Poppler(QStringLiteral("pdftocairo"), {QStringLiteral("-svg"), path, svg});
+    QFile svgFile(svg);
+    ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
+    const QByteArray shapes = svgFile.readAll();
+    EXPECT_EQ(shapes.count("stroke:rgb(100%,0%,0%)"), 143);  // 143 sampling marks at 7 ns
+    EXPECT_GT(shapes.count("stroke:rgb(0%,0%,100%)"), 0);    // the error curve
+
+    // The toolkit's small decorations may be pictures; nothing the size of a chart is.
+    const QList<QByteArray> images = Poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path}).split('\n');
+    for (const QByteArray& line : images.mid(2)) {
+      const QList<QByteArray> fields = line.simplified().split(' ');
+      if (fields.size() < 5) continue;
+      EXPECT_FALSE(fields[3].toInt() >= 300 && fields[4].toInt() >= 300) << line.toStdString();
+    }
+  }
+}
+
 TEST(QuantoraProgramTest, BadWindowOptionsExitWithStatusTwoAndWriteNothing) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("window.png"));

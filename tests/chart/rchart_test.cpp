@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <cmath>
 #include <QVariant>
 #include <QTemporaryDir>
 
@@ -743,6 +744,34 @@ TEST_F(ShownChart, IsometricOnResizeAndAxisMarginsAfterAShadow) {
   EXPECT_EQ(chart.AxisControlX(1)->MarginRight(), 20 + 8 - 1);
   EXPECT_EQ(chart.AxisControlY(1)->MarginBottom(), 40 + 8 - 1);
   EXPECT_EQ(chart.AxisControlX(1)->MarginTop(), 300 - 40 - 8);  // the X axis sits on the data frame
+}
+
+// The picture painted onto other canvases (a page's) is the screen picture:
+// with both canvases off-screen images, the pixels agree everywhere.
+TEST_F(ShownChart, PaintOnOtherCanvasesGivesTheScreenPicture) {
+  chart.SetCaption(QStringLiteral("Caption"));
+  chart.SetGridStyle(gsDotLines);
+  chart.SetShadowWidth(4);
+  chart.MoveTo(0, 0);
+  for (int i = 1; i <= 100; ++i) chart.DrawTo(i * 10, 4.0 * std::sin(i / 8.0));
+  chart.SetDataColor(clRed);
+  chart.Line(500, -1, 500, 1);
+  chart.ShowItems();
+  chart.Paint();
+  const QImage screen = chart.FrameImage().Image().copy();
+
+  TBitmap whole(chart.width(), chart.height());
+  TBitmap dataArea(chart.DataWidth() + 1, chart.DataHeight() + 1);
+  chart.PaintOn(whole.Canvas(), dataArea.Canvas());
+  whole.Canvas().Draw(chart.MarginLeft(), chart.MarginTop(), dataArea.Image());
+  const QImage other = whole.Image();
+  ASSERT_EQ(other.size(), screen.size());
+  int differing = 0;
+  for (int y = 0; y < screen.height(); ++y)
+    for (int x = 0; x < screen.width(); ++x) differing += screen.pixel(x, y) != other.pixel(x, y);
+  EXPECT_EQ(differing, 0);
+  // The scales went back to drawing into the chart's own picture.
+  EXPECT_EQ(chart.AxisControlX(1)->Target(), &chart.FrameImage().Canvas());
 }
 
 }  // namespace
