@@ -1,6 +1,7 @@
 #include "mainfrm.h"
 
 #include <QApplication>
+#include <memory>
 #include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +18,8 @@
 #include "app/message_text.h"
 #include "app/plotting.h"
 #include "app/quantization_text.h"
+#include "app/series_csv.h"
+#include "chart_menu.h"
 #include "app/simulation_charts.h"
 #include "chart/rchart.h"
 #include "data_files.h"
@@ -124,6 +127,10 @@ TForm1::TForm1(const TFormStart& start, QWidget* parent) : QWidget(parent), fSta
 
   LayOut();
   SetUpKeyboardPath();
+  fTimeAxisEnd = RCSig->Scale1X()->RangeHigh();
+  ChartMenu = new TChartMenu(
+      RCSig, RCSample, [this](const char* key) { return QString::fromStdString(cliDemon->Translator().Translate(key)); },
+      [this] { return SeriesText(); }, this);
 
   // The end of loading: the host link loads the table and translates the window.
   cliDemon->SetTranslationFile(start.translationFile.isEmpty() ? ProgramDataFile(cliDemon->TranslationFile())
@@ -337,7 +344,7 @@ void TForm1::FillAboutDialog() {
   }
 }
 
-void TForm1::Recompute() {
+TRecomputeInputs TForm1::CurrentInputs() const {
   TRecomputeInputs in;
   in.settings.form = TSignalForm(std::max(0, CBoxSignalForm->currentIndex()));
   in.settings.interval = SBarSampleFreq->value();
@@ -345,8 +352,19 @@ void TForm1::Recompute() {
   in.options.showPoints = CBoxShowSamples->isChecked();
   in.options.showSampled = CBoxSample->isChecked();
   in.options.showError = CBoxQNoise->isChecked();
-  in.xMax = RCSig->Scale1X()->RangeHigh();
-  ShowQuantizationFigures(quantora::Recompute(in, *RCSig, *RCSample));
+  // The analog chart's time axis as designed: a zoomed chart must not move the
+  // last sampling instant.
+  in.xMax = fTimeAxisEnd;
+  return in;
+}
+
+void TForm1::Recompute() { ShowQuantizationFigures(quantora::Recompute(CurrentInputs(), *RCSig, *RCSample)); }
+
+std::string TForm1::SeriesText() const {
+  const TRecomputeInputs in = CurrentInputs();
+  auto series = std::make_unique<TSimulationResult>();  // about 64 KiB
+  ComputeSeries(in.settings.form, in.settings.interval, in.settings.bits, in.xMax, *series);
+  return SeriesCsv(*series);
 }
 
 // The figures of the current setting as the resolution read-out's tooltip,

@@ -6,8 +6,10 @@
 #include <QPointer>
 #include <QWidget>
 #include <optional>
+#include <string>
 
 #include "app/model/quantization_figures.h"
+#include "app/plotting.h"
 #include "app/simulation_settings.h"
 
 class QCheckBox;
@@ -25,6 +27,7 @@ class TkdbDemonClient;
 
 namespace quantora {
 
+class TChartMenu;
 class TComboBox;
 class TFrmAbout;
 class TMemo;
@@ -95,6 +98,10 @@ class TForm1 : public QWidget {
   void Panel6Resize();
   // The plotting of the current control values into both charts.
   void Recompute();
+  // The control values as Recompute reads them.
+  TRecomputeInputs CurrentInputs() const;
+  // The series of the current setting as CSV text (the command line's --export-csv).
+  std::string SeriesText() const;
 
   TPanel* Panel1;
   QLabel* Label1;
@@ -116,6 +123,7 @@ class TForm1 : public QWidget {
   QCheckBox* CBoxSample;
   QCheckBox* CBoxQNoise;
   TMemo* MMExplain;
+  TChartMenu* ChartMenu;  // the charts' context menu
   // The host link; it may end itself on the host's quit, so the window keeps no dangling pointer.
   QPointer<tessera::TkdbDemonClient> cliDemon;
 
@@ -137,6 +145,7 @@ class TForm1 : public QWidget {
   TFormStart fStart;
   TFrmAbout* fAbout = nullptr;
   bool fShown = false;
+  double fTimeAxisEnd = 1000;  // the analog chart's time axis as designed
 };
 
 }  // namespace quantora

@@ -1,0 +1,193 @@
+#include "chart_menu.h"
+
+#include <QActionGroup>
+#include <QBuffer>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "app/file_replace.h"
+#include "chart/rchart.h"
+#include "page_render.h"
+
+namespace quantora {
+
+namespace {
+
+bool WriteBytes(const QString& path, const QByteArray& bytes, std::string& reason) {
+  return WriteFileReplacing(QFile::encodeName(path).toStdString(), std::string_view(bytes.constData(), bytes.size()),
+                            reason);
+}
+
+bool IsPdfName(const QString& path) { return path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive); }
+
+}  // namespace
+
+TChartMenu::TChartMenu(vqm::TCustomRChart* first, vqm::TCustomRChart* second, TTranslate translate,
+                       TSeriesText seriesText, QObject* parent)
+    : QObject(parent), fCharts{first, second}, fTranslate(std::move(translate)), fSeriesText(std::move(seriesText)) {
+  for (int i = 0; i < 2; ++i) {
+    vqm::TCustomRChart* chart = fCharts[i];
+    const vqm::TScaleProps& x = *chart->ScaleX(1);
+    const vqm::TScaleProps& y = *chart->ScaleY(1);
+    fEverything[i] = {x.RangeLow(), x.RangeHigh(), y.RangeLow(), y.RangeHigh()};
+    chart->ResetRangeHistory();  // the history starts from these ranges
+    chart->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(chart, &QWidget::customContextMenuRequested, this,
+            [this, chart](QPoint pos) { Open(chart, chart->mapToGlobal(pos)); });
+    chart->installEventFilter(this);
+    chart->OnZoomPan = [this, chart](QObject*) { FollowTimeRange(chart); };
+  }
+}
+
+vqm::TCustomRChart* TChartMenu::Partner(vqm::TCustomRChart* chart) const {
+  return chart == fCharts[0] ? fCharts[1] : fCharts[0];
+}
+
+// The Menu key: some platforms turn it into a context-menu event themselves,
+// others leave it a key; the menu opens once either way, at the chart's centre.
+bool TChartMenu::eventFilter(QObject* watched, QEvent* event) {
+  auto* chart = static_cast<vqm::TCustomRChart*>(watched);
+  if (event->type() == QEvent::ContextMenu) {
+    if (static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) fMenuKeySeen = true;
+    return false;
+  }
+  if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Menu) {
+    if (!fMenuKeySeen) Open(chart, chart->mapToGlobal(chart->rect().center()));
+    fMenuKeySeen = false;
+    return true;
+  }
+  return false;
+}
+
+QMenu* TChartMenu::Open(vqm::TCustomRChart* chart, QPoint globalPos) {
+  if (fOpen) fOpen->close();
+  auto* menu = new QMenu(chart);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->setObjectName(QStringLiteral("ChartMenu"));
+
+  // What the left button does; the design's "nothing" stays the default.
+  auto* modes = new QActionGroup(menu);
+  struct TMode {
+    const char* key;
+    vqm::TMouseActMode mode;
+  };
+  for (const TMode& m : {TMode{"Look only", vqm::maNone}, TMode{"Zoom with a window", vqm::maZoomWindPos},
+                         TMode{"Pan", vqm::maPan}}) {
+    QAction* action = menu->addAction(fTranslate(m.key));
+    action->setCheckable(true);
+    action->setChecked(chart->MouseAction() == m.mode);
+    action->setActionGroup(modes);
+    connect(action, &QAction::triggered, chart, [chart, mode = m.mode] {
+      chart->SetMouseAction(mode);
+      chart->SetMouseCursorFixed(mode == vqm::maNone);  // the zoom and pan cursors in the other modes
+    });
+  }
+  menu->addSeparator();
+  QAction* back = menu->addAction(fTranslate("Zoom back"), chart, [chart] { chart->ZoomBack(); });
+  back->setEnabled(chart->CanZoomBack());
+  QAction* forward = menu->addAction(fTranslate("Zoom forward"), chart, [chart] { chart->ZoomForward(); });
+  forward->setEnabled(chart->CanZoomForward());
+  menu->addAction(fTranslate("Show everything"), this, [this, chart] { ShowEverything(chart); });
+  QAction* link = menu->addAction(fTranslate("Link time axes"));
+  link->setCheckable(true);
+  link->setChecked(fLinked);
+  connect(link, &QAction::toggled, this, [this, chart](bool on) {
+    fLinked = on;
+    if (on) FollowTimeRange(chart);
+  });
+  menu->addSeparator();
+  menu->addAction(fTranslate("Copy picture"), chart,
+                  [chart] { QGuiApplication::clipboard()->setImage(chart->grab().toImage()); });
+  menu->addAction(fTranslate("Save picture..."), this, [this, chart] { AskSavePicture(chart); });
+  menu->addAction(fTranslate("Export data..."), this, [this, chart] { AskExportData(chart); });
+  menu->addAction(fTranslate("Print..."), this, [this, chart] { Print(chart); });
+
+  fOpen = menu;
+  connect(menu, &QObject::destroyed, this, [this, menu] {
+    if (fOpen == menu) fOpen = nullptr;
+  });
+  menu->popup(globalPos);
+  return menu;
+}
+
+void TChartMenu::ShowEverything(vqm::TCustomRChart* chart) {
+  const TRanges& r = fEverything[chart == fCharts[0] ? 0 : 1];
+  chart->SetLayerRange(1, r.xLow, r.yLow, r.xHigh, r.yHigh, true);
+  FollowTimeRange(chart);
+}
+
+// The partner takes the time range of `source` and keeps its own amplitudes.
+void TChartMenu::FollowTimeRange(vqm::TCustomRChart* source) {
+  if (!fLinked || fFollowing) return;
+  fFollowing = true;
+  vqm::TCustomRChart* partner = Partner(source);
+  const vqm::TScaleProps& x = *source->ScaleX(1);
+  const vqm::TScaleProps& y = *partner->ScaleY(1);
+  partner->SetLayerRange(1, x.RangeLow(), y.RangeLow(), x.RangeHigh(), y.RangeHigh(), true);
+  fFollowing = false;
+}
+
+bool TChartMenu::SavePicture(vqm::TCustomRChart* chart, const QString& path, std::string& reason) {
+  if (IsPdfName(path)) return WriteBytes(path, WidgetAsPdf(*chart, chart->Caption()), reason);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "png");
+  if (!writer.write(chart->grab().toImage())) {
+    reason = writer.errorString().toStdString();
+    return false;
+  }
+  return WriteBytes(path, bytes, reason);
+}
+
+bool TChartMenu::ExportData(const QString& path, std::string& reason) {
+  const std::string text = fSeriesText();
+  return WriteBytes(path, QByteArray::fromStdString(text), reason);
+}
+
+void TChartMenu::AskSavePicture(vqm::TCustomRChart* chart) {
+  const QString png = fTranslate("PNG picture (*.png)"), pdf = fTranslate("PDF document (*.pdf)");
+  QString filter = png;
+  QString path = QFileDialog::getSaveFileName(chart->window(), fTranslate("Save picture"), QString(),
+                                              png + QStringLiteral(";;") + pdf, &filter);
+  if (path.isEmpty()) return;
+  if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) && !IsPdfName(path))
+    path += filter == pdf ? QStringLiteral(".pdf") : QStringLiteral(".png");
+  std::string reason;
+  if (!SavePicture(chart, path, reason)) ReportFailure(chart->window(), path, reason);
+}
+
+void TChartMenu::AskExportData(vqm::TCustomRChart* chart) {
+  QString path = QFileDialog::getSaveFileName(chart->window(), fTranslate("Export data"), QString(),
+                                              fTranslate("CSV table (*.csv)"));
+  if (path.isEmpty()) return;
+  if (!path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) path += QStringLiteral(".csv");
+  std::string reason;
+  if (!ExportData(path, reason)) ReportFailure(chart->window(), path, reason);
+}
+
+// On paper through the printer canvas: shapes, real text, the marks' printer
+// forms and the axes' printer font rule.
+void TChartMenu::Print(vqm::TCustomRChart* chart) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageOrientation(chart->width() > chart->height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+  QPrintDialog dialog(&printer, chart->window());
+  if (dialog.exec() == QDialog::Accepted) RenderWidgetOnPage(*chart, printer);
+}
+
+void TChartMenu::ReportFailure(QWidget* parent, const QString& path, const std::string& reason) {
+  QString text = fTranslate("Could not write <%1%>: <%2%>");
+  text.replace(QLatin1String("<%1%>"), path).replace(QLatin1String("<%2%>"), QString::fromStdString(reason));
+  QMessageBox::warning(parent, fTranslate("Quantora Lab"), text);
+}
+
+}  // namespace quantora

@@ -1,0 +1,74 @@
+#pragma once
+// The context menu of the simulation charts (right click, or the Menu key on a
+// focused chart): what the left button does (nothing, as designed, zoom with a
+// window, or pan), the zoom history, the whole range again, whether the two
+// charts keep the same time range, and the chart as a picture, as data or on
+// paper. Every text goes through the translation table.
+
+#include <QObject>
+#include <QPoint>
+#include <functional>
+#include <string>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace vqm {
+class TCustomRChart;
+}
+
+namespace quantora {
+
+class TChartMenu : public QObject {
+  Q_OBJECT
+ public:
+  // The texts of the menu and its dialogs, by their English key.
+  using TTranslate = std::function<QString(const char* key)>;
+  // The simulated series of the current setting as CSV text.
+  using TSeriesText = std::function<std::string()>;
+
+  // Serves both charts; each chart's ranges at this moment are its "everything".
+  TChartMenu(vqm::TCustomRChart* first, vqm::TCustomRChart* second, TTranslate translate, TSeriesText seriesText,
+             QObject* parent = nullptr);
+
+  // Opens the menu of `chart` at `globalPos` (not blocking); the open menu.
+  QMenu* Open(vqm::TCustomRChart* chart, QPoint globalPos);
+  QMenu* OpenMenu() const { return fOpen; }
+
+  // The two charts keep the same time range (on at start).
+  bool TimeAxesLinked() const { return fLinked; }
+  void SetTimeAxesLinked(bool on) { fLinked = on; }
+  // The range the chart had when the menu was attached, with a history entry.
+  void ShowEverything(vqm::TCustomRChart* chart);
+
+  // The file behind each export, written whole or not at all; false with the
+  // reason. A picture's kind follows the name: ".pdf" a vector PDF, else PNG.
+  bool SavePicture(vqm::TCustomRChart* chart, const QString& path, std::string& reason);
+  bool ExportData(const QString& path, std::string& reason);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  vqm::TCustomRChart* Partner(vqm::TCustomRChart* chart) const;
+  void FollowTimeRange(vqm::TCustomRChart* source);
+  void AskSavePicture(vqm::TCustomRChart* chart);
+  void AskExportData(vqm::TCustomRChart* chart);
+  void Print(vqm::TCustomRChart* chart);
+  void ReportFailure(QWidget* parent, const QString& path, const std::string& reason);
+
+  struct TRanges {
+    double xLow, xHigh, yLow, yHigh;
+  };
+  vqm::TCustomRChart* fCharts[2];
+  TRanges fEverything[2];
+  TTranslate fTranslate;
+  TSeriesText fSeriesText;
+  bool fLinked = true;
+  bool fFollowing = false;    // a range being copied to the partner
+  bool fMenuKeySeen = false;  // the platform made the Menu key a context-menu event already
+  QMenu* fOpen = nullptr;
+};
+
+}  // namespace quantora

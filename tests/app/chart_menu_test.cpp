@@ -1,0 +1,173 @@
+// The charts' context menu in the main window, driven by real mouse and key
+// events: it opens both ways, switches what the left button does, zooms with
+// the history and keeps the two time axes in step; and its exports write files
+// that open.
+#include "app/ui/chart_menu.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QImage>
+#include <QMenu>
+#include <QProcess>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/ui/aboutbox.h"
+#include "app/ui/mainfrm.h"
+#include "chart/rchart.h"
+
+namespace quantora {
+namespace {
+
+// The window with the English table, shown off screen without the About dialog.
+struct TWindow {
+  TWindow() : form(Start()) {
+    form.setAttribute(Qt::WA_DontShowOnScreen);
+    form.show();
+    QCoreApplication::processEvents();  // the start-up sequence
+    QApplication::setActiveWindow(&form);
+  }
+  static TFormStart Start() {
+    TFormStart start{QStringLiteral(QUANTORA_TRANSLATION_TABLES "/quantora.itl")};
+    start.showAbout = false;
+    start.singleInstance = false;
+    return start;
+  }
+  TForm1 form;
+};
+
+// The open menu's action whose text, shortcut marker removed, is `text`.
+QAction* Item(const TChartMenu& menu, const QString& text) {
+  if (!menu.OpenMenu()) return nullptr;
+  for (QAction* a : menu.OpenMenu()->actions())
+    if (QString(a->text()).remove(QLatin1Char('&')) == text) return a;
+  return nullptr;
+}
+
+void Choose(TChartMenu& menu, vqm::TCustomRChart* chart, const QString& text) {
+  menu.Open(chart, chart->mapToGlobal(chart->rect().center()));
+  QAction* action = Item(menu, text);
+  ASSERT_NE(action, nullptr) << text.toStdString();
+  action->trigger();
+  menu.OpenMenu()->close();
+}
+
+// A zoom window dragged with the left button between two data-area points.
+void DragWindow(vqm::TCustomRChart* chart, QPoint from, QPoint to) {
+  QTest::mousePress(chart, Qt::LeftButton, {}, from);
+  QTest::mouseMove(chart, (from + to) / 2);
+  QTest::mouseMove(chart, to);
+  QTest::mouseRelease(chart, Qt::LeftButton, {}, to);
+}
+
+std::pair<double, double> TimeRange(vqm::TCustomRChart* chart) {
+  return {chart->ScaleX(1)->RangeLow(), chart->ScaleX(1)->RangeHigh()};
+}
+
+TEST(ChartMenuTest, OpensByRightClickAndMenuKeyAndSwitchesTheMouseMode) {
+  TWindow w;
+  TChartMenu& menu = *w.form.ChartMenu;
+  // A right click as the platform reports it: the press, then the context-menu event.
+  QTest::mousePress(w.form.RCSample, Qt::RightButton, {}, QPoint(200, 200));
+  QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(200, 200), w.form.RCSample->mapToGlobal(QPoint(200, 200)));
+  QApplication::sendEvent(w.form.RCSample, &click);
+  QTest::mouseRelease(w.form.RCSample, Qt::RightButton, {}, QPoint(200, 200));
+  ASSERT_NE(menu.OpenMenu(), nullptr);
+  for (const char* text : {"Look only", "Zoom with a window", "Pan", "Zoom back", "Zoom forward", "Show everything",
+                           "Link time axes", "Copy picture", "Save picture...", "Export data...", "Print..."})
+    EXPECT_NE(Item(menu, QString::fromLatin1(text)), nullptr) << text;
+  EXPECT_TRUE(Item(menu, QStringLiteral("Look only"))->isChecked());  // the design's default
+  EXPECT_FALSE(Item(menu, QStringLiteral("Zoom back"))->isEnabled());
+  menu.OpenMenu()->close();
+  QApplication::processEvents();
+
+  w.form.RCSig->setFocus();
+  QTest::keyClick(w.form.RCSig, Qt::Key_Menu);
+  ASSERT_NE(menu.OpenMenu(), nullptr);
+  EXPECT_EQ(menu.OpenMenu()->parentWidget(), w.form.RCSig);
+  menu.OpenMenu()->close();
+
+  EXPECT_EQ(w.form.RCSig->MouseAction(), vqm::maNone);
+  Choose(menu, w.form.RCSig, QStringLiteral("Zoom with a window"));
+  EXPECT_EQ(w.form.RCSig->MouseAction(), vqm::maZoomWindPos);
+  EXPECT_EQ(w.form.RCSample->MouseAction(), vqm::maNone);  // each chart its own mode
+  Choose(menu, w.form.RCSig, QStringLiteral("Pan"));
+  EXPECT_EQ(w.form.RCSig->MouseAction(), vqm::maPan);
+}
+
+TEST(ChartMenuTest, ZoomKeepsTheTimeAxesInStepAndTheHistoryGoesBack) {
+  TWindow w;
+  TChartMenu& menu = *w.form.ChartMenu;
+  vqm::TCustomRChart* sampled = w.form.RCSample;
+  vqm::TCustomRChart* analog = w.form.RCSig;
+  const auto everything = TimeRange(sampled);
+  const double analogLow = analog->ScaleY(1)->RangeLow();
+  Choose(menu, sampled, QStringLiteral("Zoom with a window"));
+
+  const int left = sampled->MarginLeft(), top = sampled->MarginTop();
+  DragWindow(sampled, {left + 100, top + 100}, {left + 200, top + 150});
+  const auto zoomed = TimeRange(sampled);
+  EXPECT_GT(zoomed.first, everything.first);
+  EXPECT_LT(zoomed.second, everything.second);
+  EXPECT_EQ(TimeRange(analog), zoomed);                      // linked: the same time range
+  EXPECT_EQ(analog->ScaleY(1)->RangeLow(), analogLow);       // with its own amplitudes
+  EXPECT_LT(sampled->ScaleY(1)->RangeHigh() - sampled->ScaleY(1)->RangeLow(), 11.0);
+
+  Choose(menu, sampled, QStringLiteral("Zoom back"));
+  EXPECT_EQ(TimeRange(sampled), everything);
+  EXPECT_EQ(TimeRange(analog), everything);
+  Choose(menu, sampled, QStringLiteral("Zoom forward"));
+  EXPECT_EQ(TimeRange(sampled), zoomed);
+  Choose(menu, sampled, QStringLiteral("Show everything"));
+  EXPECT_EQ(TimeRange(sampled), everything);
+  EXPECT_EQ(sampled->ScaleY(1)->RangeHigh(), 5.5);
+
+  Choose(menu, sampled, QStringLiteral("Link time axes"));  // now off
+  EXPECT_FALSE(menu.TimeAxesLinked());
+  DragWindow(sampled, {left + 100, top + 100}, {left + 200, top + 150});
+  EXPECT_NE(TimeRange(sampled), everything);
+  EXPECT_EQ(TimeRange(analog), everything);
+  // The sampling marks stay to the design's 1000 ns whatever the zoom.
+  w.form.SBarSampleFreq->setValue(200);
+  EXPECT_EQ(analog->ItemCount(), 1 + 2048 + 5);
+}
+
+TEST(ChartMenuTest, ExportsWriteFilesThatOpen) {
+  TWindow w;
+  TChartMenu& menu = *w.form.ChartMenu;
+  QTemporaryDir dir;
+  std::string reason;
+  const QString png = dir.filePath(QStringLiteral("chart.png"));
+  ASSERT_TRUE(menu.SavePicture(w.form.RCSample, png, reason)) << reason;
+  EXPECT_EQ(QImage(png).size(), w.form.RCSample->size());
+
+  const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
+  ASSERT_TRUE(menu.SavePicture(w.form.RCSample, pdf, reason)) << reason;
+  QProcess text;
+  text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+  ASSERT_TRUE(text.waitForFinished(30000)) << "pdftotext (poppler-utils) did not run";
+  const QByteArray words = text.readAllStandardOutput();
+  EXPECT_TRUE(words.contains("Sampled Signal")) << words.toStdString();
+  EXPECT_TRUE(words.contains("Time [ns]"));
+
+  const QString csv = dir.filePath(QStringLiteral("series.csv"));
+  w.form.SBarReso->setValue(16);
+  ASSERT_TRUE(menu.ExportData(csv, reason)) << reason;
+  QFile file(csv);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QList<QByteArray> rows = file.readAll().split('\n');
+  EXPECT_EQ(rows.size(), 2049 + 1);  // header, 2048 rows, and the final line end
+  EXPECT_EQ(rows[0], "i,t_ns,analog_V,sampled_V,error_V");
+  EXPECT_TRUE(rows[1].startsWith("1,0.48828125,"));
+
+  EXPECT_FALSE(menu.ExportData(dir.filePath(QStringLiteral("no/such/dir.csv")), reason));
+  EXPECT_FALSE(reason.empty());
+}
+
+}  // namespace
+}  // namespace quantora
