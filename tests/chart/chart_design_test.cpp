@@ -124,6 +124,22 @@ TEST(ChartDesign, ReadingReplacesTheJoins) {
   EXPECT_EQ(target.LineWidth(), 255);
 }
 
+// Reading is loading: a logarithmic axis is taken before its range, also into a
+// chart that has finished loading once and whose range still starts at 0.
+TEST(ChartDesign, ALogarithmicAxisIsReadIntoALoadedChart) {
+  TRChart source, target;
+  ASSERT_EQ(ReadChartDesign(WriteChartDesign(target), target), QString());  // loaded once
+  source.Scale1X()->SetRangeLow(1);
+  source.Scale1X()->SetRangeHigh(1000);
+  source.Scale1X()->SetLogarithmic(true);
+  ASSERT_EQ(ReadChartDesign(WriteChartDesign(source), target), QString());
+  EXPECT_TRUE(target.Scale1X()->Logarithmic());
+  target.Scale1X()->SetLogarithmic(false);
+  target.Scale1X()->SetRangeLow(0);
+  target.Scale1X()->SetLogarithmic(true);  // after loading the checks hold again
+  EXPECT_FALSE(target.Scale1X()->Logarithmic());
+}
+
 TEST(ChartDesign, BadDesignsAreRefusedAndChangeNothing) {
   struct Case {
     const char* json;

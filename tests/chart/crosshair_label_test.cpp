@@ -35,6 +35,13 @@ TEST(CrossHairAndLabel, LayerRulesAndCreationSettings) {
   ch.SetLayer(17);
   EXPECT_EQ(ch.Layer(), 16);
   EXPECT_EQ(crossNotices, 2);  // clamped writes still notify
+  ch.SetPosX(1);
+  ch.SetPosY(2);
+  ch.SetColor(clRed);
+  ch.SetMode(chBoth);
+  ch.SetLineType(psDot);
+  ch.SetLineWid(3);
+  EXPECT_EQ(crossNotices, 8);  // every write notifies once
 
   TTextLabel& label = *chart.TextLabel(30);
   EXPECT_EQ(chart.TextLabel(31), nullptr);
