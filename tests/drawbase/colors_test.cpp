@@ -21,4 +21,12 @@ TEST(Colors, ThemeColoursResolveToFixedOnes) {
   EXPECT_EQ(ResolveColor(clWhite), clWhite);
   EXPECT_EQ(ResolveColor(0x800000FFu), clBlack);  // unknown theme index
   EXPECT_FALSE(IsThemeColor(ResolveColor(clBtnShadow)));
+  // The theme colours the components and the window draw with.
+  const std::pair<TColor, TColor> used[] = {
+      {clBtnFace, RGBColor(240, 240, 240)}, {clBtnShadow, RGBColor(160, 160, 160)},
+      {clGrayText, RGBColor(109, 109, 109)}, {clBtnHighlight, RGBColor(255, 255, 255)},
+      {clWindow, RGBColor(255, 255, 255)},   {clWindowText, RGBColor(0, 0, 0)},
+      {clHighlight, RGBColor(0, 120, 215)},
+  };
+  for (const auto& [theme, fixed] : used) EXPECT_EQ(ResolveColor(theme), fixed) << std::hex << theme;
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace vqm;
 
 TEST(DTLabel, StartsAtZeroValues) {
@@ -48,4 +50,16 @@ TEST(DTLabel, CopyingTakesTheSevenFieldsNotTheListener) {
   TDTLabel c(a);
   EXPECT_TRUE(c.SameFormat(a));
   EXPECT_FALSE(c.OnChange);
+  // Each of the seven fields alone makes a different format.
+  const std::function<void(TDTLabel&)> changes7[] = {
+      [](TDTLabel& f) { f.SetTimeFormat(tfHHhMM); },  [](TDTLabel& f) { f.SetDateSeparator('-'); },
+      [](TDTLabel& f) { f.SetTimeSeparator(':'); },   [](TDTLabel& f) { f.SetYearLength(ylNone); },
+      [](TDTLabel& f) { f.SetMonthName(false); },     [](TDTLabel& f) { f.SetDateOrder(doMMDDYY); },
+      [](TDTLabel& f) { f.SetDateForTime(dtNone); },
+  };
+  for (const auto& change : changes7) {
+    TDTLabel d(a);
+    change(d);
+    EXPECT_FALSE(d.SameFormat(a));
+  }
 }
