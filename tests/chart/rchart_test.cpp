@@ -429,6 +429,15 @@ TEST(RChartBackground, NamesKeepOnlyTheirFilePartUnlessIncludePath) {
   image.SetIncludePath(false);
   EXPECT_EQ(image.Name(), "back.bmp");
   EXPECT_EQ(changes, 4);
+  // Every other write notifies too, so the chart repaints.
+  image.SetFillMode(bfTile);
+  image.SetAreaMode(bamRect);
+  image.SetAreaColor(clRed);
+  image.SetAreaLeft(1);
+  image.SetAreaRight(2);
+  image.SetAreaTop(3);
+  image.SetAreaBottom(4);
+  EXPECT_EQ(changes, 11);
 }
 
 TEST_F(ShownChart, IsometricSetsTheVerticalRangeFromTheDataAreaShape) {
@@ -608,7 +617,7 @@ TEST_F(ShownChart, BackgroundFillModesAndAreaModes) {
     std::vector<Probe> probes;
   };
   const FillCase fills[] = {
-      {bfSimple, {{1, 1, clRed}, {2, 2, clBlue}, {3, 3, clWhite}, {100, 100, clWhite}}},
+      {bfSimple, {{1, 1, clRed}, {2, 2, clBlue}, {3, 3, clWhite}, {100, 100, clWhite}, {1, 100, clWhite}}},
       {bfTile, {{4, 4, clRed}, {7, 1, clRed}, {100, 100, clRed}, {5, 5, clBlue}, {99, 99, clBlue}}},
       {bfStretch, {{144, 188, clRed}, {50, 50, clBlue}, {250, 300, clBlue}}},
   };
@@ -644,6 +653,8 @@ TEST_F(ShownChart, BackgroundFillModesAndAreaModes) {
     }
     EXPECT_EQ(seen, c.rows) << int(c.mode);
   }
+  EXPECT_EQ(Data(1, 188), clWhite);  // the frame is one pixel wide
+  EXPECT_EQ(Data(287, 188), clWhite);
 }
 
 // Grid lines at x = 100 (column 29) and y = 4 (row 51), steps 100 and 2: how many
