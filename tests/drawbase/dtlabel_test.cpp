@@ -31,6 +31,24 @@ TEST(DTLabel, ChangeNotifications) {
   d.SetTimeFormat(tfHHMMSS);  // raised on every assignment
   d.SetDateOrder(doMMDDYY);
   EXPECT_EQ(changes, 4);
+  // Each setter, first with a new value, then with the same one again.
+  struct Case {
+    std::function<void(TDTLabel&)> set;
+    int first, again;
+  };
+  const Case cases[] = {
+      {[](TDTLabel& f) { f.SetDateSeparator('/'); }, 1, 0}, {[](TDTLabel& f) { f.SetTimeSeparator('.'); }, 1, 0},
+      {[](TDTLabel& f) { f.SetYearLength(ylYY); }, 1, 0},    {[](TDTLabel& f) { f.SetMonthName(true); }, 1, 0},
+      {[](TDTLabel& f) { f.SetDateForTime(dtAllTicks); }, 1, 0}, {[](TDTLabel& f) { f.SetDateOrder(doYYMMDD); }, 1, 1},
+      {[](TDTLabel& f) { f.SetTimeFormat(tfAMPM); }, 1, 1},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    changes = 0;
+    cases[i].set(d);
+    EXPECT_EQ(changes, cases[i].first) << i;
+    cases[i].set(d);
+    EXPECT_EQ(changes, cases[i].first + cases[i].again) << i;
+  }
 }
 
 TEST(DTLabel, CopyingTakesTheSevenFieldsNotTheListener) {
