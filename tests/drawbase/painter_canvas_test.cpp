@@ -35,7 +35,10 @@ TEST(PainterCanvasTest, AnAreaHasItsOwnOriginAndShowsNothingOutside) {
     whole.Pen = {clBlue, psSolid, 1, pmCopy};
     whole.MoveTo(0, 30);
     whole.LineTo(59, 30);  // the whole canvas again, after the area
+    const TPoint two[] = {{40, 2}, {40, 20}};
+    whole.Polyline(two);  // two points make a line
   }
+  EXPECT_EQ(page.At(40, 10), clBlue);
   EXPECT_EQ(page.At(10, 5), clRed);
   EXPECT_EQ(page.At(29, 24), clRed);
   for (auto [x, y] : {std::pair{9, 5}, {30, 24}, {10, 4}, {29, 25}}) EXPECT_EQ(page.At(x, y), clWhite) << x << "," << y;
