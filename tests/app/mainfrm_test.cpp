@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include <QTest>
 
 #include "app/ui/aboutbox.h"
+#include "app/ui/data_files.h"
 #include "app/ui/panel.h"
 #include "app/ui/text_controls.h"
 #include "app/window_program.h"
@@ -365,4 +367,20 @@ TEST(MainWindow, ScrollBarsStepByOneWithArrowsAndByTenWithPageKeys) {
   QTest::keyClick(f.SBarReso, Qt::Key_PageDown);
   EXPECT_EQ(f.SBarReso->value(), 16);  // 8 + 10, held at the end
   EXPECT_EQ(f.NLabReso->ValueText(), QStringLiteral("16"));
+}
+
+// Data files beside the program win; an installed program finds them in
+// ../share/quantora; a file in neither place stays where it was looked for.
+TEST(ProgramDataFile, BesideTheProgramThenTheInstalledDataFolder) {
+  QTemporaryDir prefix;
+  ASSERT_TRUE(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+  ASSERT_TRUE(QDir(prefix.path()).mkpath(QStringLiteral("share/quantora")));
+  const auto touch = [&](const char* name) { QFile(prefix.filePath(QLatin1String(name))).open(QIODevice::WriteOnly); };
+  touch("share/quantora/quantora.itl");
+  touch("share/quantora/quantora.png");
+  touch("bin/quantora.png");
+  const QString bin = prefix.filePath(QStringLiteral("bin/"));
+  EXPECT_EQ(quantora::ProgramDataFile(bin + "quantora.itl"), prefix.filePath(QStringLiteral("share/quantora/quantora.itl")));
+  EXPECT_EQ(quantora::ProgramDataFile(bin + "quantora.png"), bin + "quantora.png");
+  EXPECT_EQ(quantora::ProgramDataFile(bin + "quantora.de.itl"), bin + "quantora.de.itl");
 }
