@@ -1,6 +1,10 @@
 // Records, frames and stamps byte for byte; the suffix and parameter rules of
 // the command line; and the component's receive path without a host.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,6 +16,8 @@
 #include "hostlink/demon_client.h"
 #include "hostlink/errors.h"
 #include "hostlink/frame.h"
+#include "hostlink/instance_lock.h"
+#include "hostlink/runtime_dir.h"
 #include "hostlink/messages.h"
 #include "hostlink/server_suffix.h"
 #include "translate/itl_file_name.h"
@@ -27,6 +33,10 @@ std::string Bytes(std::initializer_list<int> values) {
 
 TEST(MessageStream, WireFormsByteForByte) {
   TStarGazeMessageStream s;
+  // A new message: stamp 0 (both halves), number 0, empty.
+  EXPECT_EQ(s.TimeStamp, (TTimeStamp{0, 0}));
+  EXPECT_EQ(s.MsgId, 0);
+  EXPECT_EQ(s.Size(), 0u);
   s.WriteByte(2);
   s.WriteInt32(-2);
   s.WriteInt32(0x1005);
@@ -142,8 +152,8 @@ TEST(Frame, BlockLengthCheckedBeforeTheStampAndBeforeAllocating) {
   const struct {
     std::uint32_t block;
     bool broken;
-  } cases[] = {{0, true}, {7, true}, {8, false}, {kMaxFrameSize - kFrameHeaderSize, false},
-               {kMaxFrameSize - kFrameHeaderSize + 1, true}, {0x80000000u, true}, {0xFFFFFFFFu, true}};
+  } cases[] = {{0, true},         {7, true},           {8, false},         {16777216 - 12, false},  // 16 MiB in all
+               {16777216 - 11, true}, {0x80000000u, true}, {0xFFFFFFFFu, true}};
   for (const auto& c : cases) {
     TFrameReader reader;
     const std::string header = Bytes({1, 0, 0, 0, 0, 0x10, 0, 0}) +
@@ -194,6 +204,49 @@ TEST(CommandLine, ViewerHandleFromTheSystemWideSettings) {
   file.write("[demon]\nViewerHandle=7f00\n");
   file.close();
   EXPECT_EQ(ConfiguredViewerHandle(), "7f00");
+}
+
+TEST(LinkDirectory, ChosenByTheEnvironment) {
+  QTemporaryDir dir;
+  const QByteArray own = qgetenv("QUANTORA_RUNTIME_DIR");
+  const QByteArray tmp = qgetenv("TMPDIR");
+  const QByteArray xdg = qgetenv("XDG_RUNTIME_DIR");
+  qunsetenv("QUANTORA_RUNTIME_DIR");
+  qunsetenv("XDG_RUNTIME_DIR");
+  qputenv("TMPDIR", (dir.path() + "//").toUtf8());
+  const std::string base = dir.path().toStdString();
+  EXPECT_EQ(OpenRuntimeDir().path, base + "/quantora-" + std::to_string(geteuid()));
+  qputenv("XDG_RUNTIME_DIR", dir.path().toUtf8());
+  EXPECT_EQ(OpenRuntimeDir().path, base + "/quantora");
+  qputenv("QUANTORA_RUNTIME_DIR", own);
+  EXPECT_EQ(OpenRuntimeDir().path, own.toStdString());
+  struct stat info{};
+  ASSERT_EQ(stat((base + "/quantora").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0700u);
+  tmp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", tmp);
+  xdg.isNull() ? qunsetenv("XDG_RUNTIME_DIR") : qputenv("XDG_RUNTIME_DIR", xdg);
+}
+
+// One process shares its lock among its components; the lock goes with the
+// last share, and another open of the file (another process) sees it held.
+TEST(InstanceLock, HeldUntilTheLastShareIsGiven) {
+  const std::string dir = OpenRuntimeDir().path;
+  const auto heldElsewhere = [&] {
+    const int fd = open((dir + "/SG_probe").c_str(), O_RDWR);
+    const bool held = flock(fd, LOCK_EX | LOCK_NB) != 0;
+    close(fd);
+    return held;
+  };
+  std::uint32_t first = 0, second = 0;
+  ASSERT_EQ(TInstanceLock::Acquire(dir, "SG_probe", first), TInstanceLock::ilTaken);
+  ASSERT_EQ(TInstanceLock::Acquire(dir, "SG_probe", second), TInstanceLock::ilTaken);
+  EXPECT_EQ(first, second);
+  EXPECT_GE(first, 3u);
+  EXPECT_TRUE(heldElsewhere());
+  TInstanceLock::Release(first);
+  EXPECT_TRUE(heldElsewhere());
+  TInstanceLock::Release(second);
+  EXPECT_FALSE(heldElsewhere());
 }
 
 // The component without a host: its state after construction and loading,
