@@ -138,7 +138,11 @@ TForm1::TForm1(const TFormStart& start, QWidget* parent) : QWidget(parent), fSta
   cliDemon->Loaded();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+  // The focus handler reads the charts: it must not run while the widgets below
+  // are torn down (the focus moves away from a window being destroyed).
+  disconnect(qApp, nullptr, this, nullptr);
+}
 
 void TForm1::BuildTopPanel() {
   Panel1 = new TPanel(this);
