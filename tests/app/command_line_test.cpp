@@ -96,6 +96,18 @@ TEST(CommandLineTest, HelpWinsOverEverythingElse) {
         << option.option;
   std::istringstream lines(help);
   for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 80u) << line;
+  // The layout, pinned where it shows: descriptions in column 23, continued
+  // there, paragraphs filled to 80 columns and set apart by an empty line.
+  for (const char* block : {
+           "\n  --export-csv FILE   write the simulated series as CSV to FILE (- for standard\n"
+           "                      output) instead of opening the window\n",
+           "\n  --wave NAME         sine (default), 3-term-sine, sawtooth, sinc or chirp\n",
+           "\n  --stats             print the quantization figures of the setting, one per\n"
+           "                      line: step,",
+           "\n\nOther arguments are the program's parameters: a second start hands them to the\n"
+           "running window,",
+       })
+    EXPECT_NE(help.find(block), std::string::npos) << block;
 }
 
 // Arguments that are not our "--" options are the program's parameters (the
