@@ -55,17 +55,17 @@ vqm::TCustomRChart* TChartMenu::Partner(vqm::TCustomRChart* chart) const {
 // The Menu key: some platforms turn it into a context-menu event themselves,
 // others leave it a key; the menu opens once either way, at the chart's centre.
 bool TChartMenu::eventFilter(QObject* watched, QEvent* event) {
-  auto* chart = static_cast<vqm::TCustomRChart*>(watched);
   if (event->type() == QEvent::ContextMenu) {
     if (static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) fMenuKeySeen = true;
     return false;
   }
-  if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Menu) {
-    if (!fMenuKeySeen) Open(chart, chart->mapToGlobal(chart->rect().center()));
-    fMenuKeySeen = false;
-    return true;
-  }
-  return false;
+  if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Menu) return false;
+  // Not a chart any more while it is being destroyed.
+  auto* chart = dynamic_cast<vqm::TCustomRChart*>(watched);
+  if (!chart) return false;
+  if (!fMenuKeySeen) Open(chart, chart->mapToGlobal(chart->rect().center()));
+  fMenuKeySeen = false;
+  return true;
 }
 
 QMenu* TChartMenu::Open(vqm::TCustomRChart* chart, QPoint globalPos) {
