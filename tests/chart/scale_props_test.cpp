@@ -88,6 +88,12 @@ TEST(ScaleProps, LogarithmicNeedsAPositiveRangeOnceLoaded) {
   x.SetLabelType(ftDateTime);
   EXPECT_FALSE(x.Logarithmic());
 
+  TScalePropsHoriz atFloor;  // the smallest end a log axis takes is taken
+  atFloor.SetLoading(false);
+  atFloor.SetRangeLow(kLogFloor);
+  atFloor.SetLogarithmic(true);
+  EXPECT_TRUE(atFloor.Logarithmic());
+
   TScalePropsHoriz loading;  // still loading: stored unchecked
   loading.SetLogarithmic(true);
   EXPECT_TRUE(loading.Logarithmic());

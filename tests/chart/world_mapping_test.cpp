@@ -57,6 +57,11 @@ TEST(WorldMapping, NoRoomOrNoSpanMapsToTheMiddle) {
   EXPECT_EQ(MakeWorldAxisMap(p).ToPixel(123), 179);
   EXPECT_EQ(MakeWorldAxisMap(Horizontal(5, 5)).ToPixel(5), 179);
   EXPECT_EQ(MakeWorldAxisMap(Horizontal(0, 10, true)).ToPixel(5), 179);  // ln 0 has no value
+
+  // One pixel of room is still an area: its ends map to its two edges.
+  const TWorldAxisMap narrow = MakeWorldAxisMap({0, 1000, false, 50, 51, 1, 50, 0, 71});
+  EXPECT_EQ(narrow.ToPixel(0), 50);
+  EXPECT_EQ(narrow.ToPixel(1000), 51);
 }
 
 }  // namespace
