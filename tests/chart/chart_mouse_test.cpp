@@ -290,6 +290,9 @@ TEST_F(MouseChart, CursorByModeInsideAndOutsideTheDataArea) {
   SetChartCursor(2, std::nullopt);
   QTest::mouseMove(&chart, {150, 92});
   EXPECT_EQ(chart.cursor().shape(), Qt::ArrowCursor);
+  // The defaults are registered once: a chart made later keeps the slot empty.
+  { TRChart later; }
+  EXPECT_FALSE(ChartCursor(2).has_value());
   SetChartCursor(2, ours);
 }
 
