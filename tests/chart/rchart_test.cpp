@@ -781,8 +781,10 @@ TEST_F(ShownChart, PaintOnOtherCanvasesGivesTheScreenPicture) {
   for (int y = 0; y < screen.height(); ++y)
     for (int x = 0; x < screen.width(); ++x) differing += screen.pixel(x, y) != other.pixel(x, y);
   EXPECT_EQ(differing, 0);
-  // The scales went back to drawing into the chart's own picture.
+  // The scales went back to drawing into the chart's own picture, at its origin.
   EXPECT_EQ(chart.AxisControlX(1)->Target(), &chart.FrameImage().Canvas());
+  chart.Paint();
+  EXPECT_EQ(chart.FrameImage().Image(), screen);
 }
 
 }  // namespace
