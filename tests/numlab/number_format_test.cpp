@@ -157,6 +157,7 @@ TEST(NumberFormatTest, DegreesMinutesAndSeconds) {
   EXPECT_EQ(Text(12.5125, dtDegMinSec, 1, true), "12\u00B0 30' 45,0\"");
   EXPECT_EQ(Text(12.0125, dtDegMinSec, 2), "12\u00B0  0' 45.00\"");
   EXPECT_EQ(Text(1.0 / 3600, dtDegMinSec, 0), "0\u00B0  0'   1\"");
+  EXPECT_EQ(Text(-1.0 / 3600, dtDegMinSec, 0), "-0\u00B0  0'   1\"");  // one unit below zero keeps its sign
   EXPECT_EQ(Text(29.99999999, dtDegMinSec, 1), "30\u00B0  0'  0.0\"");
 }
 

@@ -272,5 +272,19 @@ TEST(NumLabTest, StateTextIsClippedNotReplaced) {
   EXPECT_EQ(paints.count, 1);
 }
 
+// What the widget shows on screen is exactly its off-screen picture, from its
+// top-left corner.
+TEST(NumLabTest, WidgetShowsItsPictureAtItsOrigin) {
+  TNumLab lab;
+  lab.resize(170, 23);
+  lab.SetValue(1000.0 / 7);
+  TBitmap picture;
+  lab.PaintTo(picture);
+  const QImage expected = picture.Image().convertToFormat(QImage::Format_RGB32);
+  const QImage shown = lab.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(shown.size(), expected.size());
+  EXPECT_EQ(shown, expected);
+}
+
 }  // namespace
 }  // namespace vqm
