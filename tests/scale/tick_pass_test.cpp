@@ -329,3 +329,20 @@ TEST(TickPass, ReusesItsStorage) {
   EXPECT_EQ(ValuesOf(p, TTickKind::Major).size(), 6u);
   EXPECT_EQ(p.Values.Count(), 21);
 }
+
+// Short ticks divide each clock step as its table row says: the step between
+// majors and the number of short intervals in it, for the fine rows.
+TEST(TimeTicks, ShortTicksDivideTheFineStepsByTheirRow) {
+  struct Row {
+    double high, step;
+    int divisions;
+  };
+  for (const Row& r : {Row{0.004, 0.001, 5}, Row{0.008, 0.002, 4}, Row{0.02, 0.005, 5}, Row{120, 30, 6}}) {
+    const TTickPass p = PassFor(TimeOptions(0, r.high));
+    const Values major = ValuesOf(p, TTickKind::Major), minor = ValuesOf(p, TTickKind::Short);
+    ASSERT_GE(major.size(), 2u) << r.high;
+    ASSERT_GE(minor.size(), 2u) << r.high;
+    EXPECT_NEAR(major[1] - major[0], r.step, 1e-12) << r.high;
+    EXPECT_NEAR(minor[1] - minor[0], r.step / r.divisions, 1e-12) << r.high;
+  }
+}
