@@ -77,6 +77,10 @@ TEST(NumLabTest, RepaintsAtOnceOnlyWhenAValueChanges) {
   lab.SetColorScheme(csSystem);
   lab.SetComma(true);
   EXPECT_EQ(paints.count, 4);
+  TNumLab other;
+  other.SetValue(5);
+  lab.Assign(&other);  // a copy shows at once, as a setter does
+  EXPECT_EQ(paints.count, 5);
 }
 
 TEST(NumLabTest, LeftSpaceAndPrecisionLimits) {

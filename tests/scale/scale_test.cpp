@@ -4,7 +4,9 @@
 
 #include <functional>
 
+#include <QCoreApplication>
 #include <QImage>
+#include <QPaintEvent>
 #include <algorithm>
 #include <QLocale>
 #include <QVariant>
@@ -664,6 +666,12 @@ TEST(ScaleAssign, CopiesSettingsAndTicks) {
 TEST(ScaleWidget, PaintsTheScaleOnItsWidget) {
   TScaleWidget w;
   w.resize(300, 120);
+  {  // a paint that comes before the pending resize takes the widget's size and its mapping
+    QPaintEvent early(QRect(0, 0, 300, 120));
+    QCoreApplication::sendEvent(&w, &early);
+    EXPECT_EQ(w.Scale().Width(), 300);
+    EXPECT_EQ(w.Scale().ValueToPixel(100), 279);
+  }
   const QImage shot = w.grab().toImage();  // delivers the pending resize first
   EXPECT_EQ(w.Scale().Width(), 300);
   EXPECT_EQ(w.Scale().ValueToPixel(100), 279);

@@ -196,6 +196,16 @@ TEST(DateTimeTicks, MonthsFromTheFirstMonthOnTheStep) {
   // A start on the first day of a month on the step is itself a tick.
   const TTickOptions onFirst = WithoutShortTicks(DateOptions(Day(2001, 1, 1), Day(2002, 1, 1)));
   EXPECT_EQ(Labels(PassFor(onFirst)), (Lines{"Jan-2001", "Apr-2001", "Jul-2001", "Oct-2001", "Jan-2002"}));
+  // Starts in a month off the step, one month and two months before the next one on it.
+  const TTickOptions twoFromFeb = WithoutShortTicks(DateOptions(Day(2001, 2, 15), Day(2001, 10, 15)));
+  EXPECT_EQ(Labels(PassFor(twoFromFeb)), (Lines{"Mar-2001", "May-2001", "Jul-2001", "Sep-2001"}));
+  const TTickOptions threeFromMar = WithoutShortTicks(DateOptions(Day(2001, 3, 15), Day(2002, 3, 15)));
+  EXPECT_EQ(Labels(PassFor(threeFromMar)), (Lines{"Apr-2001", "Jul-2001", "Oct-2001", "Jan-2002"}));
+  // 366 days per interval is still months (step 6); a day more is years.
+  const TTickOptions longest = WithoutShortTicks(DateOptions(Day(2000, 1, 1), Day(2000, 1, 1) + 3 * 366));
+  EXPECT_EQ(Labels(PassFor(longest)), (Lines{"Jan-2000", "Jul-2000", "Jan-2001", "Jul-2001", "Jan-2002", "Jul-2002", "Jan-2003"}));
+  const TTickOptions years = WithoutShortTicks(DateOptions(Day(2000, 1, 1), Day(2000, 1, 1) + 3 * 366 + 1));
+  EXPECT_EQ(Labels(PassFor(years)), (Lines{"2000", "2001", "2002", "2003"}));
   // A year with short ticks: every month drawn, majors on the step of four.
   const TTickPass year = PassFor(DateOptions(Day(2000, 1, 1), Day(2001, 1, 1)));
   EXPECT_EQ(Labels(year), (Lines{"Jan-2000", "May-2000", "Sep-2000", "Jan-2001"}));
