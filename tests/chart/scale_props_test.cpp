@@ -1,6 +1,8 @@
 // The axis-property objects: values at creation and the write rules.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include <QMetaProperty>
 #include <QVariant>
 
@@ -88,11 +90,16 @@ TEST(ScaleProps, LogarithmicNeedsAPositiveRangeOnceLoaded) {
   x.SetLabelType(ftDateTime);
   EXPECT_FALSE(x.Logarithmic());
 
-  TScalePropsHoriz atFloor;  // the smallest end a log axis takes is taken
-  atFloor.SetLoading(false);
-  atFloor.SetRangeLow(kLogFloor);
-  atFloor.SetLogarithmic(true);
-  EXPECT_TRUE(atFloor.Logarithmic());
+  // The smallest end a log axis takes is taken, at either end (a reversed axis).
+  for (const auto& [low, high] : {std::pair{kLogFloor, 100.0}, std::pair{1.0, kLogFloor}}) {
+    TScalePropsHoriz atFloor;
+    atFloor.SetLoading(false);
+    atFloor.SetRangeLow(low);
+    atFloor.SetRangeHigh(high);
+    ASSERT_EQ(atFloor.RangeHigh(), high);
+    atFloor.SetLogarithmic(true);
+    EXPECT_TRUE(atFloor.Logarithmic()) << low << " " << high;
+  }
 
   TScalePropsHoriz loading;  // still loading: stored unchecked
   loading.SetLogarithmic(true);

@@ -330,19 +330,24 @@ TEST(TickPass, ReusesItsStorage) {
   EXPECT_EQ(p.Values.Count(), 21);
 }
 
-// Short ticks divide each clock step as its table row says: the step between
-// majors and the number of short intervals in it, for the fine rows.
-TEST(TimeTicks, ShortTicksDivideTheFineStepsByTheirRow) {
+// Every clock step with the number of short intervals it is divided into: a
+// range of three and a half steps takes that step and no other.
+TEST(TimeTicks, ShortTicksDivideEachClockStepByItsRow) {
   struct Row {
-    double high, step;
+    double step;
     int divisions;
   };
-  for (const Row& r : {Row{0.004, 0.001, 5}, Row{0.008, 0.002, 4}, Row{0.02, 0.005, 5}, Row{120, 30, 6}}) {
-    const TTickPass p = PassFor(TimeOptions(0, r.high));
+  const Row rows[] = {
+      {0.001, 5}, {0.002, 4}, {0.005, 5}, {0.01, 5}, {0.02, 4},  {0.05, 5},   {0.1, 5},    {0.2, 4},    {0.5, 5},
+      {1, 5},     {2, 4},     {5, 5},     {10, 5},   {20, 4},    {30, 6},     {60, 6},     {120, 6},    {180, 6},
+      {300, 5},   {600, 5},   {1200, 6},  {1800, 6}, {3600, 6},  {7200, 4},   {14400, 4},  {21600, 6},  {43200, 6},
+  };
+  for (const Row& r : rows) {
+    const TTickPass p = PassFor(TimeOptions(0, 3.5 * r.step));
     const Values major = ValuesOf(p, TTickKind::Major), minor = ValuesOf(p, TTickKind::Short);
-    ASSERT_GE(major.size(), 2u) << r.high;
-    ASSERT_GE(minor.size(), 2u) << r.high;
-    EXPECT_NEAR(major[1] - major[0], r.step, 1e-12) << r.high;
-    EXPECT_NEAR(minor[1] - minor[0], r.step / r.divisions, 1e-12) << r.high;
+    ASSERT_EQ(major.size(), 4u) << r.step;
+    ASSERT_GE(minor.size(), 2u) << r.step;
+    EXPECT_NEAR(major[1] - major[0], r.step, 1e-9 * r.step) << r.step;
+    EXPECT_NEAR(minor[1] - minor[0], r.step / r.divisions, 1e-9 * r.step) << r.step;
   }
 }
