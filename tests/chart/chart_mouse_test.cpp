@@ -267,7 +267,9 @@ TEST_F(MouseChart, CursorByModeInsideAndOutsideTheDataArea) {
     chart.SetMouseAction(k.mode);
     QTest::mouseMove(&chart, {150, 90});
     EXPECT_EQ(chart.cursor().shape(), k.shape);
-    if (k.image) EXPECT_TRUE(chart.cursor().pixmap().toImage() == *k.image);
+    if (k.image) {
+      EXPECT_TRUE(chart.cursor().pixmap().toImage() == *k.image);
+    }
     QTest::mouseMove(&chart, {10, 10});
     EXPECT_EQ(chart.cursor().shape(), Qt::ArrowCursor);
   }
