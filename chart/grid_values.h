@@ -15,7 +15,7 @@ struct TGridAxis {
   // > 0: fixed step; 0: the axis ticks; -1: decades, -2: 1-2-5 steps,
   // -3: every integer mantissa (on a logarithmic axis; a linear axis steps by |Step|).
   double Step = 0;
-  std::span<const double> Ticks;  // the axis control's recorded ticks (Step 0)
+  std::span<const double> Ticks = {};  // the axis control's recorded ticks (Step 0)
 };
 
 // Every grid value below High, at most kMaxGridLines, into `out` (cleared first).

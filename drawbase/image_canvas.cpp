@@ -289,9 +289,10 @@ void TImageCanvas::FillPolygonInside(std::span<const TPoint> points) {
   top = std::max(top + 1, 0);
   bottom = std::min(bottom - 1, fH - 1);
   const unsigned int rgb = ToQRgb(Brush.Color);
+  __extension__ typedef __int128 Wide;  // products of two 64-bit values compare exactly
   struct Crossing {
     long long num, den;  // x = num / den, den > 0
-    bool operator<(const Crossing& o) const { return (__int128)num * o.den < (__int128)o.num * den; }
+    bool operator<(const Crossing& o) const { return Wide(num) * o.den < Wide(o.num) * den; }
   };
   std::vector<Crossing> crossings;
   for (int y = top; y <= bottom; ++y) {

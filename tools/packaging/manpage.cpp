@@ -40,7 +40,9 @@ int main(int argc, char** argv) {
   for (const quantora::TOptionHelp& option : help.options) {
     page += ".TP\n.B " + Roff(option.option);
     if (!option.argument.empty()) page += " \\fI" + Roff(option.argument) + "\\fR";
-    page += "\n" + Roff(option.text) + "\n";
+    page += '\n';  // appended piece by piece: GCC 12 warns falsely on "\n" + string
+    page += Roff(option.text);
+    page += '\n';
   }
   std::string_view closing = help.closing;
   for (std::size_t end; (end = closing.find('\n')) != std::string_view::npos || !closing.empty();) {
