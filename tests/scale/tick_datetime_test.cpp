@@ -7,6 +7,7 @@
 #include "tick_pass_support.h"
 
 using namespace vqm;
+using vqm::testing::LabelsOf;
 using vqm::testing::PassFor;
 using Lines = std::vector<std::string>;
 
@@ -35,13 +36,6 @@ Lines Golden(const TTickPass& p) {
     if (!t.DateLine.empty()) line += "|" + t.DateLine;
     out.push_back(line);
   }
-  return out;
-}
-
-Lines Labels(const TTickPass& p) {
-  Lines out;
-  for (const TTick& t : p.Ticks)
-    if (t.HasLabel) out.push_back(t.Label);
   return out;
 }
 
@@ -83,20 +77,20 @@ TEST(DateTimeTicks, HoursWithDateLineAndShortTicks) {
 
 TEST(DateTimeTicks, ClockLabelsOfEachTimeFormat) {
   const TTickOptions hours = DateOptions(Day(2000, 1, 1), Day(2000, 1, 1, 10));
-  EXPECT_EQ(Labels(PassFor(WithFormat(hours, tfAMPM))), (Lines{"12am", "3am", "6am", "9am"}));
-  EXPECT_EQ(Labels(PassFor(WithFormat(hours, tfHHhMM))), (Lines{"0h", "3h", "6h", "9h"}));
+  EXPECT_EQ(LabelsOf(PassFor(WithFormat(hours, tfAMPM))), (Lines{"12am", "3am", "6am", "9am"}));
+  EXPECT_EQ(LabelsOf(PassFor(WithFormat(hours, tfHHhMM))), (Lines{"0h", "3h", "6h", "9h"}));
   const TTickOptions minutes = DateOptions(Day(2000, 1, 1, 12), Day(2000, 1, 1, 13));
-  EXPECT_EQ(Labels(PassFor(WithFormat(minutes, tfAMPM))), (Lines{"12:00pm", "12:20pm", "12:40pm", "1:00pm"}));
-  EXPECT_EQ(Labels(PassFor(WithFormat(minutes, tfHHhMM))), (Lines{"12h00", "12h20", "12h40", "13h00"}));
+  EXPECT_EQ(LabelsOf(PassFor(WithFormat(minutes, tfAMPM))), (Lines{"12:00pm", "12:20pm", "12:40pm", "1:00pm"}));
+  EXPECT_EQ(LabelsOf(PassFor(WithFormat(minutes, tfHHhMM))), (Lines{"12h00", "12h20", "12h40", "13h00"}));
   const TTickPass halfHours = PassFor(DateOptions(Day(2000, 1, 1, 12), Day(2000, 1, 1, 14)));
-  EXPECT_EQ(Labels(halfHours), (Lines{"12:00", "12:30", "13:00", "13:30", "14:00"}));
+  EXPECT_EQ(LabelsOf(halfHours), (Lines{"12:00", "12:30", "13:00", "13:30", "14:00"}));
   EXPECT_EQ(halfHours.Ticks.size(), 13u);  // short ticks every ten minutes
   const TTickOptions seconds = DateOptions(Day(2000, 1, 1, 12), Day(2000, 1, 1, 12) + 10.0 / 86400);
-  EXPECT_EQ(Labels(PassFor(seconds)),
+  EXPECT_EQ(LabelsOf(PassFor(seconds)),
             (Lines{"12:00:00", "12:00:02", "12:00:04", "12:00:06", "12:00:08", "12:00:10"}));
   EXPECT_EQ(PassFor(seconds).Ticks.size(), 11u);  // short ticks every second
   const TTickPass halfMinutes = PassFor(DateOptions(Day(2000, 1, 1, 12), Day(2000, 1, 1, 12) + 120.0 / 86400));
-  EXPECT_EQ(Labels(halfMinutes), (Lines{"12:00:00", "12:00:30", "12:01:00", "12:01:30", "12:02:00"}));
+  EXPECT_EQ(LabelsOf(halfMinutes), (Lines{"12:00:00", "12:00:30", "12:01:00", "12:01:30", "12:02:00"}));
   EXPECT_EQ(halfMinutes.Ticks.size(), 13u);  // short ticks every ten seconds
 }
 
@@ -117,7 +111,7 @@ TEST(DateTimeTicks, DateLinesByDateForTimeAcrossMidnightAndYearEnd) {
       if (!t.DateLine.empty()) dates.push_back(t.DateLine);
     EXPECT_EQ(dates, c.dates) << int(c.when);
   }
-  EXPECT_EQ(Labels(PassFor(o)), (Lines{"18:00", "21:00", "00:00", "03:00", "06:00"}));
+  EXPECT_EQ(LabelsOf(PassFor(o)), (Lines{"18:00", "21:00", "00:00", "03:00", "06:00"}));
 }
 
 TEST(DateTimeTicks, NegativeValuesBeforeTheOrigin) {
@@ -148,12 +142,12 @@ TEST(DateTimeTicks, BelowOneSecondHorizontalHundredthsVertical) {
 
   const TTickPass vertical = PassFor(DateOptions(start, twoSeconds, 3, sctYL));
   EXPECT_EQ(vertical.Message, TDateTimeMessage::None);
-  EXPECT_EQ(Labels(vertical), (Lines{"00:00:00.00", "00:00:00.50", "00:00:01.00", "00:00:01.50", "00:00:02.00"}));
+  EXPECT_EQ(LabelsOf(vertical), (Lines{"00:00:00.00", "00:00:00.50", "00:00:01.00", "00:00:01.50", "00:00:02.00"}));
   EXPECT_EQ(vertical.Ticks.size(), 21u);  // short ticks every tenth
   EXPECT_EQ(vertical.Ticks[0].Length, 6);
   // A hundredth per interval is too little even vertically; 0.06 s shows .02 steps.
   EXPECT_EQ(PassFor(DateOptions(start, start + 0.025 / 86400, 3, sctYL)).Message, TDateTimeMessage::BelowOneSecond);
-  EXPECT_EQ(Labels(PassFor(WithoutShortTicks(DateOptions(start, start + 0.06 / 86400, 3, sctYL)))),
+  EXPECT_EQ(LabelsOf(PassFor(WithoutShortTicks(DateOptions(start, start + 0.06 / 86400, 3, sctYL)))),
             (Lines{"00:00:00.00", "00:00:00.02", "00:00:00.04", "00:00:00.06"}));
   EXPECT_EQ(PassFor(DateOptions(start, start + 0.06 / 86400, 3, sctYL)).Ticks.size(), 7u);  // every hundredth
 }
@@ -171,51 +165,52 @@ TEST(DateTimeTicks, InvalidRanges) {
 
 TEST(DateTimeTicks, DaysCountTheirStepFromTheFirstOfJanuary) {
   const TTickPass p = PassFor(DateOptions(Day(2000, 3, 3), Day(2000, 3, 28)));
-  EXPECT_EQ(Labels(p), (Lines{"04-Mar-2000", "11-Mar-2000", "18-Mar-2000", "25-Mar-2000"}));
+  EXPECT_EQ(LabelsOf(p), (Lines{"04-Mar-2000", "11-Mar-2000", "18-Mar-2000", "25-Mar-2000"}));
   EXPECT_EQ(p.Ticks.size(), 26u);  // a short tick on every day from 3 to 28 March
   EXPECT_EQ(p.Ticks.front().Kind, TTickKind::Short);
   const TTickPass two = PassFor(WithoutShortTicks(DateOptions(Day(2000, 1, 1), Day(2000, 1, 9))));
-  EXPECT_EQ(Labels(two), (Lines{"01-Jan-2000", "03-Jan-2000", "05-Jan-2000", "07-Jan-2000", "09-Jan-2000"}));
+  EXPECT_EQ(LabelsOf(two), (Lines{"01-Jan-2000", "03-Jan-2000", "05-Jan-2000", "07-Jan-2000", "09-Jan-2000"}));
   // Steps of 14 days have short ticks every week.
   const TTickPass fortnights = PassFor(DateOptions(Day(2000, 1, 1), Day(2000, 3, 1)));
-  EXPECT_EQ(Labels(fortnights), (Lines{"01-Jan-2000", "15-Jan-2000", "29-Jan-2000", "12-Feb-2000", "26-Feb-2000"}));
+  EXPECT_EQ(LabelsOf(fortnights), (Lines{"01-Jan-2000", "15-Jan-2000", "29-Jan-2000", "12-Feb-2000", "26-Feb-2000"}));
   EXPECT_EQ(fortnights.Ticks.size(), 9u);
 }
 
 TEST(DateTimeTicks, LeapDays) {
   const TTickPass y2000 = PassFor(WithoutShortTicks(DateOptions(Day(2000, 2, 27), Day(2000, 3, 3))));
-  EXPECT_EQ(Labels(y2000),
+  EXPECT_EQ(LabelsOf(y2000),
             (Lines{"27-Feb-2000", "28-Feb-2000", "29-Feb-2000", "01-Mar-2000", "02-Mar-2000", "03-Mar-2000"}));
   const TTickPass y1900 = PassFor(WithoutShortTicks(DateOptions(Day(1900, 2, 27), Day(1900, 3, 3))));
-  EXPECT_EQ(Labels(y1900), (Lines{"27-Feb-1900", "28-Feb-1900", "01-Mar-1900", "02-Mar-1900", "03-Mar-1900"}));
+  EXPECT_EQ(LabelsOf(y1900), (Lines{"27-Feb-1900", "28-Feb-1900", "01-Mar-1900", "02-Mar-1900", "03-Mar-1900"}));
 }
 
 TEST(DateTimeTicks, MonthsFromTheFirstMonthOnTheStep) {
   const TTickOptions mid = WithoutShortTicks(DateOptions(Day(2001, 1, 15), Day(2002, 1, 15)));
-  EXPECT_EQ(Labels(PassFor(mid)), (Lines{"Apr-2001", "Jul-2001", "Oct-2001", "Jan-2002"}));
+  EXPECT_EQ(LabelsOf(PassFor(mid)), (Lines{"Apr-2001", "Jul-2001", "Oct-2001", "Jan-2002"}));
   // A start on the first day of a month on the step is itself a tick.
   const TTickOptions onFirst = WithoutShortTicks(DateOptions(Day(2001, 1, 1), Day(2002, 1, 1)));
-  EXPECT_EQ(Labels(PassFor(onFirst)), (Lines{"Jan-2001", "Apr-2001", "Jul-2001", "Oct-2001", "Jan-2002"}));
+  EXPECT_EQ(LabelsOf(PassFor(onFirst)), (Lines{"Jan-2001", "Apr-2001", "Jul-2001", "Oct-2001", "Jan-2002"}));
   // Starts in a month off the step, one month and two months before the next one on it.
   const TTickOptions twoFromFeb = WithoutShortTicks(DateOptions(Day(2001, 2, 15), Day(2001, 10, 15)));
-  EXPECT_EQ(Labels(PassFor(twoFromFeb)), (Lines{"Mar-2001", "May-2001", "Jul-2001", "Sep-2001"}));
+  EXPECT_EQ(LabelsOf(PassFor(twoFromFeb)), (Lines{"Mar-2001", "May-2001", "Jul-2001", "Sep-2001"}));
   const TTickOptions threeFromMar = WithoutShortTicks(DateOptions(Day(2001, 3, 15), Day(2002, 3, 15)));
-  EXPECT_EQ(Labels(PassFor(threeFromMar)), (Lines{"Apr-2001", "Jul-2001", "Oct-2001", "Jan-2002"}));
+  EXPECT_EQ(LabelsOf(PassFor(threeFromMar)), (Lines{"Apr-2001", "Jul-2001", "Oct-2001", "Jan-2002"}));
   // 366 days per interval is still months (step 6); a day more is years.
   const TTickOptions longest = WithoutShortTicks(DateOptions(Day(2000, 1, 1), Day(2000, 1, 1) + 3 * 366));
-  EXPECT_EQ(Labels(PassFor(longest)), (Lines{"Jan-2000", "Jul-2000", "Jan-2001", "Jul-2001", "Jan-2002", "Jul-2002", "Jan-2003"}));
+  EXPECT_EQ(LabelsOf(PassFor(longest)),
+            (Lines{"Jan-2000", "Jul-2000", "Jan-2001", "Jul-2001", "Jan-2002", "Jul-2002", "Jan-2003"}));
   const TTickOptions years = WithoutShortTicks(DateOptions(Day(2000, 1, 1), Day(2000, 1, 1) + 3 * 366 + 1));
-  EXPECT_EQ(Labels(PassFor(years)), (Lines{"2000", "2001", "2002", "2003"}));
+  EXPECT_EQ(LabelsOf(PassFor(years)), (Lines{"2000", "2001", "2002", "2003"}));
   // A year with short ticks: every month drawn, majors on the step of four.
   const TTickPass year = PassFor(DateOptions(Day(2000, 1, 1), Day(2001, 1, 1)));
-  EXPECT_EQ(Labels(year), (Lines{"Jan-2000", "May-2000", "Sep-2000", "Jan-2001"}));
+  EXPECT_EQ(LabelsOf(year), (Lines{"Jan-2000", "May-2000", "Sep-2000", "Jan-2001"}));
   EXPECT_EQ(year.Ticks.size(), 13u);
   EXPECT_EQ(year.Values.Count(), 13);
   // Without a year and with the year first, a month label is the month alone.
   TTickOptions noYear = onFirst;
   noYear.DateFormat.SetYearLength(ylNone);
   noYear.DateFormat.SetDateOrder(doYYMMDD);
-  EXPECT_EQ(Labels(PassFor(noYear)), (Lines{"Jan", "Apr", "Jul", "Oct", "Jan"}));
+  EXPECT_EQ(LabelsOf(PassFor(noYear)), (Lines{"Jan", "Apr", "Jul", "Oct", "Jan"}));
 }
 
 TEST(DateTimeTicks, YearsOnMultiplesOfTheIncrement) {
@@ -235,10 +230,10 @@ TEST(DateTimeTicks, YearsOnMultiplesOfTheIncrement) {
   EXPECT_EQ(noon.Ticks.front().Value, Day(1995, 1, 1));
   // Four-digit years without leading zeros; two digits; none.
   TTickOptions early = DateOptions(Day(700, 1, 1), Day(900, 1, 1));
-  EXPECT_EQ(Labels(PassFor(early)), (Lines{"700", "750", "800", "850", "900"}));
+  EXPECT_EQ(LabelsOf(PassFor(early)), (Lines{"700", "750", "800", "850", "900"}));
   EXPECT_EQ(PassFor(early).Ticks.size(), 21u);
   early.DateFormat.SetYearLength(ylYY);
-  EXPECT_EQ(Labels(PassFor(early)), (Lines{"00", "50", "00", "50", "00"}));
+  EXPECT_EQ(LabelsOf(PassFor(early)), (Lines{"00", "50", "00", "50", "00"}));
   early.DateFormat.SetYearLength(ylNone);
   for (const TTick& t : PassFor(early).Ticks) EXPECT_TRUE(t.Label.empty());
 }
@@ -253,7 +248,7 @@ TEST(DateTimeTicks, NothingBeyondTheLastDayOf9999) {
   EXPECT_EQ(months.Ticks.back().Value, Day(9999, 12, 1));
   const TTickPass hours = PassFor(DateOptions(2958465.5, 2958466.5));
   EXPECT_EQ(hours.Ticks.back().Value, 2958465 + 22.0 / 24);
-  EXPECT_EQ(Labels(hours), (Lines{"16:00"}));
+  EXPECT_EQ(LabelsOf(hours), (Lines{"16:00"}));
 }
 
 TEST(DateTimeTicks, MonthNamesFromTheGivenTable) {
@@ -261,5 +256,5 @@ TEST(DateTimeTicks, MonthNamesFromTheGivenTable) {
   german.Short[2] = "Mär";
   TTickOptions o = WithoutShortTicks(DateOptions(Day(2000, 1, 1), Day(2000, 7, 1), 2));
   o.MonthNames = &german;
-  EXPECT_EQ(Labels(PassFor(o)), (Lines{"Jan-2000", "Mär-2000", "May-2000", "Jul-2000"}));
+  EXPECT_EQ(LabelsOf(PassFor(o)), (Lines{"Jan-2000", "Mär-2000", "May-2000", "Jul-2000"}));
 }

@@ -1,6 +1,9 @@
 #pragma once
 // Shared by the tick tests: one tick pass of a default-sized scale (400 x 400,
-// margins 20) of the options' type.
+// margins 20) of the options' type, and its labels.
+
+#include <string>
+#include <vector>
 
 #include "scale/tick_pass.h"
 
@@ -12,6 +15,14 @@ inline TTickPass PassFor(const TTickOptions& o) {
   TAxisMapping m;
   CalcMapping(o.Range, e, m);
   return RunTickPass(o, m, e.Width);
+}
+
+// The labels of the pass, in tick order.
+inline std::vector<std::string> LabelsOf(const TTickPass& p) {
+  std::vector<std::string> out;
+  for (const TTick& t : p.Ticks)
+    if (t.HasLabel) out.push_back(t.Label);
+  return out;
 }
 
 }  // namespace vqm::testing

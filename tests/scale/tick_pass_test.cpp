@@ -6,6 +6,7 @@
 #include <cmath>
 
 using namespace vqm;
+using vqm::testing::LabelsOf;
 using vqm::testing::PassFor;
 using Values = std::vector<double>;
 using Labels = std::vector<std::string>;
@@ -24,13 +25,6 @@ Values ValuesOf(const TTickPass& p, TTickKind kind) {
   Values out;
   for (const TTick& t : p.Ticks)
     if (t.Kind == kind) out.push_back(t.Value);
-  return out;
-}
-
-Labels LabelsOf(const TTickPass& p) {
-  Labels out;
-  for (const TTick& t : p.Ticks)
-    if (t.HasLabel) out.push_back(t.Label);
   return out;
 }
 
