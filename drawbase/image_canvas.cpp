@@ -51,6 +51,9 @@ bool PatternOn(const DashPattern& p, int phase) {
 // floor(a / b) for b > 0.
 long long FloorDiv(long long a, long long b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 
+// Products of two 64-bit values, compared exactly.
+__extension__ typedef __int128 Wide;
+
 }  // namespace
 
 Qt::PenStyle ToQtPenStyle(TPenStyle s) {
@@ -289,7 +292,6 @@ void TImageCanvas::FillPolygonInside(std::span<const TPoint> points) {
   top = std::max(top + 1, 0);
   bottom = std::min(bottom - 1, fH - 1);
   const unsigned int rgb = ToQRgb(Brush.Color);
-  __extension__ typedef __int128 Wide;  // products of two 64-bit values compare exactly
   struct Crossing {
     long long num, den;  // x = num / den, den > 0
     bool operator<(const Crossing& o) const { return Wide(num) * o.den < Wide(o.num) * den; }
@@ -388,7 +390,8 @@ void TImageCanvas::PixelEllipse(int x1, int y1, int x2, int y2) {
   auto inside = [&](long long x, long long y) {
     if (x < x1 || x >= x2 || y < y1 || y >= y2) return false;
     const long long ex = 2 * x - (x1 + (long long)x2 - 1), ey = 2 * y - (y1 + (long long)y2 - 1);
-    return ex * ex * h * h + ey * ey * w * w <= w * w * h * h;
+    // Each term reaches (2^16)^4 for the boxes a zoomed chart draws: wider than 64 bits.
+    return Wide(ex * ex) * (h * h) + Wide(ey * ey) * (w * w) <= Wide(w * w) * (h * h);
   };
   const unsigned int pen = ToQRgb(Pen.Color), brush = ToQRgb(Brush.Color);
   const bool fill = Brush.Style == bsSolid;

@@ -105,6 +105,13 @@ TEST(ImageCanvasShapes, EllipseStaysInsideItsBox) {
     EXPECT_LT(y, 12);
   }
   EXPECT_EQ(p.At(8, 8), clBlue);
+  // A box as large as a zoomed chart item gives (60000 px)^4 terms: the canvas
+  // lies near its centre, all inside, none of it outline.
+  CanvasProbe big(20, 20, clWhite);
+  big.Canvas().Brush.Color = clBlue;
+  big.Canvas().Ellipse(-30000, -30000, 30001, 30001);
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 20; ++x) ASSERT_EQ(big.At(x, y), clBlue) << x << "," << y;
 }
 
 TEST(ImageCanvasText, SolidBrushFillsTheTextCell) {
