@@ -136,7 +136,8 @@ void TCustomRChart::SetPaintLock(bool v) {
 // ---- margins, shadow, isometric ----
 
 void TCustomRChart::ResizeDataImage() {
-  fDataImage.SetSize(std::max(DataWidth() + 1, 0), std::max(DataHeight() + 1, 0));
+  const TSize area = DataAreaPixels();
+  fDataImage.SetSize(area.cx, area.cy);
 }
 
 void TCustomRChart::ApplyIsometricRule(int layer) {

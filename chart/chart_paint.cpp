@@ -57,8 +57,7 @@ void TCustomRChart::PaintOn(TCanvas& whole, TCanvas& dataArea) {
   PaintFrameImage(whole);
   PaintDataBackground(dataArea);
   RenderItems(dataArea);
-  if (std::any_of(fCrossHairs.begin(), fCrossHairs.end(), [](const TCrossHair* ch) { return ch->Mode() != chOff; }))
-    DrawCrosshairs(whole, 0, 0);
+  DrawCrosshairs(whole, 0, 0);
 }
 
 void TCustomRChart::PaintFrameImage(TCanvas& c) {
@@ -125,7 +124,7 @@ void TCustomRChart::PaintFrameImage(TCanvas& c) {
 void TCustomRChart::PaintDataBackground(TCanvas& c) {
   c.Pen = TPen{fChartFrameColor, psSolid, 1, pmCopy};
   c.Brush = TBrush{fChartColor, bsSolid};
-  const int dw = std::max(DataWidth() + 1, 0), dh = std::max(DataHeight() + 1, 0);
+  const auto [dw, dh] = DataAreaPixels();
 
   if (!fBackGroundImg.Name().isEmpty()) {
     if (!fBackgroundPicture.LoadFromFile(fBackGroundImg.Name())) {
@@ -321,8 +320,7 @@ void TCustomRChart::DrawCrosshairs(TCanvas& c, int left, int top) {
 }
 
 void TCustomRChart::DrawCrosshairsAndShow(int left, int top, TBitmap& image) {
-  if (std::any_of(fCrossHairs.begin(), fCrossHairs.end(), [](const TCrossHair* ch) { return ch->Mode() != chOff; }))
-    DrawCrosshairs(image.Canvas(), left, top);
+  DrawCrosshairs(image.Canvas(), left, top);
   if (&image != &fFrameImage) {
     QImage* frame = fFrameImage.Canvas().Image();
     const QImage* src = image.Canvas().Image();
@@ -335,8 +333,8 @@ void TCustomRChart::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   if (IsVectorPainter(painter)) {  // rendered onto a page: shapes and text, not the screen picture
     TPainterCanvas whole(painter, {width(), height()}, true);
-    TPainterCanvas dataArea(whole, {fMarginLeft, fMarginTop, fMarginLeft + std::max(DataWidth() + 1, 0),
-                                    fMarginTop + std::max(DataHeight() + 1, 0)});
+    const TSize area = DataAreaPixels();
+    TPainterCanvas dataArea(whole, {fMarginLeft, fMarginTop, fMarginLeft + area.cx, fMarginTop + area.cy});
     PaintOn(whole, dataArea);
     return;
   }

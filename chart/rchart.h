@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QString>
 #include <QWidget>
+#include <algorithm>
 #include <array>
 #include <bitset>
 #include <functional>
@@ -126,6 +127,9 @@ class TCustomRChart : public QWidget {
   // Data-area size used for mapping (may be <= 0 on a tiny control).
   int DataWidth() const { return width() - fMarginLeft - fMarginRight - fShadowWidth; }
   int DataHeight() const { return height() - fMarginTop - fMarginBottom - fShadowWidth; }
+  // The data area's picture in pixels: one more than the mapping size each way
+  // (the frame's far edge), never negative.
+  TSize DataAreaPixels() const { return {std::max(DataWidth() + 1, 0), std::max(DataHeight() + 1, 0)}; }
 
   void WorldToPixel(int layer, double x, double y, int& xpix, int& ypix) const;
   void PixelToWorld(int layer, int xpix, int ypix, double& x, double& y) const;
