@@ -13,8 +13,8 @@ namespace vqm {
 void TCustomRChart::CalcTransforms() {
   if (fLoading) return;
   const int w = DataWidth(), h = DataHeight();
-  const int right = width() - fMarginRight - fShadowWidth;
-  const int bottom = height() - fMarginBottom - fShadowWidth;
+  const int right = DataRight();
+  const int bottom = DataBottom();
   for (int i = 0; i < kLayerCount; ++i) {
     const TScaleProps& x = *fScaleX[std::size_t(i)];
     const TScaleProps& y = *fScaleY[std::size_t(i)];

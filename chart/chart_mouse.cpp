@@ -29,8 +29,7 @@ bool UsableRange(const TScaleProps& axis, long double low, long double high) {
 }  // namespace
 
 bool TCustomRChart::InDataArea(QPoint p) const {
-  return p.x() >= fMarginLeft && p.x() <= width() - fMarginRight - fShadowWidth && p.y() >= fMarginTop &&
-         p.y() <= height() - fMarginBottom - fShadowWidth;
+  return p.x() >= fMarginLeft && p.x() <= DataRight() && p.y() >= fMarginTop && p.y() <= DataBottom();
 }
 
 // ---- press, move, release ----
@@ -247,8 +246,8 @@ void TCustomRChart::DragLabelStep(QPoint p) {
 // ---- the zoom window ----
 
 void TCustomRChart::MoveZoomWindow(QPoint p) {
-  const int left = fMarginLeft, right = width() - fMarginRight - fShadowWidth;
-  const int top = fMarginTop, bottom = height() - fMarginBottom - fShadowWidth;
+  const int left = fMarginLeft, right = DataRight();
+  const int top = fMarginTop, bottom = DataBottom();
   int x = std::clamp(p.x(), left, std::max(left, right));
   int y = p.y();
   if (fIsometric) {  // a square window

@@ -98,7 +98,7 @@ void TCustomRChart::PaintFrameImage(TCanvas& c) {
       case cahControlLeft: break;
       case cahChartLeft: x += fMarginLeft; break;
       case cahChartCenter: x += fMarginLeft + DataWidth() / 2; break;
-      case cahChartRight: x += width() - fMarginRight - fShadowWidth; break;
+      case cahChartRight: x += DataRight(); break;
       case cahControlRight: x += width(); break;
     }
     switch (fCaptionAnchorVert) {
@@ -298,8 +298,8 @@ void TCustomRChart::DrawCrosshairs(TCanvas& c, int left, int top) {
   const TPen saved = c.Pen;
   const TBrush savedBrush = c.Brush;
   c.Brush.Style = bsClear;
-  const int right = width() - fMarginRight - fShadowWidth;
-  const int bottom = height() - fMarginBottom - fShadowWidth;
+  const int right = DataRight();
+  const int bottom = DataBottom();
   for (const TCrossHair* ch : fCrossHairs) {
     if (ch->Mode() == chOff) continue;
     int cx, cy;

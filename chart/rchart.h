@@ -124,9 +124,12 @@ class TCustomRChart : public QWidget {
   bool Isometric() const { return fIsometric; }
   void SetIsometric(bool v);
 
+  // The data frame's right column and bottom row, in control pixels.
+  int DataRight() const { return width() - fMarginRight - fShadowWidth; }
+  int DataBottom() const { return height() - fMarginBottom - fShadowWidth; }
   // Data-area size used for mapping (may be <= 0 on a tiny control).
-  int DataWidth() const { return width() - fMarginLeft - fMarginRight - fShadowWidth; }
-  int DataHeight() const { return height() - fMarginTop - fMarginBottom - fShadowWidth; }
+  int DataWidth() const { return DataRight() - fMarginLeft; }
+  int DataHeight() const { return DataBottom() - fMarginTop; }
   // The data area's picture in pixels: one more than the mapping size each way
   // (the frame's far edge), never negative.
   TSize DataAreaPixels() const { return {std::max(DataWidth() + 1, 0), std::max(DataHeight() + 1, 0)}; }
