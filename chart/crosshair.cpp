@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "chart/joint_layers.h"
+
 namespace vqm {
 
 void TCrossHair::Changed() {
@@ -22,7 +24,7 @@ void TCrossHair::SetColor(TColor v) {
   Changed();
 }
 void TCrossHair::SetLayer(int v) {
-  fLayer = std::clamp(v, 1, 16);
+  fLayer = std::clamp(v, 1, kLayerCount);
   Changed();
 }
 void TCrossHair::SetMode(TCrossHMode v) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "chart/font_text.h"
+#include "chart/joint_layers.h"
 #include "drawbase/image_canvas.h"
 
 namespace vqm {
@@ -38,7 +39,7 @@ QUANTORA_NOTIFYING_SETTER(Visible, bool, fVisible)
 #undef QUANTORA_NOTIFYING_SETTER
 
 void TCustomTextLabel::SetLayer(int v) {
-  if (v < 1 || v > 16) return;  // refused silently, no notice
+  if (v < 1 || v > kLayerCount) return;  // refused silently, no notice
   fLayer = v;
   Changed();
 }
