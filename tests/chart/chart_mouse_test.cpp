@@ -273,7 +273,16 @@ TEST_F(MouseChart, CursorByModeInsideAndOutsideTheDataArea) {
     QTest::mouseMove(&chart, {10, 10});
     EXPECT_EQ(chart.cursor().shape(), Qt::ArrowCursor);
   }
+  // The data area includes its frame's far column and row; beside it or above it is outside.
   chart.SetMouseAction(maNone);
+  for (const auto& [at, shape] : {std::pair{QPoint(chart.DataRight(), chart.DataBottom()), Qt::CrossCursor},
+                                  std::pair{QPoint(chart.MarginLeft() - 1, 90), Qt::ArrowCursor},
+                                  std::pair{QPoint(150, chart.MarginTop() - 1), Qt::ArrowCursor},
+                                  std::pair{QPoint(chart.DataRight() + 1, 90), Qt::ArrowCursor},
+                                  std::pair{QPoint(150, chart.DataBottom() + 1), Qt::ArrowCursor}}) {
+    QTest::mouseMove(&chart, at);
+    EXPECT_EQ(chart.cursor().shape(), shape) << at.x() << "," << at.y();
+  }
   QTest::mouseMove(&chart, {150, 90});
   chart.SetMouseAction(maRotate);  // no behaviour: the cursor stays as it was
   QTest::mouseMove(&chart, {151, 90});

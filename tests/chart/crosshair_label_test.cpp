@@ -53,11 +53,12 @@ TEST(CrossHairAndLabel, LayerRulesAndCreationSettings) {
   EXPECT_EQ(label.ShadowDx(), 3);
   int notices = 0;
   QObject::connect(&label, &TTextLabel::changed, [&] { ++notices; });
-  label.SetLayer(5);
+  label.SetLayer(16);
+  label.SetLayer(1);  // both ends are taken
   label.SetLayer(0);
   label.SetLayer(17);
-  EXPECT_EQ(label.Layer(), 5);
-  EXPECT_EQ(notices, 1);  // the refused writes say nothing
+  EXPECT_EQ(label.Layer(), 1);
+  EXPECT_EQ(notices, 2);  // the refused writes say nothing
 
   TTextLabel plain;  // the class's own defaults
   EXPECT_EQ(plain.PosX(), 100.0);

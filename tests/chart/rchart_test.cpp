@@ -767,9 +767,19 @@ TEST_F(ShownChart, PaintOnOtherCanvasesGivesTheScreenPicture) {
   for (int i = 1; i <= 100; ++i) chart.DrawTo(i * 10, 4.0 * std::sin(i / 8.0));
   chart.SetDataColor(clRed);
   chart.Line(500, -1, 500, 1);
+  const double low = chart.ScaleY(1)->RangeLow(), high = chart.ScaleY(1)->RangeHigh();
+  chart.Line(700, low, 700, high);
+  chart.SetChartFrameColor(clBlue);  // not the axes' black below it
   chart.ShowItems();
   chart.Paint();
   const QImage screen = chart.FrameImage().Image().copy();
+  // The data area's picture reaches its frame's far row, so a line from the
+  // low end shows up to the row just above the frame.
+  int x700 = 0, yLow = 0;
+  chart.WorldToPixel(1, 700, low, x700, yLow);
+  ASSERT_EQ(yLow, chart.DataBottom());
+  EXPECT_EQ(screen.pixel(x700, yLow - 1), ToQRgb(clRed));
+  EXPECT_EQ(screen.pixel(x700, yLow), ToQRgb(chart.ChartFrameColor()));
 
   TBitmap whole(chart.width(), chart.height());
   TBitmap dataArea(chart.DataWidth() + 1, chart.DataHeight() + 1);
@@ -785,6 +795,20 @@ TEST_F(ShownChart, PaintOnOtherCanvasesGivesTheScreenPicture) {
   EXPECT_EQ(chart.AxisControlX(1)->Target(), &chart.FrameImage().Canvas());
   chart.Paint();
   EXPECT_EQ(chart.FrameImage().Image(), screen);
+
+  // Crosshairs go over the whole canvas (on a page, after the data area), at
+  // the control's own pixels.
+  chart.CrossHair(1)->SetMode(chBoth);
+  chart.CrossHair(1)->SetPosX(300);
+  TBitmap page(chart.width(), chart.height());
+  chart.PaintOn(page.Canvas(), dataArea.Canvas());
+  int cx = 0, cy = 0;
+  chart.WorldToPixel(1, 300, 0, cx, cy);
+  const TColor cross = ResolveColor(chart.CrossHair(1)->Color());
+  EXPECT_EQ(page.Canvas().GetPixel(cx - 20, cy), cross);
+  EXPECT_NE(page.Canvas().GetPixel(cx - 20, cy - 1), cross);
+  EXPECT_EQ(page.Canvas().GetPixel(cx, chart.MarginTop() + 1), cross);
+  EXPECT_NE(page.Canvas().GetPixel(cx, chart.MarginTop()), cross);
 }
 
 }  // namespace
