@@ -273,9 +273,10 @@ TEST_F(MouseChart, CursorByModeInsideAndOutsideTheDataArea) {
     QTest::mouseMove(&chart, {10, 10});
     EXPECT_EQ(chart.cursor().shape(), Qt::ArrowCursor);
   }
-  // The data area includes its frame's far column and row; beside it or above it is outside.
+  // The data area includes its frame's columns and rows; a pixel beyond them is outside.
   chart.SetMouseAction(maNone);
-  for (const auto& [at, shape] : {std::pair{QPoint(chart.DataRight(), chart.DataBottom()), Qt::CrossCursor},
+  for (const auto& [at, shape] : {std::pair{QPoint(chart.MarginLeft(), chart.MarginTop()), Qt::CrossCursor},
+                                  std::pair{QPoint(chart.DataRight(), chart.DataBottom()), Qt::CrossCursor},
                                   std::pair{QPoint(chart.MarginLeft() - 1, 90), Qt::ArrowCursor},
                                   std::pair{QPoint(150, chart.MarginTop() - 1), Qt::ArrowCursor},
                                   std::pair{QPoint(chart.DataRight() + 1, 90), Qt::ArrowCursor},
