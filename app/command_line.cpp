@@ -120,6 +120,9 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
                    : option == "--sampled" ? parsed.options.showSampled
                                            : parsed.options.showError;
       flag = *on;
+      (option == "--samples"   ? parsed.given.showPoints
+       : option == "--sampled" ? parsed.given.showSampled
+                               : parsed.given.showError) = *on;
     } else if (option == "--language") {
       if (*value != "en" && *value != "de")
         return Failure("bad value " + QuotedForMessage(*value) + " for --language (expected en or de)");
@@ -130,6 +133,7 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
         return Failure("bad value " + QuotedForMessage(*value) +
                        " for --wave (expected sine, 3-term-sine, sawtooth, sinc or chirp)");
       parsed.settings.form = *form;
+      parsed.given.form = *form;
     } else if (option == "--interval") {
       const auto interval = ParseWhole(*value, MinInterval, MaxInterval);
       if (!interval)
@@ -137,6 +141,7 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
                        " for --interval (expected a whole number of ns, " +
                        RangeText(MinInterval, MaxInterval) + ")");
       parsed.settings.interval = *interval;
+      parsed.given.interval = *interval;
     } else {
       const auto bits = ParseWhole(*value, MinResolution, MaxResolution);
       if (!bits)
@@ -144,6 +149,7 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
                        " for --bits (expected a whole number, " +
                        RangeText(MinResolution, MaxResolution) + ")");
       parsed.settings.bits = *bits;
+      parsed.given.bits = *bits;
     }
   }
   return parsed;

@@ -9,6 +9,7 @@
 // to the running one); "/serverhandle=" arguments select the host. Neither is
 // an error here.
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -27,10 +28,22 @@ enum class TProgramAction {
   paFail,       // a bad argument; errorMessage names it
 };
 
+// The setting options a command line names, each only when given: a second
+// start hands its command line to the running window, which changes those.
+struct TGivenSettings {
+  std::optional<TSignalForm> form;
+  std::optional<int> interval;
+  std::optional<int> bits;
+  std::optional<bool> showPoints;
+  std::optional<bool> showSampled;
+  std::optional<bool> showError;
+};
+
 struct TCommandLine {
   TProgramAction action = TProgramAction::paRunWindow;  // what the program does
   TSimulationSettings settings;  // --wave, --interval, --bits (window defaults)
   TPlotOptions options;          // --samples, --sampled, --error (the check boxes)
+  TGivenSettings given;          // which of the six above were given
   std::string language;          // --language: "en" or "de"; empty: the table beside the program
   std::string exportPath;        // --export-csv ("-" is standard output), --export-png or --export-pdf
   bool showAbout = true;         // --no-about: false; the window starts without the modal About dialog

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -21,6 +22,7 @@ namespace {
 
 constexpr int kExitOk = 0;
 constexpr int kExitWriteFailed = 1;
+constexpr int kExitStartFailed = 1;  // the window could not be opened
 constexpr int kExitBadArguments = 2;
 
 int PrintStats(const quantora::TSimulationSettings& settings) {
@@ -36,14 +38,33 @@ int PrintStats(const quantora::TSimulationSettings& settings) {
 }
 
 // Qt wants a runtime directory of this user's and warns on standard error when
-// XDG_RUNTIME_DIR is unset: it gets the host link's, which stays the link's
-// directory too (QUANTORA_RUNTIME_DIR), so that a script sees only our messages.
-void ProvideRuntimeDirectory() {
-  if (std::getenv("XDG_RUNTIME_DIR")) return;
+// XDG_RUNTIME_DIR is unset. The window gets the host link's directory, which it
+// needs anyway (QUANTORA_RUNTIME_DIR keeps it the link's): when that is
+// refused, the start ends with one line before Qt can add one of its own.
+bool ProvideLinkDirectory() {
   const tessera::TRuntimeDir dir = tessera::OpenRuntimeDir();
-  if (!dir.Usable()) return;  // the window start says why
+  if (!dir.Usable()) {
+    std::fprintf(stderr, "quantora: %s\n", dir.error.c_str());
+    return false;
+  }
+  if (std::getenv("XDG_RUNTIME_DIR")) return true;
   setenv("QUANTORA_RUNTIME_DIR", dir.path.c_str(), 1);
   setenv("XDG_RUNTIME_DIR", dir.path.c_str(), 1);
+  return true;
+}
+
+// A picture export has no host link: a private directory of its own, removed
+// at the end.
+std::string gPrivateRuntimeDirectory;
+
+void ProvidePrivateRuntimeDirectory() {
+  if (std::getenv("XDG_RUNTIME_DIR")) return;
+  const char* tmp = std::getenv("TMPDIR");
+  std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/quantora-export-XXXXXX";
+  if (!mkdtemp(pattern.data())) return;  // Qt says why it has none
+  gPrivateRuntimeDirectory = pattern;
+  std::atexit([] { rmdir(gPrivateRuntimeDirectory.c_str()); });
+  setenv("XDG_RUNTIME_DIR", pattern.c_str(), 1);
 }
 
 }  // namespace
@@ -54,7 +75,6 @@ int main(int argc, char** argv) {
   // Exports, figures and the help text need no display: Qt's offscreen
   // platform unless one is chosen.
   if (commandLine.action != quantora::TProgramAction::paRunWindow) setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  ProvideRuntimeDirectory();
 
   switch (commandLine.action) {
     case quantora::TProgramAction::paFail:
@@ -76,11 +96,14 @@ int main(int argc, char** argv) {
     case quantora::TProgramAction::paShowStats:
       return PrintStats(commandLine.settings);
     case quantora::TProgramAction::paExportPng:
+      ProvidePrivateRuntimeDirectory();
       return quantora::ExportWindowPng(commandLine, argc, argv);
     case quantora::TProgramAction::paExportPdf:
+      ProvidePrivateRuntimeDirectory();
       return quantora::ExportWindowPdf(commandLine, argc, argv);
     case quantora::TProgramAction::paRunWindow:
       break;
   }
+  if (!ProvideLinkDirectory()) return kExitStartFailed;
   return quantora::RunWindow(commandLine, argc, argv);
 }

@@ -14,6 +14,7 @@
 #include "app/file_replace.h"
 #include "app/message_text.h"
 #include "app/quantora_application.h"
+#include "app/quit_on_signal.h"
 #include "app/ui/aboutbox.h"
 #include "app/ui/data_files.h"
 #include "app/ui/mainfrm.h"
@@ -23,13 +24,6 @@
 namespace quantora {
 
 namespace {
-
-// The table for --language, beside the program; empty: the host link's own choice.
-QString TranslationFileFor(const std::string& language) {
-  if (language.empty()) return {};
-  const QString dir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-  return ProgramDataFile(dir + (language == "de" ? QStringLiteral("quantora.de.itl") : QStringLiteral("quantora.itl")));
-}
 
 // The picture format a file name asks for by its ending (letter case ignored),
 // PNG for a name without one; empty when the toolkit cannot write that format.
@@ -43,12 +37,9 @@ QByteArray PictureFormatFor(const std::string& path) {
 
 // A language asked for on the command line whose table gave no texts: the user
 // learns why the window speaks English.
-void ReportMissingTable(const TCommandLine& commandLine, TForm1& form) {
-  if (commandLine.language.empty() || !form.cliDemon->Translator().Keys().empty()) return;
-  const QByteArray path = QFile::encodeName(TranslationFileFor(commandLine.language));
-  std::fprintf(stderr, "quantora: no %s translation table could be read from %s; the English texts are shown\n",
-               commandLine.language == "de" ? "German" : "English",
-               QuotedForMessage(path.toStdString()).c_str());
+void ReportMissingTableOf(const TCommandLine& commandLine, TForm1& form) {
+  if (commandLine.language.empty() || !form.Texts().Keys().empty()) return;
+  ReportMissingTable(commandLine.language, LanguageTableFile(commandLine.language));
 }
 
 }  // namespace
@@ -67,10 +58,10 @@ TProgramWindows CreateWindows(const TCommandLine& commandLine, const TFormStart&
   QGuiApplication::setDesktopFileName(QStringLiteral("org.quantora.Lab"));  // its menu entry and icon
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/quantora/quantora.png")));
   TProgramWindows w;
-  start.translationFile = TranslationFileFor(commandLine.language);
+  start.translationFile = LanguageTableFile(commandLine.language);
   start.startValues = TStartValues{commandLine.settings, commandLine.options};
   w.form = std::make_unique<TForm1>(start);
-  ReportMissingTable(commandLine, *w.form);
+  ReportMissingTableOf(commandLine, *w.form);
   // A child dialog: it comes up in front of the main window.
   w.about = std::make_unique<TFrmAbout>(w.form.get());
   w.form->SetAboutDialog(w.about.get());
@@ -106,6 +97,7 @@ int RunWindow(const TCommandLine& commandLine, int argc, char** argv) {
   start.showAbout = commandLine.showAbout;
   std::optional<TProgramWindows> w = CreateWindowsOrSay(commandLine, start);
   if (!w) return 1;
+  QuitOnTerminationSignals();
   CentreOnScreen(*w->form);
   w->form->show();
   return app.exec();
@@ -121,7 +113,7 @@ std::optional<TProgramWindows> WindowForExport(TQuantoraApplication& app, const 
     std::fprintf(stderr, "quantora: %s\n", message.toUtf8().constData());
   };
   TFormStart start;
-  start.singleInstance = false;
+  start.hostLink = false;  // an export meets no host and no running window
   start.showAbout = false;
   std::optional<TProgramWindows> w = CreateWindowsOrSay(commandLine, start);
   if (!w) return w;

@@ -76,6 +76,7 @@ TkdbCustomDemon::~TkdbCustomDemon() {
 }
 
 void TkdbCustomDemon::CreateWindowHandle() {
+  RemoveStaleEndpoints(fRuntimeDir.path);
   fEndpoint = std::make_unique<TLocalEndpoint>(
       fRuntimeDir.path, [this](TFrame&& frame, pid_t sender) { ReceiveFrame(std::move(frame), sender); });
   fOwnEntity->Handle = fEndpoint->Handle();
@@ -130,14 +131,16 @@ void TkdbCustomDemon::CheckSingleInstance() {
 }
 
 // A second start: hands the command line to the running instance (found
-// through the host, else through the link directory) and ends the process.
-// An argument with a line break cannot travel as one line of the list, so
-// nothing is handed over then, and the start says so and fails.
+// through the host, else through the link directory) and ends the process,
+// its endpoint closed first (the quick exit runs no destructor). An argument
+// with a line break cannot travel as one line of the list, so nothing is
+// handed over then, and the start says so and fails.
 void TkdbCustomDemon::HandParamsOver() {
   const std::vector<std::string> params = ToStdStrings(fParams);
   for (const std::string& p : params)
     if (p.find_first_of("\r\n") != std::string::npos) {
       const std::string program = QFileInfo(QString::fromStdString(ExecutablePath())).fileName().toStdString();
+      fEndpoint.reset();
       TerminateProcess(1, program + ": an argument holds a line break and cannot be handed to the running "
                                     "instance; nothing was handed over");
       return;
@@ -153,6 +156,7 @@ void TkdbCustomDemon::HandParamsOver() {
     msg.WriteStringList(params);
     Send(*first, msg, nullptr);
   }
+  fEndpoint.reset();
   TerminateProcess(0, {});
 }
 

@@ -1,17 +1,24 @@
 #include "hostlink/endpoint.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QSocketNotifier>
+#include <QTimer>
+#include <cctype>
 #include <cerrno>
+#include <climits>
+#include <ctime>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <random>
 #include <thread>
 #include <vector>
@@ -23,6 +30,10 @@ namespace tessera {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// A socket file younger than this that refuses connections may be one that a
+// starting process has bound and not yet opened for listening: spared.
+constexpr std::time_t kStaleAfterSeconds = 2;
 
 std::string SystemError(const std::string& what) { return what + ": " + std::strerror(errno); }
 
@@ -67,11 +78,12 @@ TConnectResult ConnectTo(const std::string& path, int& fd) {
   }
 }
 
+// The handle of an endpoint file name: "h-" and eight hex digits, either case; else 0.
 std::uint32_t ParseHandleFileName(const std::string& name) {
   if (name.size() != 10 || name.compare(0, 2, "h-") != 0) return 0;
   std::uint32_t handle = 0;
   for (std::size_t i = 2; i < name.size(); ++i) {
-    const char c = name[i];
+    const char c = char(std::tolower(static_cast<unsigned char>(name[i])));
     const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
     if (digit < 0) return 0;
     handle = handle << 4 | std::uint32_t(digit);
@@ -79,11 +91,88 @@ std::uint32_t ParseHandleFileName(const std::string& name) {
   return handle;
 }
 
-std::string HandleFileName(std::uint32_t handle) {
+// Programs write the hex digits in lower case; a host may use upper case.
+std::string HandleFileName(std::uint32_t handle, bool upperCase = false) {
   char name[16];
-  std::snprintf(name, sizeof name, "h-%08x", handle);
+  std::snprintf(name, sizeof name, upperCase ? "h-%08X" : "h-%08x", handle);
   return name;
 }
+
+bool SameDirectory(const std::string& a, const std::string& b) {
+  struct stat first{}, second{};
+  return stat(a.c_str(), &first) == 0 && stat(b.c_str(), &second) == 0 && S_ISDIR(first.st_mode) &&
+         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+// The handle a name link's target names when the target is an endpoint file
+// of `directory`, by file name or by path; else 0.
+std::uint32_t LinkTargetHandle(const std::string& directory, const std::string& target) {
+  const std::size_t slash = target.rfind('/');
+  if (slash != std::string::npos) {
+    const std::string where = target.substr(0, slash);
+    if (!SameDirectory(target[0] == '/' ? (where.empty() ? "/" : where) : directory + "/" + where, directory))
+      return 0;
+  }
+  return ParseHandleFileName(target.substr(slash + 1));
+}
+
+std::string ReadLink(const std::string& link) {
+  char buffer[PATH_MAX];
+  const ssize_t n = readlink(link.c_str(), buffer, sizeof buffer);
+  return n > 0 ? std::string(buffer, std::size_t(n)) : std::string();
+}
+
+// Connects to the endpoint `handle`, under its lower-case name or else its
+// upper-case one; `path` receives the name tried last.
+TConnectResult ConnectToEndpoint(const std::string& directory, std::uint32_t handle, int& fd, std::string& path) {
+  TConnectResult result = TConnectResult::crMissing;
+  for (const bool upperCase : {false, true}) {
+    path = directory + "/" + HandleFileName(handle, upperCase);
+    result = ConnectTo(path, fd);
+    if (result != TConnectResult::crMissing) break;
+  }
+  return result;
+}
+
+enum class TEndpointState { esAlive, esGone, esUnknown };
+
+// Whether the endpoint `handle` is there; one that refuses connections was
+// left by a crashed process and is removed.
+TEndpointState ProbeEndpoint(const std::string& directory, std::uint32_t handle, pid_t* listener) {
+  if (handle == 0) return TEndpointState::esGone;
+  int fd = -1;
+  std::string path;
+  switch (ConnectToEndpoint(directory, handle, fd, path)) {
+    case TConnectResult::crConnected: {
+      const bool ours = SameUser(fd, listener);
+      close(fd);
+      return ours ? TEndpointState::esAlive : TEndpointState::esUnknown;
+    }
+    case TConnectResult::crBusy: return TEndpointState::esAlive;
+    case TConnectResult::crRefused:
+      unlink(path.c_str());
+      return TEndpointState::esGone;
+    case TConnectResult::crMissing: return TEndpointState::esGone;
+    case TConnectResult::crFailed: return TEndpointState::esUnknown;
+  }
+  return TEndpointState::esUnknown;
+}
+
+// The handle the link `link` names when its endpoint is alive, else 0; the
+// link is removed when its endpoint is gone.
+std::uint32_t FollowLink(const std::string& directory, const std::string& link) {
+  const std::uint32_t handle = LinkTargetHandle(directory, ReadLink(link));
+  if (handle == 0) return 0;  // not a link of this directory's form: left alone
+  switch (ProbeEndpoint(directory, handle, nullptr)) {
+    case TEndpointState::esAlive: return handle;
+    case TEndpointState::esGone: unlink(link.c_str()); return 0;
+    case TEndpointState::esUnknown: return 0;
+  }
+  return 0;
+}
+
+// Where a one-time notice of an endpoint goes: standard error, as the program.
+void Tell(const std::string& text) { std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, text.c_str()); }
 
 }  // namespace
 
@@ -105,6 +194,7 @@ int RemainingMilliseconds(Clock::time_point deadline) {
 struct TLocalEndpoint::TInbound {
   int fd = -1;
   pid_t sender = 0;
+  Clock::time_point deadline;  // its frame must be complete by then
   TFrameReader reader;
   bool dispatching = false;  // its frame is being handled; nothing more is read from it
   std::unique_ptr<QSocketNotifier> notifier;
@@ -118,8 +208,8 @@ std::string WindowKey(const std::string& className, const std::string& windowNam
   return "window\n" + className + "\n" + windowName;
 }
 
-TLocalEndpoint::TLocalEndpoint(std::string directory, TFrameHandler onFrame)
-    : fDirectory(std::move(directory)), fOnFrame(std::move(onFrame)) {
+TLocalEndpoint::TLocalEndpoint(std::string directory, TFrameHandler onFrame, TEndpointLimits limits)
+    : fDirectory(std::move(directory)), fOnFrame(std::move(onFrame)), fLimits(limits) {
   std::random_device seed;
   std::mt19937 random(seed());
   for (int attempt = 0; attempt < 64 && fListener < 0; ++attempt) {
@@ -151,17 +241,18 @@ TLocalEndpoint::TLocalEndpoint(std::string directory, TFrameHandler onFrame)
   if (QCoreApplication::instance()) {
     fListenerNotifier = std::make_unique<QSocketNotifier>(fListener, QSocketNotifier::Read);
     QObject::connect(fListenerNotifier.get(), &QSocketNotifier::activated, [this] { ServeListener(); });
+    fDeadlineTimer = std::make_unique<QTimer>();
+    fDeadlineTimer->setSingleShot(true);
+    QObject::connect(fDeadlineTimer.get(), &QTimer::timeout, [this] { CloseOverdue(); });
   }
 }
 
 TLocalEndpoint::~TLocalEndpoint() {
   while (!fInbound.empty()) CloseInbound(fInbound.begin()->first);
   fListenerNotifier.reset();
-  for (const auto& [link, target] : fPublished) {
-    char buffer[64];
-    const ssize_t n = readlink(link.c_str(), buffer, sizeof buffer);
-    if (n > 0 && std::string(buffer, std::size_t(n)) == target) unlink(link.c_str());
-  }
+  fDeadlineTimer.reset();
+  for (const auto& [link, target] : fPublished)
+    if (ReadLink(link) == target) unlink(link.c_str());
   unlink(EndpointPath(fDirectory, fHandle).c_str());
   close(fListener);
 }
@@ -179,42 +270,61 @@ void TLocalEndpoint::Publish(const std::string& name) {
 }
 
 std::uint32_t FindPublished(const std::string& directory, const std::string& name) {
-  const std::string link = PublishedPath(directory, name);
-  char buffer[64];
-  const ssize_t n = readlink(link.c_str(), buffer, sizeof buffer);
-  if (n <= 0) return 0;
-  const std::uint32_t handle = ParseHandleFileName(std::string(buffer, std::size_t(n)));
-  if (handle != 0 && EndpointAlive(directory, handle)) return handle;
-  unlink(link.c_str());  // a name left behind: never trusted again
-  return 0;
+  return FollowLink(directory, PublishedPath(directory, name));
 }
 
 bool EndpointAlive(const std::string& directory, std::uint32_t handle, pid_t* listener) {
-  if (handle == 0) return false;
-  const std::string path = EndpointPath(directory, handle);
-  int fd = -1;
-  switch (ConnectTo(path, fd)) {
-    case TConnectResult::crConnected: {
-      const bool ours = SameUser(fd, listener);
-      close(fd);
-      return ours;
+  return ProbeEndpoint(directory, handle, listener) == TEndpointState::esAlive;
+}
+
+void RemoveStaleEndpoints(const std::string& directory) {
+  DIR* folder = opendir(directory.c_str());
+  if (!folder) return;
+  std::vector<std::string> links;
+  const std::time_t now = std::time(nullptr);
+  while (const dirent* entry = readdir(folder)) {
+    const std::string name = entry->d_name;
+    const std::string path = directory + "/" + name;
+    struct stat info{};
+    if (name.compare(0, 2, "n-") == 0) {
+      links.push_back(path);  // after the endpoints, whose removal they may follow
+    } else if (ParseHandleFileName(name) != 0 && lstat(path.c_str(), &info) == 0 && S_ISSOCK(info.st_mode) &&
+               now - info.st_mtime >= kStaleAfterSeconds) {
+      int fd = -1;
+      if (ConnectTo(path, fd) == TConnectResult::crRefused) unlink(path.c_str());
+      if (fd >= 0) close(fd);
     }
-    case TConnectResult::crBusy: return true;
-    case TConnectResult::crRefused:
-      unlink(path.c_str());  // left by a crashed process
-      return false;
-    case TConnectResult::crMissing:
-    case TConnectResult::crFailed: return false;
   }
-  return false;
+  closedir(folder);
+  for (const std::string& link : links) FollowLink(directory, link);
 }
 
 void TLocalEndpoint::ServeListener() {
-  for (;;) {
+  while (Accepting()) {
     const int fd = accept4(fListener, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-    if (fd < 0) return;  // nothing more to accept (or a transient failure)
-    AcceptOne(fd);
+    if (fd >= 0) {
+      AcceptOne(fd);
+    } else if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
+      PauseAccepting(errno);
+    } else if (errno != EINTR && errno != ECONNABORTED) {
+      return;  // nothing more to accept
+    }
   }
+}
+
+// Out of descriptors: the waiting connections stay in the listener's queue
+// until some are free again, instead of a retry at every wake-up.
+void TLocalEndpoint::PauseAccepting(int error) {
+  fAcceptResumes = Clock::now() + fLimits.acceptPause;
+  if (!fToldOutOfDescriptors) {
+    fToldOutOfDescriptors = true;
+    Tell(std::string("the host link cannot take new connections (") + std::strerror(error) +
+         "); it tries again every " + std::to_string(fLimits.acceptPause.count()) + " ms");
+  }
+  if (!fListenerNotifier) return;
+  fListenerNotifier->setEnabled(false);
+  QSocketNotifier* notifier = fListenerNotifier.get();
+  QTimer::singleShot(fLimits.acceptPause, notifier, [notifier] { notifier->setEnabled(true); });
 }
 
 void TLocalEndpoint::AcceptOne(int fd) {
@@ -223,14 +333,45 @@ void TLocalEndpoint::AcceptOne(int fd) {
     close(fd);
     return;
   }
+  if (fInbound.size() >= fLimits.maxConnections && !CloseOldestWaiting()) {
+    close(fd);
+    return;
+  }
   auto inbound = std::make_unique<TInbound>();
   inbound->fd = fd;
   inbound->sender = sender;
+  inbound->deadline = Clock::now() + fLimits.frameDeadline;
   if (QCoreApplication::instance()) {
     inbound->notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
     QObject::connect(inbound->notifier.get(), &QSocketNotifier::activated, [this, fd] { ServeInbound(fd); });
   }
   fInbound[fd] = std::move(inbound);
+  if (fDeadlineTimer && !fDeadlineTimer->isActive()) CloseOverdue();
+  ServeInbound(fd);  // what is already there, before a flood of newer connections can push it out
+}
+
+bool TLocalEndpoint::CloseOldestWaiting() {
+  auto oldest = fInbound.end();
+  for (auto it = fInbound.begin(); it != fInbound.end(); ++it)
+    if (!it->second->dispatching && (oldest == fInbound.end() || it->second->deadline < oldest->second->deadline))
+      oldest = it;
+  if (oldest == fInbound.end()) return false;
+  CloseInbound(oldest->first);
+  return true;
+}
+
+void TLocalEndpoint::CloseOverdue() {
+  const Clock::time_point now = Clock::now();
+  std::vector<int> overdue;
+  std::optional<Clock::time_point> next;
+  for (const auto& [fd, inbound] : fInbound) {
+    if (inbound->dispatching) continue;
+    if (inbound->deadline <= now) overdue.push_back(fd);
+    else if (!next || inbound->deadline < *next) next = inbound->deadline;
+  }
+  for (const int fd : overdue) CloseInbound(fd);
+  if (fDeadlineTimer && next)
+    fDeadlineTimer->start(int(std::chrono::ceil<std::chrono::milliseconds>(*next - now).count()));
 }
 
 void TLocalEndpoint::CloseInbound(int fd) {
@@ -239,6 +380,12 @@ void TLocalEndpoint::CloseInbound(int fd) {
   found->second->notifier.reset();
   close(fd);
   fInbound.erase(found);
+}
+
+std::size_t TLocalEndpoint::BufferedBytes() const {
+  std::size_t total = 0;
+  for (const auto& [fd, inbound] : fInbound) total += inbound->reader.Buffered();
+  return total;
 }
 
 void TLocalEndpoint::ServeInbound(int fd) {
@@ -252,7 +399,9 @@ void TLocalEndpoint::ServeInbound(int fd) {
     const ssize_t n = recv(fd, buffer, wanted, 0);
     if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return;
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {  // the sender went away before its frame was complete
+    // The sender went away before its frame was complete, or its bytes
+    // would pass what all connections together may hold.
+    if (n <= 0 || BufferedBytes() + std::size_t(n) > fLimits.maxBufferedBytes) {
       CloseInbound(fd);
       return;
     }
@@ -284,24 +433,36 @@ void TLocalEndpoint::Dispatch(int fd) {
   fOnFrame(std::move(frame), sender);
 }
 
-void TLocalEndpoint::ServePending(std::chrono::milliseconds wait) {
-  std::vector<pollfd> fds{{fListener, POLLIN, 0}};
+std::vector<pollfd> TLocalEndpoint::ServedDescriptors() const {
+  std::vector<pollfd> fds;
+  if (Accepting()) fds.push_back({fListener, POLLIN, 0});
   for (const auto& [fd, inbound] : fInbound)
     if (!inbound->dispatching) fds.push_back({fd, POLLIN, 0});
-  if (poll(fds.data(), fds.size(), int(wait.count())) <= 0) return;
-  for (const pollfd& p : fds) {
+  return fds;
+}
+
+void TLocalEndpoint::Serve(const std::vector<pollfd>& ready) {
+  for (const pollfd& p : ready) {
     if (p.revents == 0) continue;
     if (p.fd == fListener) ServeListener();
     else ServeInbound(p.fd);
   }
+  CloseOverdue();
+}
+
+void TLocalEndpoint::ServePending(std::chrono::milliseconds wait) {
+  std::vector<pollfd> fds = ServedDescriptors();
+  if (poll(fds.data(), fds.size(), int(wait.count())) < 0) return;
+  Serve(fds);
 }
 
 bool TLocalEndpoint::Send(std::uint32_t target, const std::string& frame, std::chrono::milliseconds timeout) {
   const Clock::time_point deadline = Clock::now() + timeout;
-  const std::string path = EndpointPath(fDirectory, target);
+  std::string path;
   int fd = -1;
   for (;;) {
-    const TConnectResult result = target == 0 ? TConnectResult::crMissing : ConnectTo(path, fd);
+    const TConnectResult result =
+        target == 0 ? TConnectResult::crMissing : ConnectToEndpoint(fDirectory, target, fd, path);
     if (result == TConnectResult::crConnected) break;
     if (result == TConnectResult::crRefused) unlink(path.c_str());  // left by a crashed process
     if (result != TConnectResult::crBusy || Clock::now() >= deadline) return false;
@@ -319,18 +480,13 @@ bool TLocalEndpoint::Send(std::uint32_t target, const std::string& frame, std::c
   while (acknowledged < sizeof ack) {
     const int waitMs = RemainingMilliseconds(deadline);
     if (waitMs == 0 && Clock::now() >= deadline) return false;
-    std::vector<pollfd> fds{{fd, short(written < frame.size() ? POLLOUT : POLLIN), 0}, {fListener, POLLIN, 0}};
-    for (const auto& [inboundFd, inbound] : fInbound)
-      if (!inbound->dispatching) fds.push_back({inboundFd, POLLIN, 0});
+    std::vector<pollfd> fds = ServedDescriptors();
+    fds.insert(fds.begin(), {fd, short(written < frame.size() ? POLLOUT : POLLIN), 0});
     const int ready = poll(fds.data(), fds.size(), waitMs);
     if (ready < 0 && errno != EINTR) return false;
-    if (ready <= 0) continue;
     // Own endpoint first: the receiver's reply may be waiting there.
-    for (std::size_t i = 1; i < fds.size(); ++i) {
-      if (fds[i].revents == 0) continue;
-      if (fds[i].fd == fListener) ServeListener();
-      else ServeInbound(fds[i].fd);
-    }
+    Serve(std::vector<pollfd>(fds.begin() + 1, fds.end()));
+    if (ready <= 0) continue;
     const short events = fds[0].revents;
     if (events == 0) continue;
     if (written < frame.size()) {

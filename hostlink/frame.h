@@ -50,6 +50,8 @@ class TFrameReader {
   TFrame TakeFrame();
   // How many more bytes the frame in progress needs (0 when complete or broken).
   std::size_t Missing() const;
+  // Bytes held: the frame in progress and what follows it.
+  std::size_t Buffered() const { return fBuffer.size(); }
 
  private:
   TState Advance();

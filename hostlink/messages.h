@@ -30,6 +30,21 @@ enum TFindEntityKind : std::uint8_t {
 // refused before anything is allocated.
 constexpr std::size_t kMaxFrameSize = std::size_t(16) << 20;
 
+// What other processes can make a receiving endpoint hold, in all (each
+// endpoint's defaults; docs/hostlink.md states them for host writers):
+// - at most 32 connections open at once; a new one closes the oldest that is
+//   still waiting for its frame (a real exchange needs one or two);
+constexpr std::size_t kMaxInboundConnections = 32;
+// - at most 32 MiB of unfinished frames over all connections (two of the
+//   largest frames); a connection whose bytes would pass it is closed;
+constexpr std::size_t kMaxInboundBytes = std::size_t(32) << 20;
+// - a connection's frame must be complete 10 s after it was accepted (the
+//   sender stops waiting then anyway), else the connection is closed;
+constexpr int kFrameDeadlineMs = 10000;
+// - when the process has no descriptor left for a new connection, accepting
+//   rests for 0.5 s (said once on standard error) instead of retrying at once.
+constexpr int kAcceptPauseMs = 500;
+
 }  // namespace tessera
 
 namespace tessera {

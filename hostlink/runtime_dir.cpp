@@ -45,7 +45,15 @@ TRuntimeDir OpenRuntimeDir() {
   if (!own.empty()) return OpenRuntimeDirAt(own);
   const std::string xdg = EnvironmentValue("XDG_RUNTIME_DIR");
   if (!xdg.empty()) return OpenRuntimeDirAt(xdg + "/quantora");
-  return OpenRuntimeDirAt(TemporaryFolder() + "/quantora-" + std::to_string(geteuid()));
+  // In a shared folder only its sticky bit (or owning it) keeps another user
+  // from renaming our directory away and putting one of theirs in its place.
+  const std::string parent = TemporaryFolder();
+  const std::string fallback = parent + "/quantora-" + std::to_string(geteuid());
+  struct stat info{};
+  if (stat(parent.c_str(), &info) == 0 && (info.st_mode & S_ISVTX) == 0 && info.st_uid != geteuid())
+    return Refused(fallback, "is refused: its folder " + parent +
+                                 " is neither sticky nor yours, so another user could replace it");
+  return OpenRuntimeDirAt(fallback);
 }
 
 }  // namespace tessera

@@ -3,7 +3,8 @@
 // locks: $QUANTORA_RUNTIME_DIR when set (tests point it at a fresh folder),
 // else $XDG_RUNTIME_DIR/quantora, else quantora-<uid> in the system's
 // temporary folder. It is created with mode 0700 and refused when it is not a
-// real directory owned by this user or when others can reach into it.
+// real directory owned by this user or when others can reach into it; the
+// last one also when that folder is neither sticky nor this user's.
 
 #include <string>
 

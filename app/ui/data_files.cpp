@@ -1,7 +1,12 @@
 #include "data_files.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <cstdio>
+
+#include "app/message_text.h"
 
 namespace quantora {
 
@@ -12,6 +17,17 @@ QString ProgramDataFile(const QString& besideExecutable) {
   const QString installed = QDir::cleanPath(beside.absolutePath() + QStringLiteral("/" QUANTORA_DATA_FROM_BINARY "/") +
                                             beside.fileName());
   return QFileInfo::exists(installed) ? installed : besideExecutable;
+}
+
+QString LanguageTableFile(const std::string& language) {
+  if (language.empty()) return {};
+  const QString dir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+  return ProgramDataFile(dir + (language == "de" ? QStringLiteral("quantora.de.itl") : QStringLiteral("quantora.itl")));
+}
+
+void ReportMissingTable(const std::string& language, const QString& table) {
+  std::fprintf(stderr, "quantora: no %s translation table could be read from %s; the English texts are shown\n",
+               language == "de" ? "German" : "English", QuotedForMessage(QFile::encodeName(table).toStdString()).c_str());
 }
 
 }  // namespace quantora

@@ -2,6 +2,7 @@
 // Where the program finds its data files (translation tables, icon).
 
 #include <QString>
+#include <string>
 
 namespace quantora {
 
@@ -12,5 +13,13 @@ namespace quantora {
 // still finds it), if one is there. Otherwise `besideExecutable` unchanged: a
 // missing file stays missing where it was looked for.
 QString ProgramDataFile(const QString& besideExecutable);
+
+// The table of a language the command line names ("en" or "de"), found as
+// ProgramDataFile finds it; empty for no language.
+QString LanguageTableFile(const std::string& language);
+
+// Says on standard error that the table of `language` gave no texts, so that
+// the user learns why the window's language did not change.
+void ReportMissingTable(const std::string& language, const QString& table);
 
 }  // namespace quantora

@@ -14,6 +14,7 @@
 #include <stdexcept>
 
 #include "aboutbox.h"
+#include "app/command_line.h"
 #include "app/file_replace.h"
 #include "app/message_text.h"
 #include "app/plotting.h"
@@ -30,6 +31,8 @@
 #include "panel.h"
 #include "scroll_bar.h"
 #include "text_controls.h"
+#include "translate/glossator.h"
+#include "translate/itl_file_name.h"
 #include "translate/regular_file.h"
 
 namespace quantora {
@@ -118,24 +121,44 @@ TForm1::TForm1(const TFormStart& start, QWidget* parent) : QWidget(parent), fSta
   SetColors(MMExplain, vqm::clCream);
   MMExplain->setReadOnly(true);  // the explanation is for reading (and copying), not for editing
 
-  cliDemon = new tessera::TkdbDemonClient(this, QCoreApplication::arguments());
-  cliDemon->SetAutoTranslate(true);
-  cliDemon->SetAutoCreateItlFile(false);
-  cliDemon->SetMultiStart(!start.singleInstance);  // the design: off
-  cliDemon->SetUseTesseraServer(false);
-  cliDemon->OnParamsChange = [this](tessera::TkdbCustomDemon&) { cliDemonParamsChange(); };
+  LanguageTable = LanguageTableFile;
+  if (start.hostLink) {
+    cliDemon = new tessera::TkdbDemonClient(this, QCoreApplication::arguments());
+    cliDemon->SetAutoTranslate(true);
+    cliDemon->SetAutoCreateItlFile(false);
+    cliDemon->SetMultiStart(!start.singleInstance);  // the design: off
+    cliDemon->SetUseTesseraServer(false);
+    cliDemon->OnParamsChange = [this](tessera::TkdbCustomDemon&) { cliDemonParamsChange(); };
+  } else {
+    fOwnTexts = std::make_unique<glossator::TGlossator>();
+  }
 
   LayOut();
   SetUpKeyboardPath();
   fTimeAxisEnd = RCSig->Scale1X()->RangeHigh();
   ChartMenu = new TChartMenu(
-      RCSig, RCSample, [this](const char* key) { return QString::fromStdString(cliDemon->Translator().Translate(key)); },
+      RCSig, RCSample, [this](const char* key) { return QString::fromStdString(Texts().Translate(key)); },
       [this] { return SeriesText(); }, this);
 
   // The end of loading: the host link loads the table and translates the window.
-  cliDemon->SetTranslationFile(start.translationFile.isEmpty() ? ProgramDataFile(cliDemon->TranslationFile())
-                                                              : start.translationFile);
-  cliDemon->Loaded();
+  fDesignTexts.Remember(this, Texts().Prefix());
+  const QString besideProgram = QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                                QString::fromStdString(glossator::ItlFileNameFor(glossator::CurrentExecutablePath()));
+  const QString table = start.translationFile.isEmpty() ? ProgramDataFile(besideProgram) : start.translationFile;
+  if (cliDemon) {
+    cliDemon->SetTranslationFile(table);
+    cliDemon->Loaded();
+  } else {
+    fOwnTexts->LoadFromFile(QFile::encodeName(table).toStdString());
+    fOwnTexts->TranslateComponent(this);
+  }
+}
+
+glossator::TGlossator& TForm1::Texts() { return fOwnTexts ? *fOwnTexts : cliDemon->Translator(); }
+
+void TForm1::SetAboutDialog(TFrmAbout* about) {
+  fAbout = about;
+  if (about) fDesignTexts.Remember(about, Texts().Prefix());
 }
 
 TForm1::~TForm1() {
@@ -270,11 +293,13 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::FormShow() {
-  if (!cliDemon) return;  // the host ended the link, and with it the program
-  const QString iconName = QString::fromStdString(cliDemon->Translator().Translate("AppIconName"));
-  const QString workArea = cliDemon->GetPathValue(QStringLiteral("TesseraWorkArea"));
+  if (fStart.hostLink && !cliDemon) return;  // the host ended the link, and with it the program
+  const QString iconName = QString::fromStdString(Texts().Translate("AppIconName"));
+  // Without a host link, its answer without a host: the program's folder.
+  const QString workArea = cliDemon ? cliDemon->GetPathValue(QStringLiteral("TesseraWorkArea"))
+                                    : QCoreApplication::applicationDirPath() + QLatin1Char('/');
   if (iconName != QLatin1String("AppIconName")) {  // the table names an icon
-    if (cliDemon->UseTesseraServer()) SaveIconFromHost(iconName, workArea);
+    if (cliDemon && cliDemon->UseTesseraServer()) SaveIconFromHost(iconName, workArea);
     LoadIcon(ProgramDataFile(workArea + iconName));
   }
   if (fAbout) {
@@ -284,6 +309,7 @@ void TForm1::FormShow() {
   CBoxSignalForm->setCurrentIndex(0);  // Sine
   Recompute();
   if (fStart.startValues) ApplyStartValues(fStart.startValues->settings, fStart.startValues->options);
+  fStartedUp = true;
 }
 
 // The host's copy of the icon goes into the work area, replacing a file of that
@@ -320,13 +346,14 @@ void TForm1::LoadIcon(const QString& file) {
 }
 
 void TForm1::cliDemonParamsChange() {
+  ApplyHandedOptions(cliDemon->Params());
   setWindowState(windowState() & ~Qt::WindowMinimized);
   raise();
   activateWindow();
 }
 
 void TForm1::FillAboutDialog() {
-  glossator::TGlossator& t = cliDemon->Translator();
+  glossator::TGlossator& t = Texts();
   auto tr = [&t](const char* key) { return QString::fromStdString(t.Translate(key)); };
   fAbout->LblName->setText(tr("Quantora Lab"));
   fAbout->LblVersion->setText(QStringLiteral("Version 1.0"));
@@ -374,7 +401,7 @@ std::string TForm1::SeriesText() const {
 // The figures of the current setting as the resolution read-out's tooltip,
 // each line translated on its own.
 void TForm1::ShowQuantizationFigures(const TQuantizationFigures& figures) {
-  glossator::TGlossator& t = cliDemon->Translator();
+  glossator::TGlossator& t = Texts();
   QStringList lines;
   for (const TTooltipLine& line : QuantizationTooltipLines(figures))
     lines << QString::fromStdString(t.Translate(line.key, line.params));
@@ -391,6 +418,51 @@ void TForm1::ApplyStartValues(const TSimulationSettings& settings, const TPlotOp
   CBoxShowSamples->setChecked(options.showPoints);
   CBoxSample->setChecked(options.showSampled);
   CBoxQNoise->setChecked(options.showError);
+}
+
+TStartValues TForm1::SettledValues() const {
+  if (!fStartedUp) return fStart.startValues.value_or(TStartValues{});
+  const TRecomputeInputs in = CurrentInputs();
+  return TStartValues{in.settings, in.options};
+}
+
+void TForm1::ChangeValues(const TStartValues& values) {
+  if (!fStartedUp) fStart.startValues = values;
+  else ApplyStartValues(values.settings, values.options);
+}
+
+void TForm1::ApplyHandedOptions(const QStringList& params) {
+  std::vector<std::string> words;
+  for (qsizetype i = 1; i < params.size(); ++i) words.push_back(params[i].toStdString());
+  const std::vector<std::string_view> args(words.begin(), words.end());
+  const TCommandLine line = ParseCommandLine(args);
+  if (line.action != TProgramAction::paRunWindow) return;  // not a list of settings for the window
+  TStartValues values = SettledValues();
+  const TGivenSettings& given = line.given;
+  values.settings.form = given.form.value_or(values.settings.form);
+  values.settings.interval = given.interval.value_or(values.settings.interval);
+  values.settings.bits = given.bits.value_or(values.settings.bits);
+  values.options.showPoints = given.showPoints.value_or(values.options.showPoints);
+  values.options.showSampled = given.showSampled.value_or(values.options.showSampled);
+  values.options.showError = given.showError.value_or(values.options.showError);
+  ChangeValues(values);
+  if (!line.language.empty()) ChangeLanguage(line.language);
+}
+
+bool TForm1::ChangeLanguage(const std::string& language) {
+  const QString table = LanguageTable(language);
+  const std::string path = QFile::encodeName(table).toStdString();
+  glossator::TGlossator probe;
+  if (!probe.LoadFromFile(path) || probe.Keys().empty()) {
+    ReportMissingTable(language, table);
+    return false;
+  }
+  fDesignTexts.Restore();
+  Texts().LoadFromFile(path);
+  Texts().TranslateComponent(this);  // the About dialog too: it is the window's child
+  if (fAbout) FillAboutDialog();
+  if (fStartedUp) Recompute();  // the tooltip's figures, translated
+  return true;
 }
 
 void TForm1::CBoxSignalFormChange() { Recompute(); }

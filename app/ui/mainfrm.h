@@ -5,12 +5,15 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "app/model/quantization_figures.h"
 #include "app/plotting.h"
 #include "app/simulation_settings.h"
+#include "design_texts.h"
 
 class QCheckBox;
 class QLabel;
@@ -23,6 +26,9 @@ class TNumLab;
 }  // namespace vqm
 namespace tessera {
 class TkdbDemonClient;
+}
+namespace glossator {
+class TGlossator;
 }
 
 namespace quantora {
@@ -50,6 +56,9 @@ struct TFormStart {
   // does (a second start hands over its command line and ends). Off for a
   // window that is only rendered, such as an export.
   bool singleInstance = true;
+  // Carry the host-link component. Off for a window that is only rendered (an
+  // export): it needs no link directory, and the window loads its table itself.
+  bool hostLink = true;
   // Show the About dialog modally once at the first showing, before the first
   // curves, as the design does. Off for tests, the gallery, benchmarks, exports
   // and --no-about.
@@ -74,12 +83,29 @@ class TForm1 : public QWidget {
   ~TForm1() override;
 
   // The About dialog the About button shows (created by the program entry).
-  void SetAboutDialog(TFrmAbout* about) { fAbout = about; }
+  void SetAboutDialog(TFrmAbout* about);
   TFrmAbout* AboutDialog() const { return fAbout; }
 
   // Puts the controls to the given starting values through their own handlers
   // (after the first showing, which selects the sine).
   void ApplyStartValues(const TSimulationSettings& settings, const TPlotOptions& options);
+  // The values the controls have, or will have once the start-up sequence has run.
+  TStartValues SettledValues() const;
+  // Changes the controls as the user would, or, before the start-up sequence
+  // has run, the values it ends with.
+  void ChangeValues(const TStartValues& values);
+  // The setting options of a command line that another start handed over (its
+  // first entry is that program), applied as if the user had set them: the
+  // three inputs, the check boxes and the language. Anything else is ignored.
+  void ApplyHandedOptions(const QStringList& params);
+  // Translates the window (and its About dialog) again from the design texts
+  // with the table of `language`; false, said on standard error, when that
+  // table gives no texts (the window keeps its language then).
+  bool ChangeLanguage(const std::string& language);
+  // The table of a language ("en", "de"); replaceable for tests.
+  std::function<QString(const std::string& language)> LanguageTable;
+  // The translation engine: the host link's, or without one the window's own.
+  glossator::TGlossator& Texts();
 
   // Handlers, as the design binds them.
   // The start-up sequence at the first showing (from the event loop, once the
@@ -145,6 +171,9 @@ class TForm1 : public QWidget {
   TFormStart fStart;
   TFrmAbout* fAbout = nullptr;
   bool fShown = false;
+  bool fStartedUp = false;  // the start-up sequence has run
+  std::unique_ptr<glossator::TGlossator> fOwnTexts;  // without a host link
+  TDesignTexts fDesignTexts;
   double fTimeAxisEnd = 1000;  // the analog chart's time axis as designed
 };
 

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -485,19 +486,51 @@ TEST(QuantoraProgramTest, SecondStartEndsAndExportsIgnoreTheRunningWindow) {
   first.waitForFinished(10000);
 }
 
-// An error while the window is created ends the start with its message.
-TEST(QuantoraProgramTest, RefusedLinkDirectoryEndsTheStartWithItsMessage) {
+// A refused link directory ends the window's start with one line (nothing of
+// Qt's before it), also for the fallback beside other users' files; exports
+// have no host link and work all the same, leaving nothing behind.
+TEST(QuantoraProgramTest, RefusedLinkDirectoryEndsOnlyTheWindowsStartWithOneLine) {
   QTemporaryDir dir;
-  ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
-  QProcess program;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QStringLiteral("QUANTORA_RUNTIME_DIR"), dir.path());
-  program.setProcessEnvironment(environment);
-  program.start(QStringLiteral(QUANTORA_EXECUTABLE), {QStringLiteral("--no-about")});
-  ASSERT_TRUE(program.waitForFinished(30000));
-  EXPECT_EQ(program.exitCode(), 1);
-  EXPECT_TRUE(program.readAllStandardError().endsWith("\nquantora: the link directory " + QFile::encodeName(dir.path()) +
-                                                      " can be reached by other users (mode must be 0700)\n"));
+  const QByteArray path = QFile::encodeName(dir.path());
+  const QString uid = QString::number(::geteuid());
+  QDir(dir.path()).mkdir(QStringLiteral("open"));
+  ::chmod((path + "/open").constData(), 0755);
+  QFile(dir.filePath(QStringLiteral("quantora"))).open(QIODevice::WriteOnly);  // a file, not a directory
+  QFile(dir.filePath(QStringLiteral("quantora-") + uid)).open(QIODevice::WriteOnly);
+  QDir(dir.path()).mkdir(QStringLiteral("shared"));
+  ::chmod((path + "/shared").constData(), 0777);  // not sticky
+  const bool foreignShared = ::chown((path + "/shared").constData(), 65534, 65534) == 0;  // only as root
+  const struct {
+    const char* variable;  // set to `value` below the folder; the link variables not named are unset
+    const char* value;
+    QByteArray message;
+  } cases[] = {
+      {"QUANTORA_RUNTIME_DIR", "/open", path + "/open can be reached by other users (mode must be 0700)"},
+      {"XDG_RUNTIME_DIR", "", path + "/quantora is not a directory"},
+      {"TMPDIR", "", path + "/quantora-" + uid.toLatin1() + " is not a directory"},
+      {"TMPDIR", "/shared", path + "/shared/quantora-" + uid.toLatin1() + " is refused: its folder " + path +
+                                "/shared is neither sticky nor yours, so another user could replace it"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.variable + std::string(c.value));
+    if (QByteArray(c.value) == "/shared" && !foreignShared) continue;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QUANTORA_RUNTIME_DIR", "XDG_RUNTIME_DIR", "TMPDIR"}) environment.remove(name);
+    environment.insert(QString::fromLatin1(c.variable), dir.path() + QString::fromLatin1(c.value));
+    for (const char* action : {"--no-about", "--export-png"}) {
+      QProcess program;
+      program.setProcessEnvironment(environment);
+      const QString picture = dir.filePath(QStringLiteral("w.png"));
+      program.start(QStringLiteral(QUANTORA_EXECUTABLE), QStringList{QString::fromLatin1(action)} +
+                                                            (action[2] == 'e' ? QStringList{picture} : QStringList{}));
+      ASSERT_TRUE(program.waitForFinished(30000));
+      const bool window = action[2] == 'n';
+      EXPECT_EQ(program.exitCode(), window ? 1 : 0);
+      EXPECT_EQ(program.readAllStandardError(), window ? "quantora: the link directory " + c.message + "\n" : "");
+      EXPECT_EQ(QFile::remove(picture), !window);
+    }
+  }
+  EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("quantora-export-*")}, QDir::AllEntries), QStringList());
 }
 
 }  // namespace
