@@ -72,9 +72,11 @@ THelp ProgramHelp() {
       {"--help", "", "show this list and exit"},
   };
   help.closing =
-      "Other arguments are the program's parameters: a second start hands them to the running window, "
-      "which comes to the front, and ends. Exports and --help never show the About dialog, never meet "
-      "a running window and run without a display.\n"
+      "Beside a running window, a start hands its command line to that window and ends (status 0): the "
+      "window takes the setting options given (--wave, --interval, --bits, --samples, --sampled, --error, "
+      "--language) as if the user had set them, keeps the others as they are, and comes to the front. "
+      "Other arguments are the program's parameters. Exports, --stats and --help never show the About "
+      "dialog, never meet a running window and run without a display.\n"
       "Each option may be given once, and only one of --export-csv, --export-png, --export-pdf and --stats per run. "
       "An export replaces its file only when it was written completely.";
   help.exitStatus =

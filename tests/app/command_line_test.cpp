@@ -104,8 +104,8 @@ TEST(CommandLineTest, HelpWinsOverEverythingElse) {
            "\n  --wave NAME         sine (default), 3-term-sine, sawtooth, sinc or chirp\n",
            "\n  --stats             print the quantization figures of the setting, one per\n"
            "                      line: step,",
-           "\n\nOther arguments are the program's parameters: a second start hands them to the\n"
-           "running window,",
+           "\n\nBeside a running window, a start hands its command line to that window and ends\n"
+           "(status 0):",
        })
     EXPECT_NE(help.find(block), std::string::npos) << block;
 }

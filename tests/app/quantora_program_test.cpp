@@ -482,8 +482,12 @@ TEST(QuantoraProgramTest, SecondStartEndsAndExportsIgnoreTheRunningWindow) {
   EXPECT_TRUE(RunQuantora({QStringLiteral("--help")}).out.startsWith("Usage: quantora"));
 
   EXPECT_EQ(first.state(), QProcess::Running);  // the first one goes on
+  // Ended by a signal, it closes like its window: nothing of the link is left
+  // but the lock file (and nothing of the second starts).
   first.terminate();
-  first.waitForFinished(10000);
+  ASSERT_TRUE(first.waitForFinished(10000));
+  EXPECT_EQ(first.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(links.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot), QStringList{"SG_quantora"});
 }
 
 // A refused link directory ends the window's start with one line (nothing of

@@ -25,6 +25,7 @@
 #include "hostlink/demon_client.h"
 #include "hostlink/frame.h"
 #include "hostlink/messages.h"
+#include "numlab/numlab.h"
 #include "translate/itl_file_name.h"
 
 namespace quantora {
@@ -166,23 +167,49 @@ TEST(StartUp, IconFetchedFromTheHostAndSaved) {
   EXPECT_EQ(said.count("resource lab.png"), 1) << said.toStdString();
 }
 
-TEST(StartUp, ParametersOfASecondStartBringTheWindowToTheFront) {
-  TFormStart start;
-  start.translationFile = QStringLiteral("/nonexistent/t.itl");
+// The setting options of a second start change the running window as the
+// user would (the rest stays), its language included, and bring it to the
+// front; options that reach a window before its start-up are where it ends.
+TEST(StartUp, SecondStartsOptionsChangeTheRunningWindowAndBringItToTheFront) {
+  TFormStart start{QStringLiteral(QUANTORA_TRANSLATION_TABLES "/quantora.itl")};
   start.showAbout = false;
   TForm1 form(start);
+  form.LanguageTable = [](const std::string& language) {
+    return QStringLiteral(QUANTORA_TRANSLATION_TABLES "/") + (language == "de" ? "quantora.de.itl" : "quantora.itl");
+  };
+  // The message as another start of this program sends it.
+  const auto handOver = [&](const char* list) {
+    form.cliDemon->ReceiveFrame(tessera::TFrame{1, tessera::hmParams, {}, list}, getpid());
+  };
+  handOver("/usr/bin/quantora\r\n--bits\r\n5\r\n");  // before the start-up: where it ends
   form.show();  // on the offscreen platform, which knows which window is active
+  ProcessEventsUntil([&] { return form.RCSig->ItemCount() > 0; });
+  EXPECT_EQ(form.SBarReso->value(), 5);
   QWidget other;
   other.show();
   other.activateWindow();
   ProcessEventsUntil([&] { return QApplication::activeWindow() == &other; });
   ASSERT_EQ(QApplication::activeWindow(), &other);
-  // The message as another start of this program sends it.
-  form.cliDemon->ReceiveFrame(tessera::TFrame{1, tessera::hmParams, {}, "/usr/bin/quantora\r\n--wave\r\nsinc\r\n"},
-                              getpid());
+
+  handOver("/usr/bin/quantora\r\nlesson.txt\r\n--wave\r\nsinc\r\n--bits\r\n3\r\n--error\r\non\r\n"
+           "--language\r\nde\r\n");
   ProcessEventsUntil([&] { return QApplication::activeWindow() == &form; });
   EXPECT_EQ(QApplication::activeWindow(), &form);
-  EXPECT_EQ(form.cliDemon->ParamCount(), 2);
+  EXPECT_EQ(form.cliDemon->ParamCount(), 9);
+  const TRecomputeInputs in = form.CurrentInputs();
+  EXPECT_EQ(in.settings.form, TSignalForm::sfSinc);
+  EXPECT_EQ(in.settings.bits, 3);
+  EXPECT_EQ(in.settings.interval, 10);
+  EXPECT_TRUE(in.options.showError && in.options.showPoints && in.options.showSampled);
+  EXPECT_EQ(form.NLabReso->Value(), 3);
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("Analog-Digital-Wandlung"));
+  EXPECT_EQ(form.CBoxSignalForm->currentText(), QStringLiteral("Sinc (si-Funktion)"));
+  // Back to English from the design texts; a bad list changes nothing.
+  handOver("/usr/bin/quantora\r\n--language\r\nen\r\n");
+  handOver("/usr/bin/quantora\r\n--bits\r\n99\r\n");
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("Analog/Digital Conversion"));
+  EXPECT_EQ(form.CBoxSignalForm->currentText(), QStringLiteral("Sinc"));
+  EXPECT_EQ(form.SBarReso->value(), 3);
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 // and this test process or the small client program (link_client). Every
 // process works in this test process's own link directory.
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -14,7 +17,9 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <fstream>
+#include <sstream>
 
 #include "hostlink/demon_client.h"
 #include "hostlink/endpoint.h"
@@ -94,6 +99,28 @@ class THost : public TChild {
   }
   std::uint32_t handle = 0;
 };
+
+// The endpoint files in this test's link directory.
+QStringList Endpoints() {
+  return QDir(QString::fromStdString(RuntimeDir())).entryList({QStringLiteral("h-*")}, QDir::System);
+}
+
+// A connection to an endpoint as any process of this user can open one.
+int Connect(std::uint32_t handle) {
+  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::snprintf(address.sun_path, sizeof address.sun_path, "%s", EndpointPath(RuntimeDir(), handle).c_str());
+  EXPECT_EQ(connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  return fd;
+}
+
+// True when the endpoint has closed this connection.
+bool ClosedByEndpoint(int fd) {
+  pollfd p{fd, POLLIN, 0};
+  char byte;
+  return poll(&p, 1, 50) == 1 && (recv(fd, &byte, 1, MSG_DONTWAIT) == 0 || errno == ECONNRESET);
+}
 
 std::unique_ptr<TChild> StartClient(const QStringList& arguments) {
   return std::make_unique<TChild>(QStringLiteral(LINK_CLIENT), arguments);
@@ -243,16 +270,23 @@ TEST(HostLink, SecondStartWithoutHostFindsTheFirstInTheLinkDirectory) {
   auto broken = StartClient({QStringLiteral("a\nb")});
   EXPECT_EQ(broken->Finish(), 1);
   EXPECT_NE(broken->Errors().find("line break"), std::string::npos);
+  EXPECT_EQ(Endpoints().size(), 1u);  // the second starts took theirs with them
   first->CloseInput();
   EXPECT_EQ(first->NextLine(), "ended");
   EXPECT_EQ(first->Finish(), 0);
   // A killed instance leaves nothing that blocks the next start: its lock
   // goes with it, its endpoint and name are found dead and replaced.
+  // The next start also removes what the killed one left (once it is older
+  // than a moment).
   auto killed = StartClient({});
-  ReadyHandle(*killed);
+  const std::string left = EndpointPath(RuntimeDir(), ReadyHandle(*killed));
   killed->Kill();
+  const timespec hourAgo[2] = {{std::time(nullptr) - 3600, 0}, {std::time(nullptr) - 3600, 0}};
+  ASSERT_EQ(utimensat(AT_FDCWD, left.c_str(), hourAgo, AT_SYMLINK_NOFOLLOW), 0);
   auto next = StartClient({QStringLiteral("again")});
   EXPECT_NE(ReadyHandle(*next), 0u);
+  EXPECT_EQ(Endpoints().size(), 1u);
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(left)));
 }
 
 TEST(HostLink, StartRefusedWithoutHostOrWithAnOpenDirectory) {
@@ -294,6 +328,29 @@ TEST(HostLink, EndpointsLeftBehindAreDetectedAndRemoved) {
   live.Publish(name);
   EXPECT_EQ(FindPublished(dir, name), live.Handle());
   const std::string linkFile = PublishedPath(dir, name);
+  // Every form of a link to it finds it and stays: its name or its path, the
+  // hex digits in either case (its file named in upper case too); a link to
+  // anything else is left alone.
+  char lower[16], upper[16];
+  std::snprintf(lower, sizeof lower, "h-%08x", live.Handle());
+  std::snprintf(upper, sizeof upper, "h-%08X", live.Handle());
+  const std::string sub = dir + "/sub";
+  mkdir(sub.c_str(), 0700);
+  std::string file = dir + "/" + lower;
+  const struct {
+    std::string target;
+    const char* fileName;
+  } forms[] = {{upper, upper}, {dir + "/" + lower, lower}, {"sub/../" + std::string(upper), upper}, {"/tmp/" + std::string(lower), lower}};
+  for (const auto& form : forms) {
+    SCOPED_TRACE(form.target);
+    ASSERT_EQ(rename(file.c_str(), (dir + "/" + form.fileName).c_str()), 0);
+    file = dir + "/" + form.fileName;
+    unlink(linkFile.c_str());
+    ASSERT_EQ(symlink(form.target.c_str(), linkFile.c_str()), 0);
+    EXPECT_EQ(FindPublished(dir, name), form.target.rfind("/tmp/h-", 0) == 0 ? 0u : live.Handle());
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(linkFile)).isSymLink());
+    EXPECT_TRUE(EndpointAlive(dir, live.Handle()));
+  }
   unlink(linkFile.c_str());
   ASSERT_EQ(symlink("h-00005eed", linkFile.c_str()), 0);
   EXPECT_EQ(FindPublished(dir, name), 0u);
@@ -319,6 +376,93 @@ TEST(HostLink, ReceiverThatDiesOrHangsEndsTheWait) {
                              std::chrono::milliseconds(300)));
   EXPECT_LT(clock.elapsed(), 1200);
   EXPECT_GE(clock.elapsed(), 300);
+}
+
+// What other processes can make an endpoint hold is bounded: connections (the
+// oldest waiting one makes room, and a complete frame still arrives), bytes of
+// unfinished frames over all connections, and the time a frame may take.
+TEST(HostLink, InboundConnectionsBytesAndWaitsAreBounded) {
+  std::vector<TFrame> received;
+  TEndpointLimits limits;
+  limits.maxConnections = 4;
+  limits.maxBufferedBytes = 1000;
+  limits.frameDeadline = std::chrono::milliseconds(300);
+  TLocalEndpoint endpoint(RuntimeDir(), [&](TFrame&& frame, pid_t) { received.push_back(std::move(frame)); }, limits);
+  const auto serve = [&] { endpoint.ServePending(std::chrono::milliseconds(20)); };
+  std::vector<int> idle;
+  for (int i = 0; i < 6; ++i) {
+    idle.push_back(Connect(endpoint.Handle()));
+    serve();
+  }
+  EXPECT_EQ(endpoint.InboundCount(), 4u);
+  EXPECT_TRUE(ClosedByEndpoint(idle[0]) && ClosedByEndpoint(idle[1]));
+  EXPECT_FALSE(ClosedByEndpoint(idle[2]));
+  const int sender = Connect(endpoint.Handle());
+  const std::string frame = EncodeFrame(TFrame{7, 0x2000, {}, "abc"});
+  ASSERT_EQ(send(sender, frame.data(), frame.size(), 0), ssize_t(frame.size()));
+  serve();
+  ASSERT_EQ(received.size(), 1u);
+  EXPECT_EQ(received[0].Payload, "abc");
+  EXPECT_TRUE(ClosedByEndpoint(idle[2]));
+
+  // Two frames of 800 bytes begun: the second one's bytes would pass 1000.
+  std::string begun = EncodeFrame(TFrame{7, 0x2000, {}, std::string(792, 'x')});
+  begun.resize(612);
+  const int first = Connect(endpoint.Handle()), second = Connect(endpoint.Handle());
+  for (const int fd : {first, second}) {
+    ASSERT_EQ(send(fd, begun.data(), begun.size(), 0), ssize_t(begun.size()));
+    serve();
+  }
+  EXPECT_FALSE(ClosedByEndpoint(first));
+  EXPECT_TRUE(ClosedByEndpoint(second));
+  usleep(350 * 1000);  // past every deadline
+  serve();
+  EXPECT_EQ(endpoint.InboundCount(), 0u);
+  EXPECT_TRUE(ClosedByEndpoint(first));
+  for (const int fd : idle) close(fd);
+  for (const int fd : {sender, first, second}) close(fd);
+}
+
+// Out of descriptors, a program rests instead of retrying at once (no busy
+// event loop), says so once, and serves again when descriptors are free.
+TEST(HostLink, DescriptorExhaustionRestsSaysSoOnceAndRecovers) {
+  QProcess client;
+  client.setChildProcessModifier([] {
+    const rlimit few{16, 16};
+    setrlimit(RLIMIT_NOFILE, &few);
+  });
+  client.start(QStringLiteral(LINK_CLIENT), {});
+  ASSERT_TRUE(client.waitForReadyRead(10000));
+  const QByteArray ready = client.readLine();
+  ASSERT_TRUE(ready.startsWith("ready ")) << ready.toStdString();
+  const auto handle = std::uint32_t(ready.mid(6).trimmed().toULong());
+  std::vector<int> held;
+  for (int i = 0; i < 40; ++i) held.push_back(Connect(handle));
+  const auto cpuTicks = [&] {
+    std::ifstream stat("/proc/" + std::to_string(client.processId()) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), {});
+    std::istringstream fields(text.substr(text.rfind(')') + 2));
+    std::string field;
+    long ticks = 0;
+    for (int index = 3; fields >> field && index <= 15; ++index)
+      if (index >= 14) ticks += std::stol(field);  // user and system time
+    return ticks;
+  };
+  client.waitForReadyRead(300);
+  const long before = cpuTicks();
+  client.waitForReadyRead(1000);
+  EXPECT_LT(cpuTicks() - before, sysconf(_SC_CLK_TCK) / 4) << "the event loop spins";
+  for (const int fd : held) close(fd);
+
+  TLocalEndpoint endpoint(RuntimeDir(), [](TFrame&&, pid_t) {});
+  EXPECT_TRUE(endpoint.Send(handle, EncodeFrame(TFrame{endpoint.Handle(), 0x2000, {}, "abc"})));
+  ASSERT_TRUE(client.waitForReadyRead(5000));
+  EXPECT_EQ(client.readLine(), "message 8192 3\n");
+  client.closeWriteChannel();
+  ASSERT_TRUE(client.waitForFinished(10000));
+  EXPECT_EQ(client.readAllStandardError(),
+            "link_client: the host link cannot take new connections (Too many open files); it tries again every "
+            "500 ms\n");
 }
 
 }  // namespace
