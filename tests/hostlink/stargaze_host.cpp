@@ -1,7 +1,9 @@
 // A small host program for the tests: it plays the "Star/Gaze server
 // application". It opens the host endpoint for a suffix, records logins and
 // logouts, answers every request, and sends messages when told on standard
-// input. Everything it sees goes to standard output, one line each.
+// input. Everything it sees goes to standard output, one line each. Its
+// transport is written from docs/hostlink.md alone (names, link, frames,
+// acknowledgement, replies), so that the text is checked against the program.
 //
 //   stargaze_host SUFFIX RESOURCE_DIR [WORK_AREA]
 //
@@ -20,24 +22,24 @@
 // "decoy" (a reply with the next stamp first), "forged" (a reply that claims
 // another sender) and "twice" (the reply sent twice) misbehave on purpose.
 
+#include <poll.h>
 #include <spawn.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
-#include <QSocketNotifier>
-#include <QTimer>
+#include <QCryptographicHash>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <random>
 #include <sstream>
 #include <vector>
 
-#include "hostlink/endpoint.h"
 #include "hostlink/entity.h"
 #include "hostlink/message_stream.h"
 #include "hostlink/messages.h"
-#include "hostlink/runtime_dir.h"
 
 extern char** environ;
 
@@ -47,16 +49,74 @@ using namespace tessera;
 
 std::string gResources;
 std::string gWorkArea;
-std::unique_ptr<TLocalEndpoint> gEndpoint;
 std::vector<TEntity> gPrograms;  // logged in, in order
 
 void Say(const std::string& line) {
   std::cout << line << std::endl;
 }
 
-void SendMessage(std::uint32_t target, std::int32_t id, TTimeStamp stamp, const std::string& payload) {
-  TFrame frame{gEndpoint->Handle(), id, stamp, payload};
-  const bool delivered = gEndpoint->Send(target, EncodeFrame(frame));
+// The transport (docs/hostlink.md, sections 1-4).
+std::string gDir;
+std::uint32_t gHandle = 0;
+int gListener = -1;
+
+struct TFrame {
+  std::uint32_t SenderHandle = 0;
+  std::int32_t MsgId = 0;
+  TTimeStamp TimeStamp;
+  std::string Payload;
+};
+
+std::string EndpointName(std::uint32_t handle) {
+  char name[16];
+  std::snprintf(name, sizeof name, "h-%08x", handle);
+  return name;
+}
+
+std::string Int32(std::uint32_t v) { return {char(v), char(v >> 8), char(v >> 16), char(v >> 24)}; }
+std::uint32_t Int32At(const std::string& bytes, std::size_t at) {
+  std::uint32_t v = 0;
+  for (std::size_t i = 4; i-- > 0;) v = v << 8 | static_cast<unsigned char>(bytes[at + i]);
+  return v;
+}
+
+bool ReadExactly(int fd, std::string& out, std::size_t n) {
+  out.clear();
+  char buffer[65536];
+  while (out.size() < n) {
+    pollfd p{fd, POLLIN, 0};
+    const ssize_t got = poll(&p, 1, 10000) == 1 ? recv(fd, buffer, std::min(sizeof buffer, n - out.size()), 0) : -1;
+    if (got <= 0) return false;
+    out.append(buffer, std::size_t(got));
+  }
+  return true;
+}
+
+bool SameUser(int fd) {
+  ucred peer{};
+  socklen_t size = sizeof peer;
+  return getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == geteuid();
+}
+
+sockaddr_un Address(std::uint32_t handle) {
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::snprintf(address.sun_path, sizeof address.sun_path, "%s/%s", gDir.c_str(), EndpointName(handle).c_str());
+  return address;
+}
+
+// One message over a new connection, returning after the acknowledgement.
+void SendMessage(std::uint32_t target, std::int32_t id, TTimeStamp stamp, const std::string& payload,
+                 std::uint32_t sender = gHandle) {
+  const std::string frame = Int32(sender) + Int32(std::uint32_t(id)) + Int32(std::uint32_t(8 + payload.size())) +
+                            Int32(std::uint32_t(stamp.Time)) + Int32(std::uint32_t(stamp.Date)) + payload;
+  const sockaddr_un address = Address(target);
+  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  std::string ack;
+  const bool delivered = connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+                         SameUser(fd) && send(fd, frame.data(), frame.size(), MSG_NOSIGNAL) == ssize_t(frame.size()) &&
+                         ReadExactly(fd, ack, 4) && ack == std::string(4, '\0');
+  close(fd);
   if (!delivered) Say("undelivered " + std::to_string(id));
 }
 
@@ -70,6 +130,7 @@ std::string Describe(const TEntity& e) {
   return std::to_string(e.Handle) + " " + std::to_string(e.AuxHandle) + " " + e.ExeName + " " + e.Title;
 }
 
+// To the requester, stamped like the request, from this endpoint (section 6).
 void Reply(const TFrame& request, const std::string& payload) { SendMessage(request.SenderHandle, hmReply, request.TimeStamp, payload); }
 
 std::string FileName(const std::string& path) {
@@ -77,7 +138,7 @@ std::string FileName(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-void Handle(TFrame&& frame, pid_t) {
+void Handle(const TFrame& frame) {
   while (waitpid(-1, nullptr, WNOHANG) > 0) {  // earlier programs, collected late on purpose
   }
   TStarGazeMessageStream in;
@@ -153,8 +214,7 @@ void Handle(TFrame&& frame, pid_t) {
         if (name == "hang") usleep(1500 * 1000);
         if (name == "decoy") SendMessage(frame.SenderHandle, hmReply, NextTimeStamp(frame.TimeStamp), out.Bytes());
         if (name == "forged") {
-          TFrame forged{gEndpoint->Handle() ^ 1u, hmReply, frame.TimeStamp, out.Bytes()};
-          gEndpoint->Send(frame.SenderHandle, EncodeFrame(forged));
+          SendMessage(frame.SenderHandle, hmReply, frame.TimeStamp, out.Bytes(), gHandle ^ 1u);
           return;
         }
         Reply(frame, out.Bytes());
@@ -202,50 +262,70 @@ void Command(const std::string& line) {
     TTimeStamp stamp;
     words >> stamp.Time >> stamp.Date;
     SendMessage(handle, hmReply, stamp, "late");
-  } else if (verb == "exit") {
-    QCoreApplication::quit();
-    return;
   }
   Say("done " + verb);
+}
+
+// One connection: its frame handled, then the acknowledgement (section 4).
+void Serve(int fd) {
+  std::string header, block;
+  if (SameUser(fd) && ReadExactly(fd, header, 12) && Int32At(header, 8) >= 8 &&
+      Int32At(header, 8) <= kMaxFrameSize - 12 && ReadExactly(fd, block, Int32At(header, 8))) {
+    Handle(TFrame{Int32At(header, 0), std::int32_t(Int32At(header, 4)),
+                  {std::int32_t(Int32At(block, 0)), std::int32_t(Int32At(block, 4))}, block.substr(8)});
+    send(fd, "\0\0\0\0", 4, MSG_NOSIGNAL);
+  }
+  close(fd);
+}
+
+// The directory (section 1; the tests give a checked one) and the host's
+// endpoint with its name link (sections 2, 3).
+void OpenEndpoint(const std::string& suffix) {
+  const char* own = std::getenv("QUANTORA_RUNTIME_DIR");
+  const char* xdg = std::getenv("XDG_RUNTIME_DIR");
+  gDir = own && *own ? own : xdg && *xdg ? std::string(xdg) + "/quantora" : "/tmp/quantora-" + std::to_string(geteuid());
+  std::mt19937 random{std::random_device{}()};
+  while (gHandle == 0) gHandle = std::uint32_t(random());
+  const sockaddr_un address = Address(gHandle);
+  gListener = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (bind(gListener, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 || listen(gListener, 16) != 0)
+    std::perror("stargaze_host");
+  const std::string key = "window\nThisIsTheStarGazeServerComponentWindowClass" + suffix +
+                          "\nThisIsTheStarGazeServerComponentWindow" + suffix;
+  const std::string link =
+      gDir + "/n-" + QCryptographicHash::hash(QByteArray::fromStdString(key), QCryptographicHash::Sha1).toHex().toStdString();
+  symlink(EndpointName(gHandle).c_str(), (link + ".new").c_str());
+  rename((link + ".new").c_str(), link.c_str());
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
   if (argc < 3) {
     std::fprintf(stderr, "usage: stargaze_host SUFFIX RESOURCE_DIR [WORK_AREA]\n");
     return 2;
   }
-  const TRuntimeDir dir = OpenRuntimeDir();
-  if (!dir.Usable()) {
-    std::fprintf(stderr, "%s\n", dir.error.c_str());
-    return 1;
-  }
   gResources = argv[2];
   gWorkArea = argc > 3 ? argv[3] : gResources;
-  const std::string suffix = argv[1];
-  gEndpoint = std::make_unique<TLocalEndpoint>(dir.path, Handle);
-  gEndpoint->Publish(WindowKey(kServerWindowClass + suffix, kServerWindowName + suffix));
-  Say("ready " + std::to_string(gEndpoint->Handle()));
-
-  QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+  OpenEndpoint(argv[1]);
+  Say("ready " + std::to_string(gHandle));
   std::string pending;
-  QObject::connect(&input, &QSocketNotifier::activated, [&] {
+  for (bool running = true; running;) {
+    pollfd fds[2] = {{gListener, POLLIN, 0}, {STDIN_FILENO, POLLIN, 0}};
+    if (poll(fds, 2, -1) < 0) continue;
+    if (fds[0].revents) Serve(accept4(gListener, nullptr, nullptr, SOCK_CLOEXEC));
+    if (!fds[1].revents) continue;
     char buffer[4096];
     const ssize_t n = read(STDIN_FILENO, buffer, sizeof buffer);
-    if (n <= 0) {
-      QCoreApplication::quit();
-      return;
-    }
-    pending.append(buffer, std::size_t(n));
-    for (std::size_t end; (end = pending.find('\n')) != std::string::npos;) {
+    pending.append(buffer, std::size_t(std::max<ssize_t>(n, 0)));
+    for (std::size_t end; running && (end = pending.find('\n')) != std::string::npos;) {
       const std::string line = pending.substr(0, end);
       pending.erase(0, end + 1);
-      Command(line);
+      running = line != "exit";
+      if (running) Command(line);
     }
-  });
-  const int status = app.exec();
-  gEndpoint.reset();
-  return status;
+    running = running && n > 0;
+  }
+  unlink((gDir + "/" + EndpointName(gHandle)).c_str());
+  return 0;
 }
