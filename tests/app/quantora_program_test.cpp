@@ -495,44 +495,34 @@ TEST(QuantoraProgramTest, SecondStartEndsAndExportsIgnoreTheRunningWindow) {
 // have no host link and work all the same, leaving nothing behind.
 TEST(QuantoraProgramTest, RefusedLinkDirectoryEndsOnlyTheWindowsStartWithOneLine) {
   QTemporaryDir dir;
-  const QByteArray path = QFile::encodeName(dir.path());
-  const QString uid = QString::number(::geteuid());
-  QDir(dir.path()).mkdir(QStringLiteral("open"));
-  ::chmod((path + "/open").constData(), 0755);
-  QFile(dir.filePath(QStringLiteral("quantora"))).open(QIODevice::WriteOnly);  // a file, not a directory
-  QFile(dir.filePath(QStringLiteral("quantora-") + uid)).open(QIODevice::WriteOnly);
-  QDir(dir.path()).mkdir(QStringLiteral("shared"));
-  ::chmod((path + "/shared").constData(), 0777);  // not sticky
-  const bool foreignShared = ::chown((path + "/shared").constData(), 65534, 65534) == 0;  // only as root
+  const QByteArray path = QFile::encodeName(dir.path()), uid = QByteArray::number(::geteuid());
+  // A file where a directory belongs; a shared folder without the sticky bit
+  // that belongs to another user (only root can give it away).
+  RunShell("cd '" + dir.path() + "' && mkdir open shared && chmod 755 open && chmod 777 shared && touch quantora "
+           "quantora-" + uid + " && chown 65534 shared");
+  const bool foreignShared = QFileInfo(dir.filePath(QStringLiteral("shared"))).ownerId() != ::geteuid();
   const struct {
-    const char* variable;  // set to `value` below the folder; the link variables not named are unset
-    const char* value;
+    QString variable;  // the one link variable set, to the folder and this
     QByteArray message;
   } cases[] = {
-      {"QUANTORA_RUNTIME_DIR", "/open", path + "/open can be reached by other users (mode must be 0700)"},
-      {"XDG_RUNTIME_DIR", "", path + "/quantora is not a directory"},
-      {"TMPDIR", "", path + "/quantora-" + uid.toLatin1() + " is not a directory"},
-      {"TMPDIR", "/shared", path + "/shared/quantora-" + uid.toLatin1() + " is refused: its folder " + path +
-                                "/shared is neither sticky nor yours, so another user could replace it"},
+      {"QUANTORA_RUNTIME_DIR=" + dir.path() + "/open", path + "/open can be reached by other users (mode must be 0700)"},
+      {"XDG_RUNTIME_DIR=" + dir.path(), path + "/quantora is not a directory"},
+      {"TMPDIR=" + dir.path(), path + "/quantora-" + uid + " is not a directory"},
+      {"TMPDIR=" + dir.path() + "/shared", path + "/shared/quantora-" + uid + " is refused: its folder " + path +
+                                               "/shared is neither sticky nor yours, so another user could replace it"},
   };
+  const QString picture = dir.filePath(QStringLiteral("w.png"));
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.variable + std::string(c.value));
-    if (QByteArray(c.value) == "/shared" && !foreignShared) continue;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"QUANTORA_RUNTIME_DIR", "XDG_RUNTIME_DIR", "TMPDIR"}) environment.remove(name);
-    environment.insert(QString::fromLatin1(c.variable), dir.path() + QString::fromLatin1(c.value));
-    for (const char* action : {"--no-about", "--export-png"}) {
-      QProcess program;
-      program.setProcessEnvironment(environment);
-      const QString picture = dir.filePath(QStringLiteral("w.png"));
-      program.start(QStringLiteral(QUANTORA_EXECUTABLE), QStringList{QString::fromLatin1(action)} +
-                                                            (action[2] == 'e' ? QStringList{picture} : QStringList{}));
-      ASSERT_TRUE(program.waitForFinished(30000));
-      const bool window = action[2] == 'n';
-      EXPECT_EQ(program.exitCode(), window ? 1 : 0);
-      EXPECT_EQ(program.readAllStandardError(), window ? "quantora: the link directory " + c.message + "\n" : "");
-      EXPECT_EQ(QFile::remove(picture), !window);
-    }
+    SCOPED_TRACE(c.variable.toStdString());
+    if (c.variable.endsWith(QStringLiteral("shared")) && !foreignShared) continue;
+    const QString environment = "unset QUANTORA_RUNTIME_DIR XDG_RUNTIME_DIR TMPDIR; export '" + c.variable + "'; ";
+    const TRun window = RunShell(environment + "exec \"$Q\" --no-about");
+    EXPECT_EQ(window.status, 1);
+    EXPECT_EQ(window.err, "quantora: the link directory " + c.message + "\n");
+    const TRun exported = RunShell(environment + "exec \"$Q\" --export-png '" + picture + "'");
+    EXPECT_EQ(exported.status, 0);
+    EXPECT_EQ(exported.err, QByteArray());
+    EXPECT_TRUE(QFile::remove(picture));
   }
   EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("quantora-export-*")}, QDir::AllEntries), QStringList());
 }

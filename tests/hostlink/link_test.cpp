@@ -438,15 +438,14 @@ TEST(HostLink, DescriptorExhaustionRestsSaysSoOnceAndRecovers) {
   const auto handle = std::uint32_t(ready.mid(6).trimmed().toULong());
   std::vector<int> held;
   for (int i = 0; i < 40; ++i) held.push_back(Connect(handle));
-  const auto cpuTicks = [&] {
+  const auto cpuTicks = [&] {  // user and system time, fields 14 and 15 of the process's stat
     std::ifstream stat("/proc/" + std::to_string(client.processId()) + "/stat");
-    std::string text((std::istreambuf_iterator<char>(stat)), {});
-    std::istringstream fields(text.substr(text.rfind(')') + 2));
     std::string field;
-    long ticks = 0;
-    for (int index = 3; fields >> field && index <= 15; ++index)
-      if (index >= 14) ticks += std::stol(field);  // user and system time
-    return ticks;
+    while (stat >> field && field.back() != ')') {
+    }
+    long ticks[13] = {};
+    for (long& t : ticks) stat >> field, t = std::atol(field.c_str());
+    return ticks[11] + ticks[12];
   };
   client.waitForReadyRead(300);
   const long before = cpuTicks();
