@@ -3,12 +3,14 @@
 //   quantora [--export-csv FILE | --export-png FILE | --export-pdf FILE | --stats]
 //            [--wave NAME] [--interval 1..200]
 //            [--bits 1..16] [--samples on|off] [--sampled on|off] [--error on|off]
+//            [--time-range FROM TO]
 //            [--language en|de] [--no-about] [--help] [PARAMETERS...]
 // Arguments that do not begin "--" (and are not an option's value) are the
 // program's parameters, which the host link keeps (a second start hands them
 // to the running one); "/serverhandle=" arguments select the host. Neither is
 // an error here.
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -31,6 +33,7 @@ struct TCommandLine {
   TProgramAction action = TProgramAction::paRunWindow;  // what the program does
   TSimulationSettings settings;  // --wave, --interval, --bits (window defaults)
   TPlotOptions options;          // --samples, --sampled, --error (the check boxes)
+  std::optional<TTimeRange> timeRange = std::nullopt;  // --time-range: both charts and every export zoomed to it
   std::string language;          // --language: "en" or "de"; empty: the table beside the program
   std::string exportPath;        // --export-csv ("-" is standard output), --export-png or --export-pdf
   bool showAbout = true;         // --no-about: false; the window starts without the modal About dialog

@@ -57,6 +57,12 @@ void GridValues(const TGridAxis& axis, std::vector<double>& out) {
     out.push_back(v);
     v = NextValue(axis, v, tick);
   }
+  if (out.size() < 2 && axis.Step > 0 && !axis.Logarithmic && axis.TickStep > 0) {
+    TGridAxis ticks = axis;
+    ticks.Step = axis.TickStep;
+    ticks.TickStep = 0;
+    GridValues(ticks, out);
+  }
 }
 
 }  // namespace vqm

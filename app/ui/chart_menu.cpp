@@ -44,7 +44,7 @@ TChartMenu::TChartMenu(vqm::TCustomRChart* first, vqm::TCustomRChart* second, TT
     connect(chart, &QWidget::customContextMenuRequested, this,
             [this, chart](QPoint pos) { Open(chart, chart->mapToGlobal(pos)); });
     chart->installEventFilter(this);
-    chart->OnZoomPan = [this, chart](QObject*) { FollowTimeRange(chart); };
+    chart->OnZoomPan = [this, chart](QObject*) { FollowRanges(chart); };
   }
 }
 
@@ -102,7 +102,22 @@ QMenu* TChartMenu::Open(vqm::TCustomRChart* chart, QPoint globalPos) {
   link->setChecked(fLinked);
   connect(link, &QAction::toggled, this, [this, chart](bool on) {
     fLinked = on;
-    if (on) FollowTimeRange(chart);
+    if (on) FollowRanges(chart);
+  });
+  QAction* amplitudes = menu->addAction(fTranslate("Link amplitudes"));
+  amplitudes->setCheckable(true);
+  amplitudes->setChecked(fAmplitudesLinked);
+  connect(amplitudes, &QAction::toggled, this, [this, chart](bool on) {
+    fAmplitudesLinked = on;
+    if (on) FollowRanges(chart);
+  });
+  QAction* scale = menu->addAction(fTranslate("Scale the error x2^k"));
+  scale->setCheckable(true);
+  scale->setChecked(fErrorScaled);
+  scale->setEnabled(!ErrorShown || ErrorShown());
+  connect(scale, &QAction::toggled, this, [this](bool on) {
+    fErrorScaled = on;
+    if (OnErrorScaleChange) OnErrorScaleChange();
   });
   menu->addSeparator();
   menu->addAction(fTranslate("Copy picture"), chart,
@@ -122,16 +137,17 @@ QMenu* TChartMenu::Open(vqm::TCustomRChart* chart, QPoint globalPos) {
 void TChartMenu::ShowEverything(vqm::TCustomRChart* chart) {
   const TRanges& r = fEverything[chart == fCharts[0] ? 0 : 1];
   chart->SetLayerRange(1, r.xLow, r.yLow, r.xHigh, r.yHigh, true);
-  FollowTimeRange(chart);
+  FollowRanges(chart);
 }
 
-// The partner takes the time range of `source` and keeps its own amplitudes.
-void TChartMenu::FollowTimeRange(vqm::TCustomRChart* source) {
-  if (!fLinked || fFollowing) return;
+// The partner takes the time range, the amplitude range or both of `source`
+// and keeps its own for what is not linked.
+void TChartMenu::FollowRanges(vqm::TCustomRChart* source) {
+  if ((!fLinked && !fAmplitudesLinked) || fFollowing) return;
   fFollowing = true;
   vqm::TCustomRChart* partner = Partner(source);
-  const vqm::TScaleProps& x = *source->ScaleX(1);
-  const vqm::TScaleProps& y = *partner->ScaleY(1);
+  const vqm::TScaleProps& x = *(fLinked ? source : partner)->ScaleX(1);
+  const vqm::TScaleProps& y = *(fAmplitudesLinked ? source : partner)->ScaleY(1);
   partner->SetLayerRange(1, x.RangeLow(), y.RangeLow(), x.RangeHigh(), y.RangeHigh(), true);
   fFollowing = false;
 }

@@ -90,10 +90,12 @@ TEST(CommandLineTest, HelpWinsOverEverythingElse) {
   // Every option of the table (which the manual page is written from) starts a
   // line of the help text, and no line is wider than a terminal.
   const std::string help = HelpText();
-  for (const TOptionHelp& option : ProgramHelp().options)
-    EXPECT_NE(help.find("\n  " + option.option + (option.argument.empty() ? " " : " " + option.argument + " ")),
-              std::string::npos)
-        << option.option;
+  for (const TOptionHelp& option : ProgramHelp().options) {
+    const std::string head = "\n  " + option.option + (option.argument.empty() ? "" : " " + option.argument);
+    const std::size_t at = help.find(head);  // then its text, or a line break when the head is long
+    ASSERT_NE(at, std::string::npos) << option.option;
+    EXPECT_TRUE(help[at + head.size()] == ' ' || help[at + head.size()] == '\n') << option.option;
+  }
   std::istringstream lines(help);
   for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 80u) << line;
   // The layout, pinned where it shows: descriptions in column 23, continued
