@@ -13,7 +13,7 @@ namespace {
 constexpr int kErrorLayer = 2;
 constexpr int kMaxErrorExponent = 52;
 constexpr double kErrorFill = 0.9;
-constexpr int kErrorAxisRoom = 30;  // pixels  // share of the error axis the largest error may take
+constexpr int kErrorAxisRoom = 45;  // pixels for the labels of the error axis  // share of the error axis the largest error may take
 
 // A curve over the whole time grid, continuing from the pen position (the
 // origin, so every curve starts with a segment from (0, 0)).
@@ -28,12 +28,24 @@ void AppendExactCurve(vqm::TCustomRChart& chart, const std::vector<TPlotPoint>& 
   for (std::size_t i = 1; i < points.size(); ++i) chart.DrawTo(points[i].t, value(points[i]));
 }
 
-void AppendMarks(vqm::TCustomRChart& chart, const std::vector<std::int64_t>& instants) {
+// Red marks from `low` to `high` at the instants.
+void AppendMarks(vqm::TCustomRChart& chart, const std::vector<std::int64_t>& instants, double low = -1.0,
+                 double high = 1.0) {
   chart.SetDataColor(vqm::clRed);
   for (const std::int64_t instant : instants) {
     const double x = static_cast<double>(instant);
-    chart.Line(x, -1.0, x, 1.0);
+    chart.Line(x, low, x, high);
   }
+}
+
+// Over a zoomed window the marks keep their designed share of the amplitude
+// axis (2 V of 11 V) about its middle, so that they stay in sight at any zoom;
+// on the designed axis that is -1 V .. +1 V.
+void AppendVisibleMarks(vqm::TCustomRChart& chart, const std::vector<std::int64_t>& instants) {
+  const vqm::TScaleProps& y = *chart.Scale1Y();
+  const double middle = (y.RangeLow() + y.RangeHigh()) / 2;
+  const double half = std::fabs(y.RangeHigh() - y.RangeLow()) / 11;
+  AppendMarks(chart, instants, middle - half, middle + half);
 }
 
 // The series a chart is drawn from: the design's grid, or another window.
@@ -58,7 +70,7 @@ void PlotAnalog(const TRecomputeInputs& in, const TRun& run, vqm::TCustomRChart&
     if (in.options.showPoints) AppendMarks(chart, run.design->SampleTimes);
   } else if (run.window) {
     AppendExactCurve(chart, run.window->Plot, [](const TPlotPoint& p) { return p.analog; });
-    if (in.options.showPoints) AppendMarks(chart, run.window->SampleTimes);
+    if (in.options.showPoints) AppendVisibleMarks(chart, run.window->SampleTimes);
   }
   chart.ShowItems();
 }

@@ -47,6 +47,7 @@ class TChartMenu : public QObject {
   // offered while ErrorShown says the error is drawn. OnErrorScaleChange
   // redraws after the user switched it.
   bool ErrorScaled() const { return fErrorScaled; }
+  void SetErrorScaled(bool on) { fErrorScaled = on; }
   std::function<bool()> ErrorShown;
   std::function<void()> OnErrorScaleChange;
   // The range the chart had when the menu was attached, with a history entry.
