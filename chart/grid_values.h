@@ -17,7 +17,7 @@ struct TGridAxis {
   double Step = 0;
   std::span<const double> Ticks = {};  // the axis control's recorded ticks (Step 0)
   // The axis's major tick step. A fixed Step that would leave fewer than two
-  // lines in the range (a zoomed axis) gives way to it, so that the grid still
+  // lines inside the range (a zoomed axis) gives way to it, so that the grid still
   // measures; 0: no such step.
   double TickStep = 0;
 };

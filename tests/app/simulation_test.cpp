@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <memory>
 
@@ -114,6 +115,59 @@ TEST(ComputeSeriesTest, ReusedResultIsOverwrittenCompletely) {
   EXPECT_EQ(result.Sampled, fresh->Sampled);
   EXPECT_EQ(result.Error, fresh->Error);
   EXPECT_EQ(result.SampleTimes, fresh->SampleTimes);
+}
+
+}  // namespace
+}  // namespace quantora
+
+namespace quantora {
+namespace {
+
+TEST(ComputeSeriesOverTest, TheDesignsWindowGivesTheDesignsSeriesBitForBit) {
+  for (int form = 0; form < NumSignalForms; ++form)
+    for (int interval : {1, 7, 200}) {
+      const auto f = static_cast<TSignalForm>(form);
+      const auto design = RunModel(f, interval, 11);
+      TWindowResult window;
+      ComputeSeriesOver(f, interval, 11, 1000.0, TTimeWindow{}, window);
+      SCOPED_TRACE(testing::Message() << "form " << form << " T " << interval);
+      ASSERT_EQ(window.Time.size(), std::size_t(NumPoints));
+      EXPECT_EQ(0, std::memcmp(window.Analog.data(), design->Analog.data(), sizeof design->Analog));
+      EXPECT_EQ(0, std::memcmp(window.Held.data(), design->Held.data(), sizeof design->Held));
+      EXPECT_EQ(0, std::memcmp(window.Sampled.data(), design->Sampled.data(), sizeof design->Sampled));
+      EXPECT_EQ(0, std::memcmp(window.Error.data(), design->Error.data(), sizeof design->Error));
+      EXPECT_EQ(window.SampleTimes, design->SampleTimes);
+      for (int i = 1; i <= NumPoints; ++i) ASSERT_EQ(window.Time[std::size_t(i - 1)], GridTime(i));
+    }
+}
+
+// 16 bits, T = 10, 495 .. 505 ns: one instant (500) inside. The staircase is
+// flat up to it, rises vertically there (two points at 500) and is flat after;
+// the analog column is the formula at every point, the error analog minus level.
+TEST(ComputeSeriesOverTest, ExactPointsHaveAVerticalRiserAtEachInstantAndFlatTreads) {
+  TWindowResult r;
+  ComputeSeriesOver(TSignalForm::sfSine, 10, 16, 1000.0, {495.0, 505.0, 2048}, r);
+  EXPECT_EQ(r.Time.front(), 495.0 + 10.0 / 2048);
+  EXPECT_EQ(r.Time.back(), 505.0);
+  EXPECT_EQ(r.SampleTimes, std::vector<std::int64_t>{500});
+  const double before = Quantize(16, SignalValue(TSignalForm::sfSine, 490.0));
+  const double after = Quantize(16, SignalValue(TSignalForm::sfSine, 500.0));
+  ASSERT_EQ(r.Plot.size(), 1u + 2048u + 2u);
+  EXPECT_EQ(r.Plot.front().t, 495.0);
+  int risers = 0;
+  for (std::size_t k = 0; k < r.Plot.size(); ++k) {
+    const TPlotPoint& p = r.Plot[k];
+    SCOPED_TRACE(k);
+    EXPECT_EQ(p.analog, SignalValue(TSignalForm::sfSine, p.t));
+    EXPECT_DOUBLE_EQ(p.error, p.analog - p.sampled);
+    if (k > 0 && r.Plot[k - 1].t == p.t && r.Plot[k - 1].sampled != p.sampled) {
+      ++risers;
+      EXPECT_EQ(p.t, 500.0);
+      EXPECT_EQ(r.Plot[k - 1].sampled, before);
+    }
+    EXPECT_EQ(p.sampled, p.t < 500.0 || (p.t == 500.0 && risers == 0) ? before : after);
+  }
+  EXPECT_EQ(risers, 1);
 }
 
 }  // namespace

@@ -289,6 +289,57 @@ TEST_F(ShownChart, GridStepZeroFollowsTheAxisTicks) {
   }
 }
 
+// Zooming in on (62.5 ns, 4.8 V) by halves, 24 times: while the steps 100 and 2
+// leave fewer than two lines, the grid takes the axis's major tick step.
+TEST_F(ShownChart, TheGridKeepsAtLeastTwoLinesEachWayAtEveryZoomDepth) {
+  chart.SetGridStyle(gsLines);
+  chart.SetGridColor(clRed);
+  chart.SetGridDx(100);
+  chart.SetGridDy(2);
+  const int w = chart.DataWidth(), h = chart.DataHeight();
+  for (int depth = 0; depth <= 24; ++depth) {
+    const double dx = 500.0 / (1 << depth), dy = 5.5 / (1 << depth);
+    chart.SetLayerRange(1, 62.5 - dx, 4.8 - dy, 62.5 + dx, 4.8 + dy, false);
+    int columns = 0, rows = 0;
+    for (int x = 1; x < w; ++x) {
+      int red = 0;
+      for (int y = 1; y < h; ++y) red += Data(x, y) == clRed;
+      columns += red > h / 2;
+    }
+    for (int y = 1; y < h; ++y) {
+      int red = 0;
+      for (int x = 1; x < w; ++x) red += Data(x, y) == clRed;
+      rows += red > w / 2;
+    }
+    SCOPED_TRACE(depth);
+    EXPECT_GE(columns, 2);
+    EXPECT_GE(rows, 2);
+    if (depth == 0) {
+      EXPECT_EQ(columns, 10);  // -400 .. 500: the 100 ns steps while they give lines
+    }
+  }
+}
+
+// A client that draws what the visible range shows rebuilds its items in
+// OnRangeChange: once per change of a range, before the one repaint.
+TEST_F(ShownChart, RangeChangesAreAnnouncedBeforeTheRepaint) {
+  int calls = 0;
+  chart.OnRangeChange = [&](QObject*) {
+    ++calls;
+    EXPECT_TRUE(chart.PaintLock());
+    chart.ClearItems();
+    chart.Line(500, -5.5, 500, 5.5);  // the middle of the new range
+  };
+  chart.SetLayerRange(1, 0, -5.5, 1000, 5.5, false);  // no change
+  chart.ScalePropsChanged();
+  EXPECT_EQ(calls, 0);
+  chart.SetLayerRange(1, 400, -5.5, 600, 5.5, true);
+  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(Data(chart.DataWidth() / 2, 100), clBlack);  // painted with the rebuilt item
+  chart.ZoomBack();
+  EXPECT_EQ(calls, 2);
+}
+
 TEST_F(ShownChart, LogarithmicGridAtDecades) {
   chart.EndLoad();
   chart.Scale1X()->SetRangeLow(1);
