@@ -28,6 +28,17 @@ void AppendExactCurve(vqm::TCustomRChart& chart, const std::vector<TPlotPoint>& 
   for (std::size_t i = 1; i < points.size(); ++i) chart.DrawTo(points[i].t, value(points[i]));
 }
 
+// The staircase through its corners: the window's two ends and both points of
+// every riser. The grid points between lie on the flat treads and add nothing.
+void AppendStaircase(vqm::TCustomRChart& chart, const std::vector<TPlotPoint>& points) {
+  chart.MoveTo(points.front().t, points.front().sampled);
+  for (std::size_t k = 1; k < points.size(); ++k) {
+    const bool last = k + 1 == points.size();
+    if (last || points[k].sampled != points[k - 1].sampled || points[k].sampled != points[k + 1].sampled)
+      chart.DrawTo(points[k].t, points[k].sampled);
+  }
+}
+
 // Red marks from `low` to `high` at the instants.
 void AppendMarks(vqm::TCustomRChart& chart, const std::vector<std::int64_t>& instants, double low = -1.0,
                  double high = 1.0) {
@@ -106,7 +117,7 @@ std::optional<int> PlotSampled(const TRecomputeInputs& in, const TRun& run, vqm:
     chart.MoveTo(0.0, 0.0);  // even when nothing follows
     if (in.options.showSampled) AppendCurve(chart, run.design->Sampled);
   } else if (run.window && in.options.showSampled) {
-    AppendExactCurve(chart, run.window->Plot, [](const TPlotPoint& p) { return p.sampled; });
+    AppendStaircase(chart, run.window->Plot);
   }
   if (in.options.showError && (run.design || run.window)) {
     chart.SetDataColor(vqm::clBlue);
@@ -121,6 +132,25 @@ std::optional<int> PlotSampled(const TRecomputeInputs& in, const TRun& run, vqm:
   }
   chart.ShowItems();
   return scale;
+}
+
+// The series of one chart, holding what it computed itself.
+struct TOwnRun {
+  std::unique_ptr<TSimulationResult> design;
+  TWindowRuns runs;
+  TRun run;
+};
+
+// Fills `own` (which keeps what the run points at) for the chart's window.
+void RunFor(const TRecomputeInputs& inputs, const vqm::TCustomRChart& chart, TWindowRuns* runs, TOwnRun& own) {
+  const std::optional<TTimeWindow> window = VisibleWindow(chart);
+  if (window && *window == TTimeWindow{}) {
+    own.design = DesignRun(inputs);
+    own.run.design = own.design.get();
+  } else if (window) {
+    if (!runs) runs = &own.runs;
+    own.run.window = &runs->Run(inputs.settings, inputs.xMax, *window);
+  }
 }
 
 }  // namespace
@@ -142,34 +172,28 @@ int ErrorScaleExponent(double largestError, double span) {
   return std::min(kMaxErrorExponent, int(std::floor(std::log2(room))));
 }
 
-// The series of one chart alone, holding what it computed.
-struct TOwnRun {
-  std::unique_ptr<TSimulationResult> design;
-  std::unique_ptr<TWindowResult> window;
-  TRun run;
-};
-
-TOwnRun RunFor(const TRecomputeInputs& inputs, const vqm::TCustomRChart& chart) {
-  TOwnRun own;
-  const std::optional<TTimeWindow> window = VisibleWindow(chart);
-  if (window && *window == TTimeWindow{}) {
-    own.design = DesignRun(inputs);
-    own.run.design = own.design.get();
-  } else if (window) {
-    own.window = std::make_unique<TWindowResult>();
-    const TSimulationSettings& s = inputs.settings;
-    ComputeSeriesOver(s.form, s.interval, s.bits, inputs.xMax, *window, *own.window);
-    own.run.window = own.window.get();
+const TWindowResult& TWindowRuns::Run(const TSimulationSettings& settings, double xMax, const TTimeWindow& window) {
+  const bool same = fValid && fSettings.form == settings.form && fSettings.interval == settings.interval &&
+                    fSettings.bits == settings.bits && fXMax == xMax && fResult.window == window;
+  if (!same) {
+    ComputeSeriesOver(settings.form, settings.interval, settings.bits, xMax, window, fResult);
+    fSettings = settings;
+    fXMax = xMax;
+    fValid = true;
   }
-  return own;
+  return fResult;
 }
 
-void PlotAnalogChart(const TRecomputeInputs& inputs, vqm::TCustomRChart& chart) {
-  PlotAnalog(inputs, RunFor(inputs, chart).run, chart);
+void PlotAnalogChart(const TRecomputeInputs& inputs, vqm::TCustomRChart& chart, TWindowRuns* runs) {
+  TOwnRun own;
+  RunFor(inputs, chart, runs, own);
+  PlotAnalog(inputs, own.run, chart);
 }
 
-std::optional<int> PlotSampledChart(const TRecomputeInputs& inputs, vqm::TCustomRChart& chart) {
-  return PlotSampled(inputs, RunFor(inputs, chart).run, chart);
+std::optional<int> PlotSampledChart(const TRecomputeInputs& inputs, vqm::TCustomRChart& chart, TWindowRuns* runs) {
+  TOwnRun own;
+  RunFor(inputs, chart, runs, own);
+  return PlotSampled(inputs, own.run, chart);
 }
 
 TQuantizationFigures Recompute(const TRecomputeInputs& inputs, vqm::TCustomRChart& analogChart,

@@ -23,6 +23,20 @@ struct TRecomputeInputs {
   bool scaleError = false;
 };
 
+// The last run of the model over a window. The two charts mostly show the same
+// time range, and a pan or zoom replots both: the second one takes the run of
+// the first instead of running the model again.
+class TWindowRuns {
+ public:
+  const TWindowResult& Run(const TSimulationSettings& settings, double xMax, const TTimeWindow& window);
+
+ private:
+  bool fValid = false;
+  TSimulationSettings fSettings;
+  double fXMax = 0;
+  TWindowResult fResult;
+};
+
 // The time window a chart shows: its time range clipped to the model's 0 ..
 // 1000 ns, nothing when no part of that is visible. The whole of it is the
 // design's grid; any other range gets as many points as that grid has, or as
@@ -39,7 +53,8 @@ int ErrorScaleExponent(double largestError, double span);
 // below xMax (when asked). Over any other window the curve starts at the
 // window's left end and runs through every point of the exact curves, and the
 // marks are those of the instants in the window.
-void PlotAnalogChart(const TRecomputeInputs& inputs, vqm::TCustomRChart& chart);
+// `runs`, when given, keeps the run over a zoomed window for the other chart.
+void PlotAnalogChart(const TRecomputeInputs& inputs, vqm::TCustomRChart& chart, TWindowRuns* runs = nullptr);
 
 // The sampled chart over its window. On the design's grid: MoveTo(0, 0), the
 // staircase through the grid points (when asked), then MoveTo(0, 0) and the
@@ -48,7 +63,8 @@ void PlotAnalogChart(const TRecomputeInputs& inputs, vqm::TCustomRChart& chart);
 // scaleError the error goes to layer 2, whose vertical axis (blue, on the
 // right) is centred on 0 V and 2^k times finer than the signal's; returns k,
 // or nothing when the error is drawn on the signal's axis.
-std::optional<int> PlotSampledChart(const TRecomputeInputs& inputs, vqm::TCustomRChart& chart);
+std::optional<int> PlotSampledChart(const TRecomputeInputs& inputs, vqm::TCustomRChart& chart,
+                                    TWindowRuns* runs = nullptr);
 
 // The quantization figures of the setting over the whole time axis, whatever the charts show.
 TQuantizationFigures WholeAxisFigures(const TRecomputeInputs& inputs);

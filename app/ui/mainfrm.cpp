@@ -133,7 +133,7 @@ TForm1::TForm1(const TFormStart& start, QWidget* parent) : QWidget(parent), fSta
       [this] { return SeriesText(); }, this);
   ChartMenu->ErrorShown = [this] { return CBoxQNoise->isChecked(); };
   ChartMenu->OnErrorScaleChange = [this] { ReplotSampled(CurrentInputs()); };
-  RCSig->OnRangeChange = [this](QObject*) { PlotAnalogChart(CurrentInputs(), *RCSig); };
+  RCSig->OnRangeChange = [this](QObject*) { PlotAnalogChart(CurrentInputs(), *RCSig, &fWindowRuns); };
   RCSample->OnRangeChange = [this](QObject*) { ReplotSampled(CurrentInputs()); };
 
   // The end of loading: the host link loads the table and translates the window.
@@ -379,12 +379,14 @@ TRecomputeInputs TForm1::CurrentInputs() const {
 
 void TForm1::Recompute() {
   const TRecomputeInputs in = CurrentInputs();
-  PlotAnalogChart(in, *RCSig);
+  PlotAnalogChart(in, *RCSig, &fWindowRuns);
   ReplotSampled(in);
   ShowQuantizationFigures(WholeAxisFigures(in));
 }
 
-void TForm1::ReplotSampled(const TRecomputeInputs& inputs) { ShowErrorScale(PlotSampledChart(inputs, *RCSample)); }
+void TForm1::ReplotSampled(const TRecomputeInputs& inputs) {
+  ShowErrorScale(PlotSampledChart(inputs, *RCSample, &fWindowRuns));
+}
 
 // The sampled chart's caption names the error's magnification while it has one.
 void TForm1::ShowErrorScale(std::optional<int> exponent) {

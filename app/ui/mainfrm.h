@@ -154,6 +154,7 @@ class TForm1 : public QWidget {
   bool fShown = false;
   double fTimeAxisEnd = 1000;  // the analog chart's time axis as designed
   QString fSampledCaption;     // the sampled chart's caption without the error's scale
+  TWindowRuns fWindowRuns;     // the last run over a zoomed window, for the other chart
 };
 
 }  // namespace quantora
