@@ -97,28 +97,25 @@ QMenu* TChartMenu::Open(vqm::TCustomRChart* chart, QPoint globalPos) {
   QAction* forward = menu->addAction(fTranslate("Zoom forward"), chart, [chart] { chart->ZoomForward(); });
   forward->setEnabled(chart->CanZoomForward());
   menu->addAction(fTranslate("Show everything"), this, [this, chart] { ShowEverything(chart); });
-  QAction* link = menu->addAction(fTranslate("Link time axes"));
-  link->setCheckable(true);
-  link->setChecked(fLinked);
-  connect(link, &QAction::toggled, this, [this, chart](bool on) {
-    fLinked = on;
+  // The switches: each stores its state; `then` runs after the user changed it.
+  auto addSwitch = [&](const char* key, bool& state, std::function<void(bool on)> then) {
+    QAction* action = menu->addAction(fTranslate(key));
+    action->setCheckable(true);
+    action->setChecked(state);
+    connect(action, &QAction::toggled, this, [&state, then = std::move(then)](bool on) {
+      state = on;
+      then(on);
+    });
+    return action;
+  };
+  auto followWhenOn = [this, chart](bool on) {
     if (on) FollowRanges(chart);
-  });
-  QAction* amplitudes = menu->addAction(fTranslate("Link amplitudes"));
-  amplitudes->setCheckable(true);
-  amplitudes->setChecked(fAmplitudesLinked);
-  connect(amplitudes, &QAction::toggled, this, [this, chart](bool on) {
-    fAmplitudesLinked = on;
-    if (on) FollowRanges(chart);
-  });
-  QAction* scale = menu->addAction(fTranslate("Scale the error x2^k"));
-  scale->setCheckable(true);
-  scale->setChecked(fErrorScaled);
-  scale->setEnabled(!ErrorShown || ErrorShown());
-  connect(scale, &QAction::toggled, this, [this](bool on) {
-    fErrorScaled = on;
+  };
+  addSwitch("Link time axes", fLinked, followWhenOn);
+  addSwitch("Link amplitudes", fAmplitudesLinked, followWhenOn);
+  addSwitch("Scale the error x2^k", fErrorScaled, [this](bool) {
     if (OnErrorScaleChange) OnErrorScaleChange();
-  });
+  })->setEnabled(!ErrorShown || ErrorShown());
   menu->addSeparator();
   menu->addAction(fTranslate("Copy picture"), chart,
                   [chart] { QGuiApplication::clipboard()->setImage(chart->grab().toImage()); });
