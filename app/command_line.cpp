@@ -42,6 +42,16 @@ std::optional<int> ParseWhole(std::string_view text, int low, int high) {
   return value;
 }
 
+// A decimal number of ns on the time axis, the whole text and nothing else.
+std::optional<double> ParseAxisTime(std::string_view text) {
+  double value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || error != std::errc() || stop != end || !(value >= 0 && value <= TimeAxisEnd))
+    return std::nullopt;
+  return value;
+}
+
 std::optional<bool> ParseOnOff(std::string_view text) {
   if (text == "on") return true;
   if (text == "off") return false;
@@ -85,7 +95,7 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
         option == "--export-csv" || option == "--export-png" || option == "--export-pdf" || option == "--stats";
     const bool known = output || option == "--wave" || option == "--interval" || option == "--bits" ||
                        option == "--samples" || option == "--sampled" || option == "--error" ||
-                       option == "--language" || option == "--no-about";
+                       option == "--language" || option == "--no-about" || option == "--time-range";
     if (!known) return Failure("unknown option " + QuotedForMessage(option) + " (see --help)");
     // One value per option and one export per run: a second one would silently
     // win over the first, or leave one of two asked files unwritten.
@@ -123,6 +133,15 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
       (option == "--samples"   ? parsed.given.showPoints
        : option == "--sampled" ? parsed.given.showSampled
                                : parsed.given.showError) = *on;
+    } else if (option == "--time-range") {
+      const std::optional<std::string_view> to = ValueAfter(args, i);
+      if (!to) return Failure("option --time-range needs two values, FROM and TO");
+      const auto from = ParseAxisTime(*value);
+      const auto end = ParseAxisTime(*to);
+      if (!from || !end || !(*from < *end))
+        return Failure("bad values " + QuotedForMessage(*value) + " " + QuotedForMessage(*to) +
+                       " for --time-range (expected FROM TO in ns, 0 <= FROM < TO <= 1000)");
+      parsed.timeRange = TTimeRange{*from, *end};
     } else if (option == "--language") {
       if (*value != "en" && *value != "de")
         return Failure("bad value " + QuotedForMessage(*value) + " for --language (expected en or de)");

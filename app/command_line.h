@@ -3,6 +3,7 @@
 //   quantora [--export-csv FILE | --export-png FILE | --export-pdf FILE | --stats]
 //            [--wave NAME] [--interval 1..200]
 //            [--bits 1..16] [--samples on|off] [--sampled on|off] [--error on|off]
+//            [--time-range FROM TO]
 //            [--language en|de] [--no-about] [--help] [PARAMETERS...]
 // Arguments that do not begin "--" (and are not an option's value) are the
 // program's parameters, which the host link keeps (a second start hands them
@@ -44,6 +45,7 @@ struct TCommandLine {
   TSimulationSettings settings;  // --wave, --interval, --bits (window defaults)
   TPlotOptions options;          // --samples, --sampled, --error (the check boxes)
   TGivenSettings given;          // which of the six above were given
+  std::optional<TTimeRange> timeRange = std::nullopt;  // --time-range: both charts and every export zoomed to it
   std::string language;          // --language: "en" or "de"; empty: the table beside the program
   std::string exportPath;        // --export-csv ("-" is standard output), --export-png or --export-pdf
   bool showAbout = true;         // --no-about: false; the window starts without the modal About dialog

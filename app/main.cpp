@@ -88,7 +88,9 @@ int main(int argc, char** argv) {
     }
     case quantora::TProgramAction::paExportCsv: {
       std::string error;
-      if (quantora::ExportSeriesCsv(commandLine.settings, commandLine.exportPath, error))
+      quantora::TTimeWindow window;  // the whole axis
+      if (commandLine.timeRange) window = {commandLine.timeRange->from, commandLine.timeRange->to, quantora::NumPoints};
+      if (quantora::ExportSeriesCsv(commandLine.settings, window, commandLine.exportPath, error))
         return kExitOk;
       std::fprintf(stderr, "%s\n", error.c_str());
       return kExitWriteFailed;

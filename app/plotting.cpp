@@ -1,11 +1,19 @@
 #include "app/plotting.h"
 
-#include "app/model/simulation.h"
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
 #include "chart/rchart.h"
 #include "drawbase/colors.h"
 
 namespace quantora {
 namespace {
+
+constexpr int kErrorLayer = 2;
+constexpr int kMaxErrorExponent = 52;
+constexpr double kErrorFill = 0.9;
+constexpr int kErrorAxisRoom = 45;  // pixels for the labels of the error axis  // share of the error axis the largest error may take
 
 // A curve over the whole time grid, continuing from the pen position (the
 // origin, so every curve starts with a segment from (0, 0)).
@@ -13,47 +21,190 @@ void AppendCurve(vqm::TCustomRChart& chart, const TSeries& values) {
   for (int i = 1; i <= NumPoints; ++i) chart.DrawTo(GridTime(i), values[i - 1]);
 }
 
-void PlotAnalog(const TSimulationResult& series, const TPlotOptions& options,
-                vqm::TCustomRChart& chart) {
+// A curve through every exact point, from the window's left end.
+template <typename Value>
+void AppendExactCurve(vqm::TCustomRChart& chart, const std::vector<TPlotPoint>& points, Value value) {
+  chart.MoveTo(points.front().t, value(points.front()));
+  for (std::size_t i = 1; i < points.size(); ++i) chart.DrawTo(points[i].t, value(points[i]));
+}
+
+// The staircase through its corners: the window's two ends and both points of
+// every riser. The grid points between lie on the flat treads and add nothing.
+void AppendStaircase(vqm::TCustomRChart& chart, const std::vector<TPlotPoint>& points) {
+  chart.MoveTo(points.front().t, points.front().sampled);
+  for (std::size_t k = 1; k < points.size(); ++k) {
+    const bool last = k + 1 == points.size();
+    if (last || points[k].sampled != points[k - 1].sampled || points[k].sampled != points[k + 1].sampled)
+      chart.DrawTo(points[k].t, points[k].sampled);
+  }
+}
+
+// Red marks from `low` to `high` at the instants.
+void AppendMarks(vqm::TCustomRChart& chart, const std::vector<std::int64_t>& instants, double low = -1.0,
+                 double high = 1.0) {
+  chart.SetDataColor(vqm::clRed);
+  for (const std::int64_t instant : instants) {
+    const double x = static_cast<double>(instant);
+    chart.Line(x, low, x, high);
+  }
+}
+
+// Over a zoomed window the marks keep their designed share of the amplitude
+// axis (2 V of 11 V) about its middle, so that they stay in sight at any zoom;
+// on the designed axis that is -1 V .. +1 V.
+void AppendVisibleMarks(vqm::TCustomRChart& chart, const std::vector<std::int64_t>& instants) {
+  const vqm::TScaleProps& y = *chart.Scale1Y();
+  const double middle = (y.RangeLow() + y.RangeHigh()) / 2;
+  const double half = std::fabs(y.RangeHigh() - y.RangeLow()) / 11;
+  AppendMarks(chart, instants, middle - half, middle + half);
+}
+
+// The series a chart is drawn from: the design's grid, or another window.
+struct TRun {
+  const TSimulationResult* design = nullptr;
+  const TWindowResult* window = nullptr;
+};
+
+std::unique_ptr<TSimulationResult> DesignRun(const TRecomputeInputs& in) {
+  const TSimulationSettings& s = in.settings;
+  auto series = std::make_unique<TSimulationResult>();  // about 64 KiB: off the stack
+  ComputeSeries(s.form, s.interval, s.bits, in.xMax, *series);
+  return series;
+}
+
+void PlotAnalog(const TRecomputeInputs& in, const TRun& run, vqm::TCustomRChart& chart) {
   chart.ClearItems();
   chart.SetDataColor(vqm::clBlack);
-  chart.MoveTo(0.0, 0.0);
-  AppendCurve(chart, series.Analog);
-  if (options.showPoints) {
-    chart.SetDataColor(vqm::clRed);
-    for (const std::int64_t instant : series.SampleTimes) {
-      const double x = static_cast<double>(instant);
-      chart.Line(x, -1.0, x, 1.0);
-    }
+  if (run.design) {
+    chart.MoveTo(0.0, 0.0);
+    AppendCurve(chart, run.design->Analog);
+    if (in.options.showPoints) AppendMarks(chart, run.design->SampleTimes);
+  } else if (run.window) {
+    AppendExactCurve(chart, run.window->Plot, [](const TPlotPoint& p) { return p.analog; });
+    if (in.options.showPoints) AppendVisibleMarks(chart, run.window->SampleTimes);
   }
   chart.ShowItems();
 }
 
-void PlotSampled(const TSimulationResult& series, const TPlotOptions& options,
-                 vqm::TCustomRChart& chart) {
+// Layer 2 carries the magnified error: the time range of layer 1, amplitudes
+// centred on 0 V. Its axis shows only while it is used.
+std::optional<int> FitErrorLayer(const TRecomputeInputs& in, const TRun& run, vqm::TCustomRChart& chart) {
+  const bool on = in.scaleError && in.options.showError && (run.design || run.window);
+  if (chart.Scale2Y()->Visible() != on) {  // room on the right for the error's labels while it shows
+    chart.SetMarginRight(chart.MarginRight() + (on ? kErrorAxisRoom : -kErrorAxisRoom));
+    chart.Scale2Y()->SetVisible(on);
+  }
+  if (!on) return std::nullopt;
+  const vqm::TScaleProps& x = *chart.Scale1X();
+  const vqm::TScaleProps& y = *chart.Scale1Y();
+  double largest = 0;
+  if (run.design)
+    for (double e : run.design->Error) largest = std::max(largest, std::fabs(e));
+  else
+    for (const TPlotPoint& p : run.window->Plot) largest = std::max(largest, std::fabs(p.error));
+  const double span = std::fabs(y.RangeHigh() - y.RangeLow());
+  const int k = ErrorScaleExponent(largest, span);
+  const double half = std::ldexp(span / 2, -k);
+  chart.ApplyLayerRange(kErrorLayer, x.RangeLow(), -half, x.RangeHigh(), half, false);
+  return k;
+}
+
+std::optional<int> PlotSampled(const TRecomputeInputs& in, const TRun& run, vqm::TCustomRChart& chart) {
+  const std::optional<int> scale = FitErrorLayer(in, run, chart);
   chart.ClearItems();
   chart.SetDataColor(vqm::clBlack);
-  chart.MoveTo(0.0, 0.0);  // even when nothing follows
-  if (options.showSampled) AppendCurve(chart, series.Sampled);
-  if (options.showError) {
+  if (run.design) {
+    chart.MoveTo(0.0, 0.0);  // even when nothing follows
+    if (in.options.showSampled) AppendCurve(chart, run.design->Sampled);
+  } else if (run.window && in.options.showSampled) {
+    AppendStaircase(chart, run.window->Plot);
+  }
+  if (in.options.showError && (run.design || run.window)) {
     chart.SetDataColor(vqm::clBlue);
-    chart.MoveTo(0.0, 0.0);
-    AppendCurve(chart, series.Error);
+    if (scale) chart.SetActiveLayer(kErrorLayer);
+    if (run.design) {
+      chart.MoveTo(0.0, 0.0);
+      AppendCurve(chart, run.design->Error);
+    } else {
+      AppendExactCurve(chart, run.window->Plot, [](const TPlotPoint& p) { return p.error; });
+    }
+    chart.SetActiveLayer(1);
   }
   chart.ShowItems();
+  return scale;
+}
+
+// The series of one chart, holding what it computed itself.
+struct TOwnRun {
+  std::unique_ptr<TSimulationResult> design;
+  TWindowRuns runs;
+  TRun run;
+};
+
+// Fills `own` (which keeps what the run points at) for the chart's window.
+void RunFor(const TRecomputeInputs& inputs, const vqm::TCustomRChart& chart, TWindowRuns* runs, TOwnRun& own) {
+  const std::optional<TTimeWindow> window = VisibleWindow(chart);
+  if (window && *window == TTimeWindow{}) {
+    own.design = DesignRun(inputs);
+    own.run.design = own.design.get();
+  } else if (window) {
+    if (!runs) runs = &own.runs;
+    own.run.window = &runs->Run(inputs.settings, inputs.xMax, *window);
+  }
 }
 
 }  // namespace
 
+std::optional<TTimeWindow> VisibleWindow(const vqm::TCustomRChart& chart) {
+  const vqm::TScaleProps& x = *chart.Scale1X();
+  const double from = std::max(0.0, std::min(x.RangeLow(), x.RangeHigh()));
+  const double to = std::min(TTimeWindow{}.to, std::max(x.RangeLow(), x.RangeHigh()));
+  if (!(from < to)) return std::nullopt;
+  const TTimeWindow window{from, to, NumPoints};
+  if (window == TTimeWindow{}) return window;
+  return TTimeWindow{from, to, std::max(NumPoints, chart.DataWidth())};
+}
+
+int ErrorScaleExponent(double largestError, double span) {
+  if (!(largestError > 0) || !(span > 0)) return 0;
+  const double room = kErrorFill * span / 2 / largestError;
+  if (room < 2) return 0;
+  return std::min(kMaxErrorExponent, int(std::floor(std::log2(room))));
+}
+
+const TWindowResult& TWindowRuns::Run(const TSimulationSettings& settings, double xMax, const TTimeWindow& window) {
+  const bool same = fValid && fSettings.form == settings.form && fSettings.interval == settings.interval &&
+                    fSettings.bits == settings.bits && fXMax == xMax && fResult.window == window;
+  if (!same) {
+    ComputeSeriesOver(settings.form, settings.interval, settings.bits, xMax, window, fResult);
+    fSettings = settings;
+    fXMax = xMax;
+    fValid = true;
+  }
+  return fResult;
+}
+
+void PlotAnalogChart(const TRecomputeInputs& inputs, vqm::TCustomRChart& chart, TWindowRuns* runs) {
+  TOwnRun own;
+  RunFor(inputs, chart, runs, own);
+  PlotAnalog(inputs, own.run, chart);
+}
+
+std::optional<int> PlotSampledChart(const TRecomputeInputs& inputs, vqm::TCustomRChart& chart, TWindowRuns* runs) {
+  TOwnRun own;
+  RunFor(inputs, chart, runs, own);
+  return PlotSampled(inputs, own.run, chart);
+}
+
 TQuantizationFigures Recompute(const TRecomputeInputs& inputs, vqm::TCustomRChart& analogChart,
-               vqm::TCustomRChart& sampledChart) {
-  // The series live only for this call (about 64 KiB, on the stack).
-  TSimulationResult series;
-  ComputeSeries(inputs.settings.form, inputs.settings.interval, inputs.settings.bits,
-                inputs.xMax, series);
-  PlotAnalog(series, inputs.options, analogChart);
-  PlotSampled(series, inputs.options, sampledChart);
-  return QuantizationFigures(inputs.settings.bits, series);
+                               vqm::TCustomRChart& sampledChart) {
+  PlotAnalogChart(inputs, analogChart);
+  PlotSampledChart(inputs, sampledChart);
+  return WholeAxisFigures(inputs);
+}
+
+TQuantizationFigures WholeAxisFigures(const TRecomputeInputs& inputs) {
+  return QuantizationFigures(inputs.settings.bits, *DesignRun(inputs));
 }
 
 }  // namespace quantora

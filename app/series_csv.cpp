@@ -1,5 +1,6 @@
 #include "app/series_csv.h"
 
+#include <array>
 #include <charconv>
 #include <memory>
 
@@ -19,15 +20,14 @@ void AppendNumber(std::string& out, double value) {
   out.append(buffer, result.ptr);
 }
 
-}  // namespace
-
-std::string SeriesCsv(const TSimulationResult& result) {
+// The header, then one row per point i = 1 .. points from `row(i)`.
+template <typename Row>
+std::string CsvText(int points, Row row) {
   std::string out = "i,t_ns,analog_V,sampled_V,error_V\n";
-  out.reserve(NumPoints * 96);
-  for (int i = 1; i <= NumPoints; ++i) {
+  out.reserve(std::size_t(points) * 96);
+  for (int i = 1; i <= points; ++i) {
     out += std::to_string(i);
-    for (double value : {GridTime(i), result.Analog[i - 1], result.Sampled[i - 1],
-                         result.Error[i - 1]}) {
+    for (double value : row(i)) {
       out += ',';
       AppendNumber(out, value);
     }
@@ -36,12 +36,36 @@ std::string SeriesCsv(const TSimulationResult& result) {
   return out;
 }
 
-bool ExportSeriesCsv(const TSimulationSettings& settings, const std::string& path,
+}  // namespace
+
+std::string SeriesCsv(const TSimulationResult& result) {
+  return CsvText(NumPoints, [&](int i) {
+    return std::array{GridTime(i), result.Analog[i - 1], result.Sampled[i - 1], result.Error[i - 1]};
+  });
+}
+
+std::string SeriesCsv(const TWindowResult& result) {
+  return CsvText(int(result.Time.size()), [&](int i) {
+    const auto k = std::size_t(i - 1);
+    return std::array{result.Time[k], result.Analog[k], result.Sampled[k], result.Error[k]};
+  });
+}
+
+std::string SettingCsv(const TSimulationSettings& settings, const TTimeWindow& window) {
+  if (window == TTimeWindow{}) {
+    // About 48 KiB of series: kept off the stack of the caller.
+    auto result = std::make_unique<TSimulationResult>();
+    ComputeSeries(settings.form, settings.interval, settings.bits, TimeAxisEnd, *result);
+    return SeriesCsv(*result);
+  }
+  TWindowResult result;
+  ComputeSeriesOver(settings.form, settings.interval, settings.bits, TimeAxisEnd, window, result);
+  return SeriesCsv(result);
+}
+
+bool ExportSeriesCsv(const TSimulationSettings& settings, const TTimeWindow& window, const std::string& path,
                      std::string& error) {
-  // About 48 KiB of series: kept off the stack of the caller.
-  auto result = std::make_unique<TSimulationResult>();
-  ComputeSeries(settings.form, settings.interval, settings.bits, TimeAxisEnd, *result);
-  const std::string text = SeriesCsv(*result);
+  const std::string text = SettingCsv(settings, window);
 
   if (path == "-") {
     std::string reason;

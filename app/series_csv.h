@@ -11,11 +11,18 @@ namespace quantora {
 // The header "i,t_ns,analog_V,sampled_V,error_V", then one row per grid point,
 // every number with 17 significant digits and a '.' whatever the locale.
 std::string SeriesCsv(const TSimulationResult& result);
+// The same over a window: its grid points, t from just after `from` to `to`.
+std::string SeriesCsv(const TWindowResult& result);
 
-// Computes the series for `settings` (time axis 0 .. 1000 ns) and writes them to
-// `path` ("-" is standard output) through WriteFileReplacing. On failure returns
+// The series for `settings` over `window` as CSV text: on the design's window
+// exactly those of ComputeSeries, otherwise those of ComputeSeriesOver (the
+// sampling instants bounded by the design's time axis, 1000 ns).
+std::string SettingCsv(const TSimulationSettings& settings, const TTimeWindow& window = {});
+
+// Computes the series for `settings` over `window` and writes them to `path`
+// ("-" is standard output) through WriteFileReplacing. On failure returns
 // false with a one-line message in `error`; an old file of that name is kept.
-bool ExportSeriesCsv(const TSimulationSettings& settings, const std::string& path,
+bool ExportSeriesCsv(const TSimulationSettings& settings, const TTimeWindow& window, const std::string& path,
                      std::string& error);
 
 }  // namespace quantora

@@ -20,6 +20,12 @@ struct TSimulationSettings {
   int bits = 8;                            // converter resolution
 };
 
+// A stretch of the time axis both charts are zoomed to, in ns: 0 <= from < to <= TimeAxisEnd.
+struct TTimeRange {
+  double from = 0.0;
+  double to = TimeAxisEnd;
+};
+
 // What the two charts show besides the curves that are always there; the
 // defaults are the main window's check boxes at start.
 struct TPlotOptions {

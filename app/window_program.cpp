@@ -59,7 +59,7 @@ TProgramWindows CreateWindows(const TCommandLine& commandLine, const TFormStart&
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/quantora/quantora.png")));
   TProgramWindows w;
   start.translationFile = LanguageTableFile(commandLine.language);
-  start.startValues = TStartValues{commandLine.settings, commandLine.options};
+  start.startValues = TStartValues{commandLine.settings, commandLine.options, commandLine.timeRange};
   w.form = std::make_unique<TForm1>(start);
   ReportMissingTableOf(commandLine, *w.form);
   // A child dialog: it comes up in front of the main window.

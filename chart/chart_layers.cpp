@@ -84,6 +84,7 @@ void TCustomRChart::SetLayerRange(int layer, double xlow, double ylow, double xh
   if (layer < 1 || layer > kLayerCount) return;
   const bool lock = fPaintLock;
   fPaintLock = true;
+  const TRangeHistory::TSnapshot before = CurrentRanges();
   // A following axis cannot be moved by itself.
   if (fJointLayers.ControlledBy(TAxisDirection::X, layer) != layer) {
     xlow = ScaleX(layer)->RangeLow();
@@ -103,6 +104,9 @@ void TCustomRChart::SetLayerRange(int layer, double xlow, double ylow, double xh
     const TScaleProps& ly = *ScaleY(yLeader);
     ApplyLayerRange(i, lx.RangeLow(), ly.RangeLow(), lx.RangeHigh(), ly.RangeHigh(), true);
   }
+  // Still under the lock: a client that builds its items for the visible range
+  // rebuilds them now, and the chart paints once, with them.
+  if (OnRangeChange && CurrentRanges() != before) OnRangeChange(this);
   SetPaintLock(lock);
 }
 

@@ -11,6 +11,7 @@
 #include "chart/item_renderer.h"
 #include "chart/rchart.h"
 #include "drawbase/painter_canvas.h"
+#include "scale/tick_math.h"
 
 namespace vqm {
 
@@ -233,6 +234,7 @@ void TCustomRChart::DrawGrid(TCanvas& c) {
     a.Logarithmic = s.Logarithmic();
     a.Step = step;
     a.Ticks = ticks;
+    a.TickStep = std::fabs(CalcScaleTicks(s.MinTicks(), a.Low, a.High).Step);
     return a;
   };
   std::vector<double> ticksX, ticksY, xs, ys;

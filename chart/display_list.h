@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "chart/chart_item.h"
+#include "chart/joint_layers.h"
 
 namespace vqm {
 
@@ -23,7 +24,7 @@ struct TDrawingState {
   TPenStyle PenStyle = psSolid;      // copied into PenStyle
   std::uint8_t LineWidth = 1;        // copied into LineWidth
   std::uint8_t ClassDefault = 0;     // copied into Class; 0..254 (255 is refused)
-  std::int32_t ActiveLayer = 1;      // copied into Layer; nothing here changes it
+  std::int32_t ActiveLayer = 1;      // copied into Layer
   std::int32_t ItemTag = 0;          // copied into ItemTag; nothing here changes it
   TColor FillColor = clSilver;       // brush of the filled kinds; not copied by the three appends
 };
@@ -69,6 +70,10 @@ class TDisplayList {
   void SetPenStyle(TPenStyle s) { fState.PenStyle = s; }
   void SetLineWidth(std::uint8_t w) { fState.LineWidth = w; }
   void SetFillColor(TColor c) { fState.FillColor = c; }
+  // The layer new items go to; a number outside 1..16 is ignored.
+  void SetActiveLayer(int layer) {
+    if (layer >= 1 && layer <= kLayerCount) fState.ActiveLayer = layer;
+  }
   // 255 is reserved and ignored.
   void SetClassDefault(std::uint8_t c);
 

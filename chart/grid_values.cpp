@@ -1,5 +1,6 @@
 #include "chart/grid_values.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vqm {
@@ -56,6 +57,14 @@ void GridValues(const TGridAxis& axis, std::vector<double>& out) {
   while (v < axis.High && int(out.size()) < kMaxGridLines) {
     out.push_back(v);
     v = NextValue(axis, v, tick);
+  }
+  // A line on the range's lower end lies on the data frame: it does not count.
+  const auto inside = std::count_if(out.begin(), out.end(), [&](double v) { return v > axis.Low; });
+  if (inside < 2 && axis.Step > 0 && !axis.Logarithmic && axis.TickStep > 0) {
+    TGridAxis ticks = axis;
+    ticks.Step = axis.TickStep;
+    ticks.TickStep = 0;
+    GridValues(ticks, out);
   }
 }
 

@@ -16,6 +16,10 @@ struct TGridAxis {
   // -3: every integer mantissa (on a logarithmic axis; a linear axis steps by |Step|).
   double Step = 0;
   std::span<const double> Ticks = {};  // the axis control's recorded ticks (Step 0)
+  // The axis's major tick step. A fixed Step that would leave fewer than two
+  // lines inside the range (a zoomed axis) gives way to it, so that the grid still
+  // measures; 0: no such step.
+  double TickStep = 0;
 };
 
 // Every grid value below High, at most kMaxGridLines, into `out` (cleared first).

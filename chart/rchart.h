@@ -71,7 +71,10 @@ class TCustomRChart : public QWidget {
   void SetFillColor(TColor c) { fList.SetFillColor(c); }
   std::uint8_t ClassDefault() const { return fList.State().ClassDefault; }
   void SetClassDefault(std::uint8_t c) { fList.SetClassDefault(c); }
+  // The layer new items go to (1 at creation); its axes also carry the grid
+  // and the pointer's world position. Numbers outside 1..16 are ignored.
   int ActiveLayer() const { return fList.State().ActiveLayer; }
+  void SetActiveLayer(int layer) { fList.SetActiveLayer(layer); }
   // On (at creation): ShowItems redraws the data area at once and setters repaint.
   bool AutoRedraw() const { return fAutoRedraw; }
   void SetAutoRedraw(bool v) { fAutoRedraw = v; }
@@ -271,6 +274,10 @@ class TCustomRChart : public QWidget {
   std::function<void(QObject* sender)> OnMouseLeave;
   // After each pan step, zoom-drag step, zoom by window and history step.
   std::function<void(QObject* sender)> OnZoomPan;
+  // Whenever SetLayerRange has changed a range, however it was asked (mouse,
+  // history, client), before the chart repaints: items rebuilt for the new
+  // ranges here are what the one repaint shows.
+  std::function<void(QObject* sender)> OnRangeChange;
   std::function<void(QObject* sender, TCrossHair* which)> OnCrossHairMove;
   std::function<void(QObject* sender, TTextLabel* which)> OnTextLabelMove;
 

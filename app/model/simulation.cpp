@@ -1,6 +1,7 @@
 #include "app/model/simulation.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "app/model/quantizer.h"
 #include "app/model/waveforms.h"
@@ -9,6 +10,63 @@ namespace quantora {
 namespace {
 
 int ValidInterval(int interval) { return std::max(interval, 1); }
+
+// The level the converter gives for the value held from instant `held` on.
+double LevelAt(TSignalForm form, int bits, double held) { return Quantize(bits, HeldSignalValue(form, held)); }
+
+// The four series at `points` grid points whose times `timeAt(i)` gives.
+// Consecutive grid points share their hold instant; the held, quantized value
+// is a function of the instant alone, so it is computed once per instant.
+template <typename TimeAt>
+void FillSeries(TSignalForm form, int step, int bits, int points, TimeAt timeAt, double* analog, double* heldOut,
+                double* sampled, double* error) {
+  for (int i = 1; i <= points; ++i) analog[i - 1] = SignalValue(form, timeAt(i));
+  double lastHeld = -1.0;
+  double heldValue = 0.0;
+  double heldLevel = 0.0;
+  for (int i = 1; i <= points; ++i) {
+    const double held = HoldTime(timeAt(i), step);
+    if (held != lastHeld) {
+      heldValue = HeldSignalValue(form, held);
+      heldLevel = Quantize(bits, heldValue);
+      lastHeld = held;
+    }
+    heldOut[i - 1] = heldValue;
+    sampled[i - 1] = heldLevel;
+    error[i - 1] = static_cast<double>(static_cast<long double>(analog[i - 1]) - heldLevel);
+  }
+}
+
+TPlotPoint PointAt(double t, double analog, double level) {
+  return {t, analog, level, static_cast<double>(static_cast<long double>(analog) - level)};
+}
+
+// Bounds the risers of a window far wider than the time axis.
+constexpr std::size_t kMaxPlotPoints = 4 * MaxSampleTimes;
+
+// The grid points with a riser at every instant the hold stage takes after
+// `from`: an instant goes in front of the first grid point that holds it.
+void FillPlot(TSignalForm form, int step, int bits, TWindowResult& r) {
+  const TTimeWindow& w = r.window;
+  r.Plot.clear();
+  r.Plot.reserve(r.Time.size() + 1 + 2 * std::size_t(std::max(0.0, (w.to - w.from) / step + 2)));
+  const double firstHeld = HoldTime(w.from, step);
+  r.Plot.push_back(PointAt(w.from, SignalValue(form, w.from), LevelAt(form, bits, firstHeld)));
+  double previous = firstHeld;
+  double level = r.Plot.back().sampled;
+  for (std::size_t i = 0; i < r.Time.size(); ++i) {
+    const double held = HoldTime(r.Time[i], step);
+    for (double instant = previous + step; instant <= held && r.Plot.size() < kMaxPlotPoints; instant += step) {
+      const double analog = SignalValue(form, instant);
+      r.Plot.push_back(PointAt(instant, analog, level));
+      level = LevelAt(form, bits, instant);
+      r.Plot.push_back(PointAt(instant, analog, level));
+    }
+    previous = std::max(previous, held);
+    r.Plot.push_back({r.Time[i], r.Analog[i], r.Sampled[i], r.Error[i]});
+    level = r.Sampled[i];
+  }
+}
 
 }  // namespace
 
@@ -24,30 +82,37 @@ std::int64_t SampleTimeCount(int interval, double xMax) {
 void ComputeSeries(TSignalForm form, int interval, int bits, double xMax,
                    TSimulationResult& result) {
   const int step = ValidInterval(interval);
-
-  for (int i = 1; i <= NumPoints; ++i) result.Analog[i - 1] = SignalValue(form, GridTime(i));
-
-  // Consecutive grid points share their hold instant; the held, quantized value
-  // is a function of the instant alone, so it is computed once per instant.
-  double lastHeld = -1.0;
-  double heldValue = 0.0;
-  double heldLevel = 0.0;
-  for (int i = 1; i <= NumPoints; ++i) {
-    const double held = HoldTime(GridTime(i), step);
-    if (held != lastHeld) {
-      heldValue = HeldSignalValue(form, held);
-      heldLevel = Quantize(bits, heldValue);
-      lastHeld = held;
-    }
-    result.Held[i - 1] = heldValue;
-    result.Sampled[i - 1] = heldLevel;
-    result.Error[i - 1] =
-        static_cast<double>(static_cast<long double>(result.Analog[i - 1]) - heldLevel);
-  }
+  FillSeries(form, step, bits, NumPoints, GridTime, result.Analog.data(), result.Held.data(),
+             result.Sampled.data(), result.Error.data());
 
   const std::int64_t count = SampleTimeCount(step, xMax);
   result.SampleTimes.resize(static_cast<std::size_t>(count));
   for (std::int64_t k = 0; k < count; ++k) result.SampleTimes[k] = k * step;
+}
+
+double WindowTime(const TTimeWindow& window, int i) {
+  if (i >= window.points) return window.to;
+  return window.from + (i * (window.to - window.from)) / window.points;
+}
+
+void ComputeSeriesOver(TSignalForm form, int interval, int bits, double xMax,
+                       const TTimeWindow& window, TWindowResult& result) {
+  const int step = ValidInterval(interval);
+  result.window = window;
+  result.window.points = std::max(window.points, 1);
+  const auto points = static_cast<std::size_t>(result.window.points);
+  for (auto* series : {&result.Time, &result.Analog, &result.Held, &result.Sampled, &result.Error})
+    series->resize(points);
+  for (std::size_t i = 1; i <= points; ++i) result.Time[i - 1] = WindowTime(result.window, int(i));
+  FillSeries(form, step, bits, int(points), [&](int i) { return result.Time[std::size_t(i - 1)]; },
+             result.Analog.data(), result.Held.data(), result.Sampled.data(), result.Error.data());
+
+  result.SampleTimes.clear();
+  const double first = std::max(0.0, std::ceil(window.from / step));
+  for (std::int64_t n = std::int64_t(first) * step;
+       double(n) <= window.to && double(n) < xMax && std::int64_t(result.SampleTimes.size()) < MaxSampleTimes; n += step)
+    result.SampleTimes.push_back(n);
+  FillPlot(form, step, bits, result);
 }
 
 }  // namespace quantora

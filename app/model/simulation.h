@@ -40,4 +40,40 @@ std::int64_t SampleTimeCount(int interval, double xMax);
 void ComputeSeries(TSignalForm form, int interval, int bits, double xMax,
                    TSimulationResult& result);
 
+// A stretch of the time axis and the number of grid points laid over it:
+// t_i = from + i * (to - from) / points for i = 1 .. points (t = from itself is
+// not on it, as t = 0 is not on the design's grid; t_points is `to`). The
+// default is the design's grid, on which WindowTime(i) equals GridTime(i).
+struct TTimeWindow {
+  double from = 0.0;
+  double to = 1000.0;
+  int points = NumPoints;
+  bool operator==(const TTimeWindow&) const = default;
+};
+
+// t_i of the window, 1 <= i <= points.
+double WindowTime(const TTimeWindow& window, int i);
+
+// One point of the curves as a zoomed chart draws them.
+struct TPlotPoint {
+  double t = 0, analog = 0, sampled = 0, error = 0;
+};
+
+// The model over a window: the same series as ComputeSeries, on the window's grid.
+struct TWindowResult {
+  TTimeWindow window;
+  std::vector<double> Time, Analog, Held, Sampled, Error;  // entry i - 1 belongs to t_i
+  std::vector<std::int64_t> SampleTimes;  // the sampling instants in [from, to] below xMax
+  // The curves exactly: the point at `from`, then the grid points, and at every
+  // instant the hold stage takes inside the window two points at that time, the
+  // level held up to it and the new one. So the staircase has vertical risers at
+  // the instants and flat treads, and the error jumps there as well.
+  std::vector<TPlotPoint> Plot;
+};
+
+// Fills `result` over `window` (points below 1 are taken as 1). On the design's
+// window the grid series are bit for bit those of ComputeSeries.
+void ComputeSeriesOver(TSignalForm form, int interval, int bits, double xMax,
+                       const TTimeWindow& window, TWindowResult& result);
+
 }  // namespace quantora

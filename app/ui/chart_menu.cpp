@@ -44,7 +44,7 @@ TChartMenu::TChartMenu(vqm::TCustomRChart* first, vqm::TCustomRChart* second, TT
     connect(chart, &QWidget::customContextMenuRequested, this,
             [this, chart](QPoint pos) { Open(chart, chart->mapToGlobal(pos)); });
     chart->installEventFilter(this);
-    chart->OnZoomPan = [this, chart](QObject*) { FollowTimeRange(chart); };
+    chart->OnZoomPan = [this, chart](QObject*) { FollowRanges(chart); };
   }
 }
 
@@ -97,13 +97,25 @@ QMenu* TChartMenu::Open(vqm::TCustomRChart* chart, QPoint globalPos) {
   QAction* forward = menu->addAction(fTranslate("Zoom forward"), chart, [chart] { chart->ZoomForward(); });
   forward->setEnabled(chart->CanZoomForward());
   menu->addAction(fTranslate("Show everything"), this, [this, chart] { ShowEverything(chart); });
-  QAction* link = menu->addAction(fTranslate("Link time axes"));
-  link->setCheckable(true);
-  link->setChecked(fLinked);
-  connect(link, &QAction::toggled, this, [this, chart](bool on) {
-    fLinked = on;
-    if (on) FollowTimeRange(chart);
-  });
+  // The switches: each stores its state; `then` runs after the user changed it.
+  auto addSwitch = [&](const char* key, bool& state, std::function<void(bool on)> then) {
+    QAction* action = menu->addAction(fTranslate(key));
+    action->setCheckable(true);
+    action->setChecked(state);
+    connect(action, &QAction::toggled, this, [&state, then = std::move(then)](bool on) {
+      state = on;
+      then(on);
+    });
+    return action;
+  };
+  auto followWhenOn = [this, chart](bool on) {
+    if (on) FollowRanges(chart);
+  };
+  addSwitch("Link time axes", fLinked, followWhenOn);
+  addSwitch("Link amplitudes", fAmplitudesLinked, followWhenOn);
+  addSwitch("Scale the error x2^k", fErrorScaled, [this](bool) {
+    if (OnErrorScaleChange) OnErrorScaleChange();
+  })->setEnabled(!ErrorShown || ErrorShown());
   menu->addSeparator();
   menu->addAction(fTranslate("Copy picture"), chart,
                   [chart] { QGuiApplication::clipboard()->setImage(chart->grab().toImage()); });
@@ -122,16 +134,17 @@ QMenu* TChartMenu::Open(vqm::TCustomRChart* chart, QPoint globalPos) {
 void TChartMenu::ShowEverything(vqm::TCustomRChart* chart) {
   const TRanges& r = fEverything[chart == fCharts[0] ? 0 : 1];
   chart->SetLayerRange(1, r.xLow, r.yLow, r.xHigh, r.yHigh, true);
-  FollowTimeRange(chart);
+  FollowRanges(chart);
 }
 
-// The partner takes the time range of `source` and keeps its own amplitudes.
-void TChartMenu::FollowTimeRange(vqm::TCustomRChart* source) {
-  if (!fLinked || fFollowing) return;
+// The partner takes the time range, the amplitude range or both of `source`
+// and keeps its own for what is not linked.
+void TChartMenu::FollowRanges(vqm::TCustomRChart* source) {
+  if ((!fLinked && !fAmplitudesLinked) || fFollowing) return;
   fFollowing = true;
   vqm::TCustomRChart* partner = Partner(source);
-  const vqm::TScaleProps& x = *source->ScaleX(1);
-  const vqm::TScaleProps& y = *partner->ScaleY(1);
+  const vqm::TScaleProps& x = *(fLinked ? source : partner)->ScaleX(1);
+  const vqm::TScaleProps& y = *(fAmplitudesLinked ? source : partner)->ScaleY(1);
   partner->SetLayerRange(1, x.RangeLow(), y.RangeLow(), x.RangeHigh(), y.RangeHigh(), true);
   fFollowing = false;
 }

@@ -2,7 +2,8 @@
 // The context menu of the simulation charts (right click, or the Menu key on a
 // focused chart): what the left button does (nothing, as designed, zoom with a
 // window, or pan), the zoom history, the whole range again, whether the two
-// charts keep the same time range, and the chart as a picture, as data or on
+// charts keep the same time or amplitude range, the error magnified on an axis
+// of its own, and the chart as a picture, as data or on
 // paper. Every text goes through the translation table.
 
 #include <QObject>
@@ -39,6 +40,16 @@ class TChartMenu : public QObject {
   // The two charts keep the same time range (on at start).
   bool TimeAxesLinked() const { return fLinked; }
   void SetTimeAxesLinked(bool on) { fLinked = on; }
+  // The two charts keep the same amplitude range (off at start).
+  bool AmplitudesLinked() const { return fAmplitudesLinked; }
+  void SetAmplitudesLinked(bool on) { fAmplitudesLinked = on; }
+  // The error drawn on an axis of its own, magnified 2^k times (off at start);
+  // offered while ErrorShown says the error is drawn. OnErrorScaleChange
+  // redraws after the user switched it.
+  bool ErrorScaled() const { return fErrorScaled; }
+  void SetErrorScaled(bool on) { fErrorScaled = on; }
+  std::function<bool()> ErrorShown;
+  std::function<void()> OnErrorScaleChange;
   // The range the chart had when the menu was attached, with a history entry.
   void ShowEverything(vqm::TCustomRChart* chart);
 
@@ -52,7 +63,8 @@ class TChartMenu : public QObject {
 
  private:
   vqm::TCustomRChart* Partner(vqm::TCustomRChart* chart) const;
-  void FollowTimeRange(vqm::TCustomRChart* source);
+  // The partner takes the linked ranges of `source`.
+  void FollowRanges(vqm::TCustomRChart* source);
   void AskSavePicture(vqm::TCustomRChart* chart);
   void AskExportData(vqm::TCustomRChart* chart);
   void Print(vqm::TCustomRChart* chart);
@@ -66,6 +78,8 @@ class TChartMenu : public QObject {
   TTranslate fTranslate;
   TSeriesText fSeriesText;
   bool fLinked = true;
+  bool fAmplitudesLinked = false;
+  bool fErrorScaled = false;
   bool fFollowing = false;    // a range being copied to the partner
   bool fMenuKeySeen = false;  // the platform made the Menu key a context-menu event already
   QMenu* fOpen = nullptr;

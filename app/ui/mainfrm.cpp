@@ -139,6 +139,10 @@ TForm1::TForm1(const TFormStart& start, QWidget* parent) : QWidget(parent), fSta
   ChartMenu = new TChartMenu(
       RCSig, RCSample, [this](const char* key) { return QString::fromStdString(Texts().Translate(key)); },
       [this] { return SeriesText(); }, this);
+  ChartMenu->ErrorShown = [this] { return CBoxQNoise->isChecked(); };
+  ChartMenu->OnErrorScaleChange = [this] { ReplotSampled(CurrentInputs()); };
+  RCSig->OnRangeChange = [this](QObject*) { PlotAnalogChart(CurrentInputs(), *RCSig, &fWindowRuns); };
+  RCSample->OnRangeChange = [this](QObject*) { ReplotSampled(CurrentInputs()); };
 
   // The end of loading: the host link loads the table and translates the window.
   fDesignTexts.Remember(this, Texts().Prefix());
@@ -308,8 +312,18 @@ void TForm1::FormShow() {
   }
   CBoxSignalForm->setCurrentIndex(0);  // Sine
   Recompute();
-  if (fStart.startValues) ApplyStartValues(fStart.startValues->settings, fStart.startValues->options);
+  if (fStart.startValues) {
+    ApplyStartValues(fStart.startValues->settings, fStart.startValues->options);
+    if (fStart.startValues->timeRange) ZoomTimeRange(*fStart.startValues->timeRange);
+  }
   fStartedUp = true;
+}
+
+void TForm1::ZoomTimeRange(const TTimeRange& range) {
+  for (vqm::TRChart* chart : {RCSig, RCSample}) {
+    const vqm::TScaleProps& y = *chart->Scale1Y();
+    chart->SetLayerRange(1, range.from, y.RangeLow(), range.to, y.RangeHigh(), true);
+  }
 }
 
 // The host's copy of the icon goes into the work area, replacing a file of that
@@ -386,16 +400,37 @@ TRecomputeInputs TForm1::CurrentInputs() const {
   // The analog chart's time axis as designed: a zoomed chart must not move the
   // last sampling instant.
   in.xMax = fTimeAxisEnd;
+  in.scaleError = ChartMenu && ChartMenu->ErrorScaled();
   return in;
 }
 
-void TForm1::Recompute() { ShowQuantizationFigures(quantora::Recompute(CurrentInputs(), *RCSig, *RCSample)); }
+void TForm1::Recompute() {
+  const TRecomputeInputs in = CurrentInputs();
+  PlotAnalogChart(in, *RCSig, &fWindowRuns);
+  ReplotSampled(in);
+  ShowQuantizationFigures(WholeAxisFigures(in));
+}
 
+void TForm1::ReplotSampled(const TRecomputeInputs& inputs) {
+  ShowErrorScale(PlotSampledChart(inputs, *RCSample, &fWindowRuns));
+}
+
+// The sampled chart's caption names the error's magnification while it has one.
+void TForm1::ShowErrorScale(std::optional<int> exponent) {
+  if (fSampledCaption.isNull()) fSampledCaption = RCSample->Caption();  // as translated
+  QString caption = fSampledCaption;
+  if (exponent)
+    caption += QStringLiteral(" (") +
+               QString::fromStdString(cliDemon->Translator().Translate("error x2^<%1%>", {std::to_string(*exponent)})) +
+               QLatin1Char(')');
+  if (caption != RCSample->Caption()) RCSample->SetCaption(caption);
+}
+
+// The series over the analog chart's time range, at the design's number of points.
 std::string TForm1::SeriesText() const {
   const TRecomputeInputs in = CurrentInputs();
-  auto series = std::make_unique<TSimulationResult>();  // about 64 KiB
-  ComputeSeries(in.settings.form, in.settings.interval, in.settings.bits, in.xMax, *series);
-  return SeriesCsv(*series);
+  const std::optional<TTimeWindow> shown = VisibleWindow(*RCSig);
+  return SettingCsv(in.settings, shown ? TTimeWindow{shown->from, shown->to, NumPoints} : TTimeWindow{});
 }
 
 // The figures of the current setting as the resolution read-out's tooltip,

@@ -43,6 +43,7 @@ class TPanel;
 struct TStartValues {
   TSimulationSettings settings;
   TPlotOptions options;
+  std::optional<TTimeRange> timeRange = std::nullopt;  // both charts zoomed to it; none: the whole axis
 };
 
 // How a main window starts.
@@ -122,8 +123,12 @@ class TForm1 : public QWidget {
   void BButAboutClick();
   void BButExitClick();
   void Panel6Resize();
-  // The plotting of the current control values into both charts.
+  // The plotting of the current control values into both charts, each over
+  // the time range it shows. A chart whose range changes (zoom, pan, history)
+  // is plotted again at once over its new range.
   void Recompute();
+  // Both charts zoomed to the time range, each keeping its amplitudes.
+  void ZoomTimeRange(const TTimeRange& range);
   // The control values as Recompute reads them.
   TRecomputeInputs CurrentInputs() const;
   // The series of the current setting as CSV text (the command line's --export-csv).
@@ -167,6 +172,8 @@ class TForm1 : public QWidget {
   void LayOut();
   void SetUpKeyboardPath();
   void ShowQuantizationFigures(const TQuantizationFigures& figures);
+  void ReplotSampled(const TRecomputeInputs& inputs);
+  void ShowErrorScale(std::optional<int> exponent);
 
   TFormStart fStart;
   TFrmAbout* fAbout = nullptr;
@@ -175,6 +182,8 @@ class TForm1 : public QWidget {
   std::unique_ptr<glossator::TGlossator> fOwnTexts;  // without a host link
   TDesignTexts fDesignTexts;
   double fTimeAxisEnd = 1000;  // the analog chart's time axis as designed
+  QString fSampledCaption;     // the sampled chart's caption without the error's scale
+  TWindowRuns fWindowRuns;     // the last run over a zoomed window, for the other chart
 };
 
 }  // namespace quantora

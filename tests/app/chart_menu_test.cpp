@@ -6,8 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QImage>
@@ -135,6 +138,53 @@ TEST(ChartMenuTest, ZoomKeepsTheTimeAxesInStepAndTheHistoryGoesBack) {
   // The sampling marks stay to the design's 1000 ns whatever the zoom.
   w.form.SBarSampleFreq->setValue(200);
   EXPECT_EQ(analog->ItemCount(), 1 + 2048 + 5);
+}
+
+// At 16 bits the user zooms the sampled chart with the mouse, window after
+// window (a quarter of the time, a sixteenth of the amplitudes), down to about
+// one quantization step: at every depth the staircase is flat between vertical
+// risers at sampling instants. The analog chart follows the time range.
+TEST(ChartMenuTest, ZoomingInAt16BitsKeepsTheStaircaseExact) {
+  TWindow w;
+  w.form.SBarReso->setValue(16);
+  vqm::TCustomRChart* sampled = w.form.RCSample;
+  Choose(*w.form.ChartMenu, sampled, QStringLiteral("Zoom with a window"));
+  const int left = sampled->MarginLeft(), top = sampled->MarginTop(), width = sampled->DataWidth();
+  const int height = sampled->DataHeight();
+  for (int depth = 1, risers = 0; depth <= 4; ++depth) {
+    DragWindow(sampled, {left + width * 3 / 8, top + height * 15 / 32}, {left + width * 5 / 8, top + height * 17 / 32});
+    for (int k = 2; k < sampled->ItemCount(); ++k) {
+      const vqm::TChartItem& a = sampled->Item(k - 1);
+      const vqm::TChartItem& b = sampled->Item(k);
+      if (a.Y1 == b.Y1) continue;
+      ++risers;
+      ASSERT_EQ(a.X1, b.X1) << depth << " " << k;  // vertical, at an instant of T = 10 ns
+      ASSERT_EQ(std::fmod(b.X1, 10.0), 0.0) << depth << " " << k;
+    }
+    EXPECT_GT(risers, 0);
+  }
+  EXPECT_LT(sampled->ScaleY(1)->RangeHigh() - sampled->ScaleY(1)->RangeLow(), 2 * 10.0 / 65535);  // two steps
+  EXPECT_EQ(TimeRange(w.form.RCSig), TimeRange(sampled));
+}
+
+TEST(ChartMenuTest, LinkedAmplitudesStayEqualBothWaysAndTheErrorScaleIsNamed) {
+  TWindow w;
+  TChartMenu& menu = *w.form.ChartMenu;
+  vqm::TCustomRChart* sampled = w.form.RCSample;
+  auto amplitudes = [](vqm::TCustomRChart* c) { return std::pair{c->ScaleY(1)->RangeLow(), c->ScaleY(1)->RangeHigh()}; };
+  Choose(menu, sampled, QStringLiteral("Link amplitudes"));
+  for (vqm::TCustomRChart* chart : {sampled, static_cast<vqm::TCustomRChart*>(w.form.RCSig)}) {
+    Choose(menu, chart, QStringLiteral("Zoom with a window"));
+    DragWindow(chart, {chart->MarginLeft() + 60, chart->MarginTop() + 40}, {chart->MarginLeft() + 200, chart->MarginTop() + 90});
+    EXPECT_NE(amplitudes(chart).second, 5.5);
+    EXPECT_EQ(amplitudes(w.form.RCSig), amplitudes(sampled));
+  }
+  w.form.CBoxQNoise->setChecked(true);
+  Choose(menu, sampled, QStringLiteral("Scale the error ×2^k"));
+  EXPECT_TRUE(sampled->Scale2Y()->Visible());
+  EXPECT_TRUE(sampled->Caption().startsWith(QStringLiteral("Sampled Signal (error ×2^"))) << sampled->Caption().toStdString();
+  Choose(menu, sampled, QStringLiteral("Scale the error ×2^k"));
+  EXPECT_EQ(sampled->Caption(), QStringLiteral("Sampled Signal"));
 }
 
 TEST(ChartMenuTest, ExportsWriteFilesThatOpen) {

@@ -90,10 +90,12 @@ TEST(CommandLineTest, HelpWinsOverEverythingElse) {
   // Every option of the table (which the manual page is written from) starts a
   // line of the help text, and no line is wider than a terminal.
   const std::string help = HelpText();
-  for (const TOptionHelp& option : ProgramHelp().options)
-    EXPECT_NE(help.find("\n  " + option.option + (option.argument.empty() ? " " : " " + option.argument + " ")),
-              std::string::npos)
-        << option.option;
+  for (const TOptionHelp& option : ProgramHelp().options) {
+    const std::string head = "\n  " + option.option + (option.argument.empty() ? "" : " " + option.argument);
+    const std::size_t at = help.find(head);  // then its text, or a line break when the head is long
+    ASSERT_NE(at, std::string::npos) << option.option;
+    EXPECT_TRUE(help[at + head.size()] == ' ' || help[at + head.size()] == '\n') << option.option;
+  }
   std::istringstream lines(help);
   for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 80u) << line;
   // The layout, pinned where it shows: descriptions in column 23, continued
@@ -122,6 +124,14 @@ TEST(CommandLineTest, ParametersAndHostArgumentsAreLeftToTheHostLink) {
   EXPECT_EQ(Parse({"--export-png", "w.png", "--no-about"}).action, TProgramAction::paExportPng);
 }
 
+TEST(CommandLineTest, TimeRangeTakesTwoNanosecondValuesInsideTheAxis) {
+  EXPECT_FALSE(Parse({"--bits", "16"}).timeRange);
+  const TCommandLine parsed = Parse({"--time-range", "0.5", "1000", "--bits", "16"});
+  ASSERT_TRUE(parsed.timeRange);
+  EXPECT_EQ(std::pair(parsed.timeRange->from, parsed.timeRange->to), std::pair(0.5, 1000.0));
+  EXPECT_EQ(parsed.settings.bits, 16);
+}
+
 TEST(CommandLineTest, BadArgumentsFailNamingTheCulprit) {
   struct TCase {
     std::vector<std::string_view> args;
@@ -143,6 +153,8 @@ TEST(CommandLineTest, BadArgumentsFailNamingTheCulprit) {
       {{"--export-csv", "a", "--export-csv", "b"}, "--export-csv given twice"},
       {{"--export-png", "a.png", "--export-csv", "b"}, "--export-png and --export-csv exclude each other"},
       {{"--wave", "sine\n\x1b[2J"}, "'sine\\n\\x1b[2J'"},
+      {{"--time-range", "10"}, "needs two values"}, {{"--time-range", "20", "10"}, "'20' '10'"},
+      {{"--time-range", "5", "5"}, "'5' '5'"}, {{"--time-range", "-1", "5"}, "'-1'"}, {{"--time-range", "0", "1e3x"}, "'1e3x'"},
   };
   for (const TCase& c : cases) {
     const TCommandLine parsed = Parse(c.args);

@@ -138,5 +138,13 @@ TEST_F(PlottingTest, TheAxisEndBoundsTheMarks) {
   EXPECT_EQ(analog.Item(analog.ItemCount() - 1).X1, 450.0);
 }
 
+TEST(ErrorScaleTest, LargestPowerOfTwoThatStillFits) {
+  EXPECT_EQ(ErrorScaleExponent(1.0, 11.0), 2);      // 4.95 V of room: x4 fits, x8 not
+  EXPECT_EQ(ErrorScaleExponent(1e-4, 11.0), 15);    // room 49500
+  EXPECT_EQ(ErrorScaleExponent(3.0, 11.0), 0);      // already as large as it may be
+  EXPECT_EQ(ErrorScaleExponent(0.0, 11.0), 0);
+  EXPECT_EQ(ErrorScaleExponent(1e-300, 11.0), 52);  // bounded
+}
+
 }  // namespace
 }  // namespace quantora

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <memory>
 
@@ -114,6 +115,46 @@ TEST(ComputeSeriesTest, ReusedResultIsOverwrittenCompletely) {
   EXPECT_EQ(result.Sampled, fresh->Sampled);
   EXPECT_EQ(result.Error, fresh->Error);
   EXPECT_EQ(result.SampleTimes, fresh->SampleTimes);
+}
+
+TEST(ComputeSeriesOverTest, TheDesignsWindowGivesTheDesignsSeriesBitForBit) {
+  for (int form = 0; form < NumSignalForms; ++form)
+    for (int interval : {1, 7, 200}) {
+      const auto f = static_cast<TSignalForm>(form);
+      const auto design = RunModel(f, interval, 11);
+      TWindowResult window;
+      ComputeSeriesOver(f, interval, 11, 1000.0, TTimeWindow{}, window);
+      SCOPED_TRACE(testing::Message() << "form " << form << " T " << interval);
+      ASSERT_EQ(window.Time.size(), std::size_t(NumPoints));
+      EXPECT_EQ(0, std::memcmp(window.Analog.data(), design->Analog.data(), sizeof design->Analog));
+      EXPECT_EQ(0, std::memcmp(window.Held.data(), design->Held.data(), sizeof design->Held));
+      EXPECT_EQ(0, std::memcmp(window.Sampled.data(), design->Sampled.data(), sizeof design->Sampled));
+      EXPECT_EQ(0, std::memcmp(window.Error.data(), design->Error.data(), sizeof design->Error));
+      EXPECT_EQ(window.SampleTimes, design->SampleTimes);
+      for (int i = 1; i <= NumPoints; ++i) ASSERT_EQ(window.Time[std::size_t(i - 1)], GridTime(i));
+    }
+}
+
+// 16 bits, T = 10, 495 .. 505 ns: the analog column is the formula at every
+// point; the staircase is flat but for one vertical riser, at the instant 500.
+TEST(ComputeSeriesOverTest, ExactPointsHaveAVerticalRiserAtEachInstantAndFlatTreads) {
+  TWindowResult r;
+  ComputeSeriesOver(TSignalForm::sfSine, 10, 16, 1000.0, {495.0, 505.0, 2048}, r);
+  EXPECT_EQ(r.Time.back(), 505.0);
+  EXPECT_EQ(r.SampleTimes, std::vector<std::int64_t>{500});
+  ASSERT_EQ(r.Plot.size(), 1u + 2048u + 2u);
+  EXPECT_EQ(r.Plot.front().t, 495.0);
+  const double level[2] = {Quantize(16, SignalValue(TSignalForm::sfSine, 490.0)),
+                           Quantize(16, SignalValue(TSignalForm::sfSine, 500.0))};
+  int risers = 0;
+  for (std::size_t k = 0; k < r.Plot.size(); ++k) {
+    const TPlotPoint& p = r.Plot[k];
+    ASSERT_EQ(p.analog, SignalValue(TSignalForm::sfSine, p.t)) << k;
+    ASSERT_DOUBLE_EQ(p.error, p.analog - p.sampled) << k;
+    if (k > 0 && p.sampled != r.Plot[k - 1].sampled) risers += (r.Plot[k - 1].t == 500.0 && p.t == 500.0) ? 1 : 100;
+    ASSERT_EQ(p.sampled, level[risers > 0]) << k;
+  }
+  EXPECT_EQ(risers, 1);
 }
 
 }  // namespace

@@ -38,6 +38,13 @@ TEST(GridValues, LogarithmicRules) {
   EXPECT_EQ(Values({2, 1000, true, -1}).front(), 10);
 }
 
+TEST(GridValues, AFixedStepLeavingFewerThanTwoLinesGivesWayToTheTickStep) {
+  EXPECT_EQ(Values({495, 505, false, 100, {}, 2}), (std::vector<double>{496, 498, 500, 502, 504}));
+  EXPECT_EQ(Values({0, 150, false, 100, {}, 50}), (std::vector<double>{0, 50, 100}));  // one line: 0 only
+  EXPECT_EQ(Values({0, 250, false, 100, {}, 50}), (std::vector<double>{0, 100, 200}));  // two are enough
+  EXPECT_EQ(Values({495, 505, false, 100, {}, 0}), (std::vector<double>{500}));  // no tick step: as it is
+}
+
 TEST(GridValues, RunawayGridsStopAtAThousand) {
   EXPECT_EQ(Values({0, 1e6, false, 1}).size(), 1000u);
 }

@@ -289,6 +289,48 @@ TEST_F(ShownChart, GridStepZeroFollowsTheAxisTicks) {
   }
 }
 
+// Zooming in on (62.5 ns, 4.8 V) by halves, 24 times: while the steps 100 and 2
+// leave fewer than two lines, the grid takes the axis's major tick step.
+TEST_F(ShownChart, TheGridKeepsAtLeastTwoLinesEachWayAtEveryZoomDepth) {
+  chart.SetGridStyle(gsLines);
+  chart.SetGridColor(clRed);
+  chart.SetGridDx(100);
+  chart.SetGridDy(2);
+  const int w = chart.DataWidth(), h = chart.DataHeight();
+  for (int depth = 0; depth <= 24; ++depth) {
+    const double dx = 500.0 / (1 << depth), dy = 5.5 / (1 << depth);
+    chart.SetLayerRange(1, 62.5 - dx, 4.8 - dy, 62.5 + dx, 4.8 + dy, false);
+    int columns = 0, rows = 0;  // lines: more than half of a column or row red
+    for (int i = 1; i < std::max(w, h); ++i) {
+      int down = 0, across = 0;
+      for (int j = 1; j < std::max(w, h); ++j) {
+        down += i < w && j < h && Data(i, j) == clRed;
+        across += i < h && j < w && Data(j, i) == clRed;
+      }
+      columns += down > h / 2;
+      rows += across > w / 2;
+    }
+    EXPECT_GE(columns, depth == 0 ? 10 : 2) << depth;  // -400 .. 500 at first
+    EXPECT_GE(rows, 2) << depth;
+  }
+}
+
+// A client that draws what the visible range shows rebuilds its items in
+// OnRangeChange: once per change of a range, before the one repaint.
+TEST_F(ShownChart, RangeChangesAreAnnouncedBeforeTheRepaint) {
+  int calls = 0;
+  chart.OnRangeChange = [&](QObject*) {
+    calls += chart.PaintLock() ? 1 : 100;
+    chart.ClearItems();
+    chart.Line(500, -5.5, 500, 5.5);  // the middle of the new range
+  };
+  chart.SetLayerRange(1, 0, -5.5, 1000, 5.5, false);  // no change
+  chart.ScalePropsChanged();
+  chart.SetLayerRange(1, 400, -5.5, 600, 5.5, true);
+  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(Data(chart.DataWidth() / 2, 100), clBlack);  // painted with the rebuilt item
+}
+
 TEST_F(ShownChart, LogarithmicGridAtDecades) {
   chart.EndLoad();
   chart.Scale1X()->SetRangeLow(1);

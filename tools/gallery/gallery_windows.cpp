@@ -1,6 +1,7 @@
 // The two windows of the program as a student sees them: the main window and
 // the About dialog, filled as at start-up, in English and in German.
 #include <QApplication>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QPainter>
@@ -47,26 +48,49 @@ bool SaveWithResolutionTooltip(quantora::TForm1& form, const QString& file) {
   return picture.save(file);
 }
 
-// One quantization step at 16 bits, seen by zooming: the sampled chart's time
-// axis on the sine's peak at T = 1 ns, its amplitude over about ten steps
-// (0.15 mV each); the analog chart follows the time range. The charts' menu
-// is drawn open over the sampled chart.
-bool SaveZoomedIntoOneStep(quantora::TForm1& form, const QString& file) {
+// Zooming in at 16 bits, T = 1 ns, on the sine's peak, in four steps down to
+// one quantization step (0.15 mV): both charts keep the same time and
+// amplitude ranges. Flat treads, vertical risers at the sampling instants and
+// a grid at every depth. The last picture has the charts' menu open over the
+// sampled chart.
+int SaveZoomSequence(quantora::TForm1& form, const QString& folder, const QString& suffix) {
+  struct TDepth {
+    double from, to, low, high;
+  };
+  constexpr TDepth kDepths[] = {
+      {20.0, 110.0, 3.0, 5.2}, {55.0, 70.0, 4.70, 4.81}, {60.5, 64.5, 4.7960, 4.8002}, {61.8, 63.4, 4.7995, 4.7999}};
   form.SBarSampleFreq->setValue(1);
   form.SBarReso->setValue(16);
-  form.RCSample->SetLayerRange(1, 59.0, 4.7988, 74.0, 4.8004, true);
-  form.RCSig->SetLayerRange(1, 59.0, 4.7988, 74.0, 4.8004, true);
-  QPixmap picture = form.grab();
+  form.ChartMenu->SetAmplitudesLinked(true);
+  int written = 0, depth = 0;
+  QPixmap picture;
+  for (const TDepth& d : kDepths) {
+    for (vqm::TRChart* chart : {form.RCSample, form.RCSig})
+      chart->SetLayerRange(1, d.from, d.low, d.to, d.high, true);
+    picture = form.grab();
+    if (++depth < int(std::size(kDepths)))
+      written += picture.save(folder + QStringLiteral("/window_zoom_%1_").arg(depth) + suffix + QStringLiteral(".png"));
+  }
   vqm::TCustomRChart* chart = form.RCSample;
   const QPoint at = chart->mapTo(&form, QPoint(chart->width() / 2, chart->height() / 2));
   if (QMenu* menu = form.ChartMenu->Open(chart, chart->mapToGlobal(QPoint(chart->width() / 2, chart->height() / 2)))) {
     DrawPopup(picture, *menu, at);
     menu->close();
   }
+  written += picture.save(folder + QStringLiteral("/window_zoom_step_") + suffix + QStringLiteral(".png"));
+  // The error at that depth: magnified on its own axis, the factor in the caption.
+  form.CBoxQNoise->setChecked(true);
+  form.ChartMenu->SetErrorScaled(true);
+  form.Recompute();
+  written += form.grab().save(folder + QStringLiteral("/window_zoom_error_") + suffix + QStringLiteral(".png"));
+  form.ChartMenu->SetErrorScaled(false);
+  form.CBoxQNoise->setChecked(false);
+  form.ChartMenu->SetAmplitudesLinked(false);
+  form.ChartMenu->ShowEverything(form.RCSig);
   form.ChartMenu->ShowEverything(chart);
   form.SBarSampleFreq->setValue(10);
   form.SBarReso->setValue(8);
-  return picture.save(file);
+  return written;
 }
 
 int RenderLanguage(const QString& folder, const QString& table, const QString& suffix) {
@@ -85,7 +109,7 @@ int RenderLanguage(const QString& folder, const QString& table, const QString& s
   written += about.grab().save(folder + QStringLiteral("/window_about_") + suffix + QStringLiteral(".png"));
   written += SaveWithResolutionTooltip(form, folder + QStringLiteral("/window_tooltip_") + suffix +
                                                  QStringLiteral(".png"));
-  written += SaveZoomedIntoOneStep(form, folder + QStringLiteral("/window_zoom_step_") + suffix + QStringLiteral(".png"));
+  written += SaveZoomSequence(form, folder, suffix);
   return written;
 }
 }  // namespace
