@@ -41,8 +41,10 @@ bool ExportSeriesCsv(const TSimulationSettings& settings, const std::string& pat
   // About 48 KiB of series: kept off the stack of the caller.
   auto result = std::make_unique<TSimulationResult>();
   ComputeSeries(settings.form, settings.interval, settings.bits, TimeAxisEnd, *result);
-  const std::string text = SeriesCsv(*result);
+  return WriteExport(SeriesCsv(*result), path, error);
+}
 
+bool WriteExport(const std::string& text, const std::string& path, std::string& error) {
   if (path == "-") {
     std::string reason;
     if (WriteStandardOutput(text, reason)) return true;

@@ -18,4 +18,8 @@ std::string SeriesCsv(const TSimulationResult& result);
 bool ExportSeriesCsv(const TSimulationSettings& settings, const std::string& path,
                      std::string& error);
 
+// Writes an export's text to `path` ("-" is standard output) through
+// WriteFileReplacing; false with a one-line message in `error`.
+bool WriteExport(const std::string& text, const std::string& path, std::string& error);
+
 }  // namespace quantora

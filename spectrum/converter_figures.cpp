@@ -13,8 +13,13 @@ enum class TBinRole { brNoise, brDc, brFundamental, brHarmonic };
 // A fundamental weaker than this (-120 dBFS) is taken as none.
 constexpr double kLeastSignalPower = 1e-12 * kFullScaleVolts * kFullScaleVolts / 2;
 
+// Below this part of the signal power (200 dB) an error is the rounding of the
+// arithmetic, not of the converter: none.
+constexpr double kNegligibleRatio = 1e-20;
+
 double RatioDb(double signal, double noise) {
-  return noise > 0 ? 10.0 * std::log10(signal / noise) : std::numeric_limits<double>::infinity();
+  return noise > signal * kNegligibleRatio ? 10.0 * std::log10(signal / noise)
+                                           : std::numeric_limits<double>::infinity();
 }
 
 // Marks the line around `centre` (bins within halfWidth) with `role` where no

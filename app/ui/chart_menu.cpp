@@ -34,18 +34,22 @@ bool IsPdfName(const QString& path) { return path.endsWith(QLatin1String(".pdf")
 TChartMenu::TChartMenu(vqm::TCustomRChart* first, vqm::TCustomRChart* second, TTranslate translate,
                        TSeriesText seriesText, QObject* parent)
     : QObject(parent), fCharts{first, second}, fTranslate(std::move(translate)), fSeriesText(std::move(seriesText)) {
-  for (int i = 0; i < 2; ++i) {
-    vqm::TCustomRChart* chart = fCharts[i];
-    const vqm::TScaleProps& x = *chart->ScaleX(1);
-    const vqm::TScaleProps& y = *chart->ScaleY(1);
-    fEverything[i] = {x.RangeLow(), x.RangeHigh(), y.RangeLow(), y.RangeHigh()};
-    chart->ResetRangeHistory();  // the history starts from these ranges
+  for (vqm::TCustomRChart* chart : fCharts) {
+    if (!chart) continue;
+    RememberEverything(chart);
     chart->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(chart, &QWidget::customContextMenuRequested, this,
             [this, chart](QPoint pos) { Open(chart, chart->mapToGlobal(pos)); });
     chart->installEventFilter(this);
     chart->OnZoomPan = [this, chart](QObject*) { FollowTimeRange(chart); };
   }
+}
+
+void TChartMenu::RememberEverything(vqm::TCustomRChart* chart) {
+  const vqm::TScaleProps& x = *chart->ScaleX(1);
+  const vqm::TScaleProps& y = *chart->ScaleY(1);
+  fEverything[chart == fCharts[0] ? 0 : 1] = {x.RangeLow(), x.RangeHigh(), y.RangeLow(), y.RangeHigh()};
+  chart->ResetRangeHistory();  // the history starts from these ranges
 }
 
 vqm::TCustomRChart* TChartMenu::Partner(vqm::TCustomRChart* chart) const {
@@ -97,19 +101,26 @@ QMenu* TChartMenu::Open(vqm::TCustomRChart* chart, QPoint globalPos) {
   QAction* forward = menu->addAction(fTranslate("Zoom forward"), chart, [chart] { chart->ZoomForward(); });
   forward->setEnabled(chart->CanZoomForward());
   menu->addAction(fTranslate("Show everything"), this, [this, chart] { ShowEverything(chart); });
-  QAction* link = menu->addAction(fTranslate("Link time axes"));
-  link->setCheckable(true);
-  link->setChecked(fLinked);
-  connect(link, &QAction::toggled, this, [this, chart](bool on) {
-    fLinked = on;
-    if (on) FollowTimeRange(chart);
-  });
+  if (fCharts[1]) {
+    QAction* link = menu->addAction(fTranslate("Link time axes"));
+    link->setCheckable(true);
+    link->setChecked(fLinked);
+    connect(link, &QAction::toggled, this, [this, chart](bool on) {
+      fLinked = on;
+      if (on) FollowTimeRange(chart);
+    });
+  }
   menu->addSeparator();
   menu->addAction(fTranslate("Copy picture"), chart,
                   [chart] { QGuiApplication::clipboard()->setImage(chart->grab().toImage()); });
   menu->addAction(fTranslate("Save picture..."), this, [this, chart] { AskSavePicture(chart); });
   menu->addAction(fTranslate("Export data..."), this, [this, chart] { AskExportData(chart); });
   menu->addAction(fTranslate("Print..."), this, [this, chart] { Print(chart); });
+  if (OnOpenSpectrum) {
+    menu->addSeparator();
+    QAction* spectrum = menu->addAction(fTranslate("Spectrum..."), this, [this] { OnOpenSpectrum(); });
+    spectrum->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));  // shown; the main window owns the shortcut
+  }
 
   fOpen = menu;
   connect(menu, &QObject::destroyed, this, [this, menu] {
@@ -127,7 +138,7 @@ void TChartMenu::ShowEverything(vqm::TCustomRChart* chart) {
 
 // The partner takes the time range of `source` and keeps its own amplitudes.
 void TChartMenu::FollowTimeRange(vqm::TCustomRChart* source) {
-  if (!fLinked || fFollowing) return;
+  if (!fLinked || fFollowing || !fCharts[1]) return;
   fFollowing = true;
   vqm::TCustomRChart* partner = Partner(source);
   const vqm::TScaleProps& x = *source->ScaleX(1);

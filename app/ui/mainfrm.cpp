@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QScrollBar>
 #include <QStyle>
 #include <stdexcept>
@@ -29,6 +30,7 @@
 #include "numlab/numlab.h"
 #include "panel.h"
 #include "scroll_bar.h"
+#include "spectrum_window.h"
 #include "text_controls.h"
 #include "translate/regular_file.h"
 
@@ -131,6 +133,8 @@ TForm1::TForm1(const TFormStart& start, QWidget* parent) : QWidget(parent), fSta
   ChartMenu = new TChartMenu(
       RCSig, RCSample, [this](const char* key) { return QString::fromStdString(cliDemon->Translator().Translate(key)); },
       [this] { return SeriesText(); }, this);
+  ChartMenu->OnOpenSpectrum = [this] { OpenSpectrum(); };
+  new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this, [this] { OpenSpectrum(); });
 
   // The end of loading: the host link loads the table and translates the window.
   cliDemon->SetTranslationFile(start.translationFile.isEmpty() ? ProgramDataFile(cliDemon->TranslationFile())
@@ -362,7 +366,20 @@ TRecomputeInputs TForm1::CurrentInputs() const {
   return in;
 }
 
-void TForm1::Recompute() { ShowQuantizationFigures(quantora::Recompute(CurrentInputs(), *RCSig, *RCSample)); }
+void TForm1::Recompute() {
+  const TRecomputeInputs inputs = CurrentInputs();
+  const TQuantizationFigures figures = quantora::Recompute(inputs, *RCSig, *RCSample);
+  ShowQuantizationFigures(figures);
+  if (Spectrum && Spectrum->isVisible()) Spectrum->ShowSetting(inputs.settings, figures);
+}
+
+void TForm1::OpenSpectrum() {
+  if (!Spectrum) Spectrum = new TSpectrumWindow(cliDemon->Translator(), this);
+  Spectrum->show();
+  Spectrum->raise();
+  Spectrum->activateWindow();
+  Recompute();
+}
 
 std::string TForm1::SeriesText() const {
   const TRecomputeInputs in = CurrentInputs();

@@ -1,0 +1,98 @@
+#include "app/spectrum_plotting.h"
+
+#include <QString>
+#include <algorithm>
+
+#include "app/simulation_charts.h"
+#include "chart/rchart.h"
+#include "drawbase/colors.h"
+
+namespace quantora {
+namespace {
+
+double OnAxis(double dbfs) { return std::max(dbfs, kSpectrumFloorDbfs); }
+
+QString MHz(double value) { return QString::number(value, 'g', 3); }
+
+void PlaceLabel(vqm::TTextLabel& label, double x, double y, const QString& caption, vqm::TColor color) {
+  label.SetAttachToData(vqm::tlamBoth);
+  label.SetLayer(1);
+  label.SetPosX(x);
+  label.SetPosY(y);
+  label.SetMode(vqm::tlsimple);
+  label.SetTransparent(true);
+  label.SetVerticalAlignment(vqm::vaBottom);
+  vqm::TFont font = label.Font();
+  font.Color = color;
+  label.SetFont(font);
+  label.SetCaption(caption);
+  label.SetVisible(true);
+}
+
+// The arrow from a component at its level to where it lands; the head's size
+// is a fixed part of the band.
+void AliasArrow(vqm::TCustomRChart& chart, const TAliasMark& mark, double bandMHz) {
+  const double level = OnAxis(mark.levelDbfs);
+  const double head = bandMHz / 80 * (mark.component.frequencyMHz > mark.aliasMHz ? 1 : -1);
+  chart.SetPenStyle(vqm::psDash);
+  chart.Line(mark.component.frequencyMHz, level, mark.aliasMHz, level);
+  chart.SetPenStyle(vqm::psSolid);
+  chart.Line(mark.aliasMHz, level, mark.aliasMHz + head, level + 3);
+  chart.Line(mark.aliasMHz, level, mark.aliasMHz + head, level - 3);
+}
+
+}  // namespace
+
+void ApplySpectrumChartSettings(vqm::TRChart& chart) {
+  ApplySimulationChartSettings(chart, TSimulationChart::Analog);
+  chart.BeginLoad();
+  chart.SetAllocSize(4096);
+  chart.SetCaption(QStringLiteral("XL_Spectrum"));
+  chart.SetGridDx(0);  // on the axis ticks
+  chart.SetGridDy(0);
+  chart.Scale1X()->SetCaption(QStringLiteral("XL_Frequency [MHz]"));
+  chart.Scale1X()->SetRangeLow(0);
+  chart.Scale1X()->SetRangeHigh(100);
+  chart.Scale1Y()->SetCaption(QStringLiteral("XL_Level [dBFS]"));
+  chart.Scale1Y()->SetRangeLow(kSpectrumFloorDbfs);
+  chart.Scale1Y()->SetRangeHigh(kSpectrumTopDbfs);
+  vqm::TCrossHair& nyquist = *chart.CrossHair1();
+  nyquist.SetColor(vqm::clRed);
+  nyquist.SetLineType(vqm::psDash);
+  chart.EndLoad();
+}
+
+void PlotSpectrum(const TSpectrumResult& s, vqm::TCustomRChart& chart) {
+  chart.ClearItems();
+  chart.SetPenStyle(vqm::psSolid);
+  chart.SetDataColor(vqm::clGreen);
+  const std::size_t analogBins = std::min(s.analog.dbfs.size(), std::size_t(s.bandMHz / s.analogBinMHz) + 1);
+  for (std::size_t k = 0; k < analogBins; ++k) {
+    const double x = double(k) * s.analogBinMHz, y = OnAxis(s.analog.dbfs[k]);
+    k == 0 ? chart.MoveTo(x, y) : chart.DrawTo(x, y);
+  }
+  chart.SetDataColor(vqm::clBlue);
+  for (std::size_t k = 0; k < s.sampled.dbfs.size(); ++k)
+    if (s.sampled.dbfs[k] > kSpectrumFloorDbfs)
+      chart.Line(double(k) * s.sampledBinMHz, kSpectrumFloorDbfs, double(k) * s.sampledBinMHz, s.sampled.dbfs[k]);
+
+  vqm::TCrossHair& nyquist = *chart.CrossHair1();
+  nyquist.SetPosX(s.nyquistMHz);
+  nyquist.SetMode(vqm::chVert);
+  PlaceLabel(*chart.TextLabel(1), s.nyquistMHz, kSpectrumFloorDbfs + 4, QStringLiteral("fs/2 = %1 MHz").arg(MHz(s.nyquistMHz)),
+             vqm::clRed);
+
+  chart.SetDataColor(vqm::clMaroon);
+  int label = 2;
+  for (const TAliasMark& mark : s.aliases) {
+    AliasArrow(chart, mark, s.bandMHz);
+    if (label <= vqm::TCustomRChart::kTextLabelCount)
+      PlaceLabel(*chart.TextLabel(label++), mark.aliasMHz, OnAxis(mark.levelDbfs) + 4,
+                 QStringLiteral("%1 \u2192 %2 MHz").arg(MHz(mark.component.frequencyMHz), MHz(mark.aliasMHz)),
+                 vqm::clMaroon);
+  }
+  for (; label <= vqm::TCustomRChart::kTextLabelCount; ++label) chart.TextLabel(label)->SetVisible(false);
+  chart.ShowItems();
+}
+
+}  // namespace quantora

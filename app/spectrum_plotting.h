@@ -1,0 +1,30 @@
+#pragma once
+// The spectrum chart: its settings, and one setting's spectra drawn into it.
+
+#include "spectrum/spectrum_engine.h"
+
+namespace vqm {
+class TCustomRChart;
+class TRChart;
+}  // namespace vqm
+
+namespace quantora {
+
+// The magnitude axis: dB relative to full scale, from the floor shown to a
+// little above 0 dBFS.
+inline constexpr double kSpectrumFloorDbfs = -140.0;
+inline constexpr double kSpectrumTopDbfs = 10.0;
+
+// The simulation charts' look with a frequency axis in MHz (0 .. 100 until the
+// first spectrum) and a level axis in dBFS.
+void ApplySpectrumChartSettings(vqm::TRChart& chart);
+
+// Rebuilds the display list: the analog spectrum (green line, up to the band
+// shown), the sampled one (a blue line from the floor per bin, up to fs/2),
+// for each main component above fs/2 a dashed arrow at its level to where it
+// lands, and the fs/2 marker (crosshair 1, red) with its label; each alias gets
+// a label "f → alias MHz". Levels below the floor are drawn on it. The axes'
+// ranges are left as they are.
+void PlotSpectrum(const TSpectrumResult& spectrum, vqm::TCustomRChart& chart);
+
+}  // namespace quantora
