@@ -14,13 +14,15 @@ double OnAxis(double dbfs) { return std::max(dbfs, kSpectrumFloorDbfs); }
 
 QString MHz(double value) { return QString::number(value, 'g', 3); }
 
-void PlaceLabel(vqm::TTextLabel& label, double x, double y, const QString& caption, vqm::TColor color) {
+void PlaceLabel(vqm::TTextLabel& label, double x, double y, const QString& caption, vqm::TColor color,
+                vqm::TAlignment alignment = vqm::taCenter) {
   label.SetAttachToData(vqm::tlamBoth);
   label.SetLayer(1);
   label.SetPosX(x);
   label.SetPosY(y);
   label.SetMode(vqm::tlsimple);
   label.SetTransparent(true);
+  label.SetAlignment(alignment);
   label.SetVerticalAlignment(vqm::vaBottom);
   vqm::TFont font = label.Font();
   font.Color = color;
@@ -62,7 +64,13 @@ void ApplySpectrumChartSettings(vqm::TRChart& chart) {
   chart.EndLoad();
 }
 
-void PlotSpectrum(const TSpectrumResult& s, vqm::TCustomRChart& chart) {
+void PlotSpectrum(const TSpectrumResult& s, vqm::TCustomRChart& chart, TSpectrumRange range) {
+  // Every setter of a label, a crosshair or a range repaints the chart on its
+  // own: all of them first, then one paint.
+  const bool autoRedraw = chart.AutoRedraw();
+  chart.SetAutoRedraw(false);
+  if (range == TSpectrumRange::srWholeBand)
+    chart.SetLayerRange(1, 0, kSpectrumFloorDbfs, s.bandMHz, kSpectrumTopDbfs, false);
   chart.ClearItems();
   chart.SetPenStyle(vqm::psSolid);
   chart.SetDataColor(vqm::clGreen);
@@ -79,8 +87,9 @@ void PlotSpectrum(const TSpectrumResult& s, vqm::TCustomRChart& chart) {
   vqm::TCrossHair& nyquist = *chart.CrossHair1();
   nyquist.SetPosX(s.nyquistMHz);
   nyquist.SetMode(vqm::chVert);
-  PlaceLabel(*chart.TextLabel(1), s.nyquistMHz, kSpectrumFloorDbfs + 4, QStringLiteral("fs/2 = %1 MHz").arg(MHz(s.nyquistMHz)),
-             vqm::clRed);
+  // Beside the marker, not across it.
+  PlaceLabel(*chart.TextLabel(1), s.nyquistMHz, kSpectrumFloorDbfs + 4,
+             QStringLiteral("  fs/2 = %1 MHz").arg(MHz(s.nyquistMHz)), vqm::clRed, vqm::taLeftJustify);
 
   chart.SetDataColor(vqm::clMaroon);
   int label = 2;
@@ -92,7 +101,10 @@ void PlotSpectrum(const TSpectrumResult& s, vqm::TCustomRChart& chart) {
                  vqm::clMaroon);
   }
   for (; label <= vqm::TCustomRChart::kTextLabelCount; ++label) chart.TextLabel(label)->SetVisible(false);
-  chart.ShowItems();
+  chart.SetAutoRedraw(autoRedraw);
+  // New ranges need the axes drawn again; otherwise the data area will do.
+  if (!autoRedraw) return;
+  range == TSpectrumRange::srWholeBand ? chart.Paint() : chart.ShowItems();
 }
 
 }  // namespace quantora

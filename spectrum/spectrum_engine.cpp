@@ -25,10 +25,15 @@ void TSpectrumEngine::Compute(TSignalForm form, int interval, int bits, TSpectru
   MarkAliases(form, result);
 }
 
-void TSpectrumEngine::ComputeAnalog(TSignalForm form, TSpectrumResult& result) {
-  result.analogBinMHz = 1000.0 / kRecordNs;
+void TSpectrumEngine::PrepareAnalogSpectra() {
+  std::optional<TBinSpectrum> unused;
+  for (int form = 0; form < NumSignalForms; ++form) AnalogSpectrum(TSignalForm(form), unused);
+}
+
+// The waveform's analog spectrum, made at the first call; a waveform outside
+// the list (0 V) is made into `uncached` each time.
+const TBinSpectrum& TSpectrumEngine::AnalogSpectrum(TSignalForm form, std::optional<TBinSpectrum>& uncached) {
   const std::size_t index = std::size_t(form);
-  std::optional<TBinSpectrum> uncached;  // a waveform outside the list (0 V) is not kept
   std::optional<TBinSpectrum>& spectrum = index < fAnalogSpectra.size() ? fAnalogSpectra[index] : uncached;
   if (!spectrum) {
     fAnalog.resize(kAnalogPoints);
@@ -36,7 +41,13 @@ void TSpectrumEngine::ComputeAnalog(TSignalForm form, TSpectrumResult& result) {
     // Whole periods of the periodic signals, the whole sinc pulse and chirp: no window.
     AnalyseRecord(fAnalog, TWindowKind::wkRectangular, fFft, spectrum.emplace());
   }
-  result.analog = *spectrum;
+  return *spectrum;
+}
+
+void TSpectrumEngine::ComputeAnalog(TSignalForm form, TSpectrumResult& result) {
+  result.analogBinMHz = 1000.0 / kRecordNs;
+  std::optional<TBinSpectrum> uncached;
+  result.analog = AnalogSpectrum(form, uncached);
 }
 
 // One value per sampling instant n T below 1000 ns: the exact sample the hold

@@ -49,9 +49,13 @@ class TSpectrumEngine {
   // ns (below 1 taken as 1) and resolution in bits (clamped as the converter does).
   // A waveform outside the list gives the spectra of 0 V.
   void Compute(TSignalForm form, int interval, int bits, TSpectrumResult& result);
+  // Makes the analog spectra of all waveforms now (some ms), so that no later
+  // Compute has to (each is otherwise made at the first Compute of its waveform).
+  void PrepareAnalogSpectra();
 
  private:
   void ComputeAnalog(TSignalForm form, TSpectrumResult& result);
+  const TBinSpectrum& AnalogSpectrum(TSignalForm form, std::optional<TBinSpectrum>& uncached);
   void ComputeSampled(TSignalForm form, int interval, int bits, TSpectrumResult& result);
   void MarkAliases(TSignalForm form, TSpectrumResult& result) const;
 

@@ -33,6 +33,7 @@ TSpectrumWindow::TSpectrumWindow(glossator::TGlossator& translator, QWidget* own
   MMFigures->setReadOnly(true);
   MMFigures->setTabChangesFocus(true);
 
+  fEngine.PrepareAnalogSpectra();  // a change of waveform then costs no more than any other
   fTranslator.TranslateComponent(this);
   ChartMenu = new TChartMenu(
       RCSpectrum, nullptr, [this](const char* key) { return Translated(key); }, [this] { return SpectrumText(); },
@@ -52,12 +53,12 @@ void TSpectrumWindow::resizeEvent(QResizeEvent* event) {
 
 void TSpectrumWindow::ShowSetting(const TSimulationSettings& settings, const TQuantizationFigures& timeDomain) {
   fEngine.Compute(settings.form, settings.interval, settings.bits, fResult);
-  if (fResult.bandMHz != fShownBandMHz) {
-    RCSpectrum->SetLayerRange(1, 0, kSpectrumFloorDbfs, fResult.bandMHz, kSpectrumTopDbfs, false);
+  const bool newBand = fResult.bandMHz != fShownBandMHz;
+  PlotSpectrum(fResult, *RCSpectrum, newBand ? TSpectrumRange::srWholeBand : TSpectrumRange::srKeep);
+  if (newBand) {
     ChartMenu->RememberEverything(RCSpectrum);
     fShownBandMHz = fResult.bandMHz;
   }
-  PlotSpectrum(fResult, *RCSpectrum);
   QStringList lines;
   for (const TTooltipLine& line : SpectrumReportLines(settings.form, settings.interval, fResult, timeDomain))
     lines << Translated(line.key, line.params);
