@@ -49,12 +49,20 @@ quantora::TQuantizationFigures Figures(int bits) {
   return f;
 }
 
+// The window on its own, shown off screen, with the table's keys as texts.
+struct TShownSpectrum {
+  TShownSpectrum() : window(translator, nullptr) {
+    window.setAttribute(Qt::WA_DontShowOnScreen);
+    window.show();
+    QCoreApplication::processEvents();
+  }
+  glossator::TGlossator translator;
+  quantora::TSpectrumWindow window;
+};
+
 void BM_SpectrumIntervalSweep(benchmark::State& state) {
-  glossator::TGlossator translator("");
-  quantora::TSpectrumWindow window(translator, nullptr);
-  window.setAttribute(Qt::WA_DontShowOnScreen);
-  window.show();
-  QCoreApplication::processEvents();
+  TShownSpectrum shown;
+  quantora::TSpectrumWindow& window = shown.window;
   std::vector<int> intervals;
   for (int t = 1; t <= 200; ++t) intervals.push_back(t);
   for (int t = 199; t >= 1; --t) intervals.push_back(t);
@@ -69,11 +77,8 @@ void BM_SpectrumIntervalSweep(benchmark::State& state) {
 BENCHMARK(BM_SpectrumIntervalSweep)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 void BM_SpectrumWaveformChange(benchmark::State& state) {
-  glossator::TGlossator translator("");
-  quantora::TSpectrumWindow window(translator, nullptr);
-  window.setAttribute(Qt::WA_DontShowOnScreen);
-  window.show();
-  QCoreApplication::processEvents();
+  TShownSpectrum shown;
+  quantora::TSpectrumWindow& window = shown.window;
   TTimings timings;
   for (auto _ : state) {
     for (int form = 0; form < quantora::NumSignalForms; ++form)

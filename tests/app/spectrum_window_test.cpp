@@ -19,25 +19,10 @@
 #include "app/ui/mainfrm.h"
 #include "app/ui/text_controls.h"
 #include "chart/rchart.h"
+#include "shown_main_window.h"
 
 namespace quantora {
 namespace {
-
-struct TWindow {
-  TWindow() : form(Start()) {
-    form.setAttribute(Qt::WA_DontShowOnScreen);
-    form.show();
-    QCoreApplication::processEvents();  // the start-up sequence
-    QApplication::setActiveWindow(&form);
-  }
-  static TFormStart Start() {
-    TFormStart start{QStringLiteral(QUANTORA_TRANSLATION_TABLES "/quantora.de.itl")};
-    start.showAbout = false;
-    start.singleInstance = false;
-    return start;
-  }
-  TForm1 form;
-};
 
 // The frequency of the sampled spectrum's strongest bin, in MHz.
 double StrongestLine(const TSpectrumWindow& w) {
@@ -60,7 +45,7 @@ QMenu* RightClick(TChartMenu& menu, vqm::TCustomRChart* chart) {
 }
 
 TEST(SpectrumWindowTest, OpensFollowsTheIntervalAndExports) {
-  TWindow w;
+  TShownMainWindow w("quantora.de.itl");
   QTest::keyClick(&w.form, Qt::Key_F, Qt::ControlModifier);
   ASSERT_TRUE(w.form.Spectrum);
   TSpectrumWindow& spectrum = *w.form.Spectrum;
