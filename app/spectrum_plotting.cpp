@@ -1,7 +1,9 @@
 #include "app/spectrum_plotting.h"
 
 #include <QString>
+#include <QStringList>
 #include <algorithm>
+#include <cmath>
 
 #include "app/simulation_charts.h"
 #include "chart/rchart.h"
@@ -14,6 +16,8 @@ double OnAxis(double dbfs) { return std::max(dbfs, kSpectrumFloorDbfs); }
 
 QString MHz(double value) { return QString::number(value, 'g', 3); }
 
+bool SameFrequency(double a, double b) { return std::fabs(a - b) < 1e-6; }
+
 void PlaceLabel(vqm::TTextLabel& label, double x, double y, const QString& caption, vqm::TColor color,
                 vqm::TAlignment alignment = vqm::taCenter) {
   label.SetAttachToData(vqm::tlamBoth);
@@ -21,7 +25,8 @@ void PlaceLabel(vqm::TTextLabel& label, double x, double y, const QString& capti
   label.SetPosX(x);
   label.SetPosY(y);
   label.SetMode(vqm::tlsimple);
-  label.SetTransparent(true);
+  label.SetTransparent(false);  // readable over the lines
+  label.SetColorBkg(vqm::clWhite);
   label.SetAlignment(alignment);
   label.SetVerticalAlignment(vqm::vaBottom);
   vqm::TFont font = label.Font();
@@ -92,13 +97,25 @@ void PlotSpectrum(const TSpectrumResult& s, vqm::TCustomRChart& chart, TSpectrum
              QStringLiteral("  fs/2 = %1 MHz").arg(MHz(s.nyquistMHz)), vqm::clRed, vqm::taLeftJustify);
 
   chart.SetDataColor(vqm::clMaroon);
+  for (const TAliasMark& mark : s.aliases) AliasArrow(chart, mark, s.bandMHz);
+  // Components landing on the same frequency share one label, above the strongest.
   int label = 2;
-  for (const TAliasMark& mark : s.aliases) {
-    AliasArrow(chart, mark, s.bandMHz);
-    if (label <= vqm::TCustomRChart::kTextLabelCount)
-      PlaceLabel(*chart.TextLabel(label++), mark.aliasMHz, OnAxis(mark.levelDbfs) + 4,
-                 QStringLiteral("%1 \u2192 %2 MHz").arg(MHz(mark.component.frequencyMHz), MHz(mark.aliasMHz)),
-                 vqm::clMaroon);
+  for (std::size_t first = 0; first < s.aliases.size() && label <= vqm::TCustomRChart::kTextLabelCount; ++first) {
+    const double at = s.aliases[first].aliasMHz;
+    bool labelled = false;
+    for (std::size_t i = 0; i < first; ++i) labelled = labelled || SameFrequency(s.aliases[i].aliasMHz, at);
+    if (labelled) continue;
+    QStringList from;
+    double level = kFloorDbfs;
+    for (const TAliasMark& mark : s.aliases)
+      if (SameFrequency(mark.aliasMHz, at)) {
+        from << MHz(mark.component.frequencyMHz);
+        level = std::max(level, mark.levelDbfs);
+      }
+    // Near the axis's start the text begins at the mark instead of around it.
+    PlaceLabel(*chart.TextLabel(label++), at, OnAxis(level) + 4,
+               QStringLiteral("%1 \u2192 %2 MHz").arg(from.join(QStringLiteral(", ")), MHz(at)), vqm::clMaroon,
+               at < s.bandMHz / 10 ? vqm::taLeftJustify : vqm::taCenter);
   }
   for (; label <= vqm::TCustomRChart::kTextLabelCount; ++label) chart.TextLabel(label)->SetVisible(false);
   chart.SetAutoRedraw(autoRedraw);

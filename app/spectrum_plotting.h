@@ -27,8 +27,8 @@ enum class TSpectrumRange {
 // Rebuilds the display list: the analog spectrum (green line, up to the band
 // shown), the sampled one (a blue line from the floor per bin, up to fs/2),
 // for each main component above fs/2 a dashed arrow at its level to where it
-// lands, and the fs/2 marker (crosshair 1, red) with its label; each alias gets
-// a label "f → alias MHz". Levels below the floor are drawn on it. Sets the
+// lands, and the fs/2 marker (crosshair 1, red) with its label at the floor;
+// each alias frequency gets one label "f1, f2 → alias MHz". Levels below the floor are drawn on it. Sets the
 // ranges as asked, then paints once (when the chart redraws by itself): the
 // whole chart for new ranges, else the data area.
 void PlotSpectrum(const TSpectrumResult& spectrum, vqm::TCustomRChart& chart, TSpectrumRange range);

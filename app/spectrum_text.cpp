@@ -117,8 +117,8 @@ std::vector<TTooltipLine> SpectrumReportLines(TSignalForm form, int interval, co
   const int phases = SamplePhases(interval);
   if (std::size_t(phases) < s.samples)
     lines.push_back({"The sine meets only <%1%> different sample phases and then repeats them, so its quantization "
-                     "error is no noise: it repeats with the signal, lands on the harmonics, and the measured "
-                     "values stray from the rule.",
+                     "error is no noise: it repeats with the signal and lands on the harmonics, which is why the "
+                     "measured values can stray from the rule.",
                      {std::to_string(phases)}});
   else
     lines.push_back({"The samples meet the sine at ever new phases, so the error is close to noise and the measured "
