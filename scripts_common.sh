@@ -3,6 +3,7 @@
 
 QUANTORA_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev
   libbenchmark-dev fonts-liberation fontconfig locales
+  libfftw3-dev  # the spectrum window's transforms
   poppler-utils  # the PDF export test reads the file back (pdftotext, pdftocairo, pdfimages)
   desktop-file-utils appstream)  # the installation test validates the desktop and metainfo files
 # Only for ./package.sh: CPack's Debian generator finds the shared-library

@@ -92,7 +92,8 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
     if (!option.starts_with("--")) continue;
 
     const bool output =
-        option == "--export-csv" || option == "--export-png" || option == "--export-pdf" || option == "--stats";
+        option == "--export-csv" || option == "--export-png" || option == "--export-pdf" || option == "--stats" ||
+        option == "--export-spectrum-csv";
     const bool known = output || option == "--wave" || option == "--interval" || option == "--bits" ||
                        option == "--samples" || option == "--sampled" || option == "--error" ||
                        option == "--language" || option == "--no-about" || option == "--time-range";
@@ -117,11 +118,12 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
     const std::optional<std::string_view> value = ValueAfter(args, i);
     if (!value) return Failure("option " + std::string(option) + " needs a value");
 
-    if (option == "--export-csv" || option == "--export-png" || option == "--export-pdf") {
+    if (output) {  // an export with its file
       if (value->empty()) return Failure("option " + std::string(option) + " needs a file name");
-      parsed.action = option == "--export-csv"   ? TProgramAction::paExportCsv
-                      : option == "--export-png" ? TProgramAction::paExportPng
-                                                 : TProgramAction::paExportPdf;
+      parsed.action = option == "--export-csv"            ? TProgramAction::paExportCsv
+                      : option == "--export-png"          ? TProgramAction::paExportPng
+                      : option == "--export-spectrum-csv" ? TProgramAction::paExportSpectrumCsv
+                                                          : TProgramAction::paExportPdf;
       parsed.exportPath = std::string(*value);
     } else if (option == "--samples" || option == "--sampled" || option == "--error") {
       const auto on = ParseOnOff(*value);

@@ -15,6 +15,7 @@
 #include "app/model/quantization_figures.h"
 #include "app/quantization_text.h"
 #include "app/series_csv.h"
+#include "app/spectrum_text.h"
 #include "app/window_program.h"
 #include "hostlink/runtime_dir.h"
 
@@ -29,8 +30,11 @@ int PrintStats(const quantora::TSimulationSettings& settings) {
   // About 64 KiB of series: kept off the stack.
   auto series = std::make_unique<quantora::TSimulationResult>();
   quantora::ComputeSeries(settings.form, settings.interval, settings.bits, quantora::TimeAxisEnd, *series);
-  const std::string text =
-      quantora::QuantizationStatsText(quantora::QuantizationFigures(settings.bits, *series));
+  quantora::TSpectrumEngine engine;
+  quantora::TSpectrumResult spectrum;
+  engine.Compute(settings.form, settings.interval, settings.bits, spectrum);
+  const std::string text = quantora::QuantizationStatsText(quantora::QuantizationFigures(settings.bits, *series)) +
+                           quantora::ConverterStatsText(settings.form, spectrum);
   std::string reason;
   if (quantora::WriteStandardOutput(text, reason)) return kExitOk;
   std::fprintf(stderr, "quantora: cannot write to standard output: %s\n", reason.c_str());
@@ -86,12 +90,16 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "quantora: cannot write the help text: %s\n", reason.c_str());
       return kExitWriteFailed;
     }
-    case quantora::TProgramAction::paExportCsv: {
+    case quantora::TProgramAction::paExportCsv:
+    case quantora::TProgramAction::paExportSpectrumCsv: {
       std::string error;
       quantora::TTimeWindow window;  // the whole axis
       if (commandLine.timeRange) window = {commandLine.timeRange->from, commandLine.timeRange->to, quantora::NumPoints};
-      if (quantora::ExportSeriesCsv(commandLine.settings, window, commandLine.exportPath, error))
-        return kExitOk;
+      const bool written =
+          commandLine.action == quantora::TProgramAction::paExportCsv
+              ? quantora::ExportSeriesCsv(commandLine.settings, window, commandLine.exportPath, error)
+              : quantora::ExportSpectrumCsv(commandLine.settings, commandLine.exportPath, error);
+      if (written) return kExitOk;
       std::fprintf(stderr, "%s\n", error.c_str());
       return kExitWriteFailed;
     }

@@ -51,10 +51,16 @@ THelp ProgramHelp() {
       {"--export-pdf", "FILE",
        "the window at its design size as a one-page PDF with vector curves and real text, instead of "
        "opening it"},
+      {"--export-spectrum-csv", "FILE",
+       "write the spectra of the setting as CSV to FILE (- for standard output): frequency_MHz, "
+       "sampled_dBFS (the quantized samples, up to fs/2) and analog_dBFS (up to 2.5 fs), a field empty "
+       "where that spectrum has no bin"},
       {"--stats", "",
        "print the quantization figures of the setting, one per line: step, largest and RMS "
        "quantization error (held value minus level), hold error (analog minus held value), RMS total "
-       "error, measured SQNR and the rule 6.02 n + 1.76 dB corrected for the 4.8 V sine"},
+       "error, measured SQNR and the rule 6.02 n + 1.76 dB corrected for the 4.8 V sine; for the sine "
+       "also snr_dB, sinad_dB, sfdr_dB and enob_bits from its spectrum, measured against the exact "
+       "samples (nan where the record cannot show one, inf without noise or spur)"},
       {"--wave", "NAME", "sine (default), 3-term-sine, sawtooth, sinc or chirp"},
       {"--interval", "N",
        "sampling interval in ns, " + RangeText(MinInterval, MaxInterval) + " (default " +
@@ -80,7 +86,8 @@ THelp ProgramHelp() {
       "--language) as if the user had set them, keeps the others as they are, and comes to the front. "
       "Other arguments are the program's parameters. Exports, --stats and --help never show the About "
       "dialog, never meet a running window and run without a display.\n"
-      "Each option may be given once, and only one of --export-csv, --export-png, --export-pdf and --stats per run. "
+      "Each option may be given once, and only one of --export-csv, --export-png, --export-pdf, "
+      "--export-spectrum-csv and --stats per run. "
       "An export replaces its file only when it was written completely.";
   help.exitStatus =
       "0 when all went well, 1 when a file or standard output could not be written, 2 for a bad "

@@ -10,6 +10,7 @@ namespace {
 template <typename... Format>
 std::string Number(double value, Format... format) {
   if (std::isinf(value)) return value > 0 ? "inf" : "-inf";
+  if (std::isnan(value)) return "nan";
   char buffer[64];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format...);
   return {buffer, result.ptr};
@@ -39,6 +40,9 @@ std::string Decibels(double db) {
 }
 
 }  // namespace
+
+std::string ExactNumberText(double value) { return Number(value); }
+std::string DecibelText(double db) { return Decibels(db); }
 
 std::string QuantizationStatsText(const TQuantizationFigures& f) {
   const std::pair<const char*, double> lines[] = {

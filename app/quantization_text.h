@@ -15,6 +15,12 @@ namespace quantora {
 //   hold_error_rms_V, total_error_rms_V, sqnr_measured_dB, sqnr_rule_dB
 std::string QuantizationStatsText(const TQuantizationFigures& figures);
 
+// A number as the shortest decimal that reads back to the same double, '.'
+// whatever the locale; "inf", "-inf", "nan" where it is none.
+std::string ExactNumberText(double value);
+// A ratio with two decimals and "dB" ("∞ dB" without noise).
+std::string DecibelText(double db);
+
 // One line of the tooltip: its translation key, which is the English text with
 // placeholders "<%1%>", "<%2%>", and the parameters that fill them.
 struct TTooltipLine {

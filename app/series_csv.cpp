@@ -65,8 +65,10 @@ std::string SettingCsv(const TSimulationSettings& settings, const TTimeWindow& w
 
 bool ExportSeriesCsv(const TSimulationSettings& settings, const TTimeWindow& window, const std::string& path,
                      std::string& error) {
-  const std::string text = SettingCsv(settings, window);
+  return WriteExport(SettingCsv(settings, window), path, error);
+}
 
+bool WriteExport(const std::string& text, const std::string& path, std::string& error) {
   if (path == "-") {
     std::string reason;
     if (WriteStandardOutput(text, reason)) return true;

@@ -25,4 +25,8 @@ std::string SettingCsv(const TSimulationSettings& settings, const TTimeWindow& w
 bool ExportSeriesCsv(const TSimulationSettings& settings, const TTimeWindow& window, const std::string& path,
                      std::string& error);
 
+// Writes an export's text to `path` ("-" is standard output) through
+// WriteFileReplacing; false with a one-line message in `error`.
+bool WriteExport(const std::string& text, const std::string& path, std::string& error);
+
 }  // namespace quantora

@@ -34,18 +34,22 @@ bool IsPdfName(const QString& path) { return path.endsWith(QLatin1String(".pdf")
 TChartMenu::TChartMenu(vqm::TCustomRChart* first, vqm::TCustomRChart* second, TTranslate translate,
                        TSeriesText seriesText, QObject* parent)
     : QObject(parent), fCharts{first, second}, fTranslate(std::move(translate)), fSeriesText(std::move(seriesText)) {
-  for (int i = 0; i < 2; ++i) {
-    vqm::TCustomRChart* chart = fCharts[i];
-    const vqm::TScaleProps& x = *chart->ScaleX(1);
-    const vqm::TScaleProps& y = *chart->ScaleY(1);
-    fEverything[i] = {x.RangeLow(), x.RangeHigh(), y.RangeLow(), y.RangeHigh()};
-    chart->ResetRangeHistory();  // the history starts from these ranges
+  for (vqm::TCustomRChart* chart : fCharts) {
+    if (!chart) continue;
+    RememberEverything(chart);
     chart->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(chart, &QWidget::customContextMenuRequested, this,
             [this, chart](QPoint pos) { Open(chart, chart->mapToGlobal(pos)); });
     chart->installEventFilter(this);
     chart->OnZoomPan = [this, chart](QObject*) { FollowRanges(chart); };
   }
+}
+
+void TChartMenu::RememberEverything(vqm::TCustomRChart* chart) {
+  const vqm::TScaleProps& x = *chart->ScaleX(1);
+  const vqm::TScaleProps& y = *chart->ScaleY(1);
+  fEverything[chart == fCharts[0] ? 0 : 1] = {x.RangeLow(), x.RangeHigh(), y.RangeLow(), y.RangeHigh()};
+  chart->ResetRangeHistory();  // the history starts from these ranges
 }
 
 vqm::TCustomRChart* TChartMenu::Partner(vqm::TCustomRChart* chart) const {
@@ -108,20 +112,27 @@ QMenu* TChartMenu::Open(vqm::TCustomRChart* chart, QPoint globalPos) {
     });
     return action;
   };
-  auto followWhenOn = [this, chart](bool on) {
-    if (on) FollowRanges(chart);
-  };
-  addSwitch("Link time axes", fLinked, followWhenOn);
-  addSwitch("Link amplitudes", fAmplitudesLinked, followWhenOn);
-  addSwitch("Scale the error x2^k", fErrorScaled, [this](bool) {
-    if (OnErrorScaleChange) OnErrorScaleChange();
-  })->setEnabled(!ErrorShown || ErrorShown());
+  if (fCharts[1]) {  // a pair of charts: the two links and the error's scale
+    auto followWhenOn = [this, chart](bool on) {
+      if (on) FollowRanges(chart);
+    };
+    addSwitch("Link time axes", fLinked, followWhenOn);
+    addSwitch("Link amplitudes", fAmplitudesLinked, followWhenOn);
+    addSwitch("Scale the error x2^k", fErrorScaled, [this](bool) {
+      if (OnErrorScaleChange) OnErrorScaleChange();
+    })->setEnabled(!ErrorShown || ErrorShown());
+  }
   menu->addSeparator();
   menu->addAction(fTranslate("Copy picture"), chart,
                   [chart] { QGuiApplication::clipboard()->setImage(chart->grab().toImage()); });
   menu->addAction(fTranslate("Save picture..."), this, [this, chart] { AskSavePicture(chart); });
   menu->addAction(fTranslate("Export data..."), this, [this, chart] { AskExportData(chart); });
   menu->addAction(fTranslate("Print..."), this, [this, chart] { Print(chart); });
+  if (OnOpenSpectrum) {
+    menu->addSeparator();
+    QAction* spectrum = menu->addAction(fTranslate("Spectrum..."), this, [this] { OnOpenSpectrum(); });
+    spectrum->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));  // shown; the main window owns the shortcut
+  }
 
   fOpen = menu;
   connect(menu, &QObject::destroyed, this, [this, menu] {
@@ -140,7 +151,7 @@ void TChartMenu::ShowEverything(vqm::TCustomRChart* chart) {
 // The partner takes the time range, the amplitude range or both of `source`
 // and keeps its own for what is not linked.
 void TChartMenu::FollowRanges(vqm::TCustomRChart* source) {
-  if ((!fLinked && !fAmplitudesLinked) || fFollowing) return;
+  if ((!fLinked && !fAmplitudesLinked) || fFollowing || !fCharts[1]) return;
   fFollowing = true;
   vqm::TCustomRChart* partner = Partner(source);
   const vqm::TScaleProps& x = *(fLinked ? source : partner)->ScaleX(1);

@@ -29,9 +29,15 @@ class TChartMenu : public QObject {
   // The simulated series of the current setting as CSV text.
   using TSeriesText = std::function<std::string()>;
 
-  // Serves both charts; each chart's ranges at this moment are its "everything".
+  // Serves both charts (or one: `second` nullptr, no linking); each chart's
+  // ranges at this moment are its "everything".
   TChartMenu(vqm::TCustomRChart* first, vqm::TCustomRChart* second, TTranslate translate, TSeriesText seriesText,
              QObject* parent = nullptr);
+
+  // When set, the menu offers "Spectrum..." (Ctrl+F), which calls it.
+  std::function<void()> OnOpenSpectrum;
+  // The chart's ranges now become its "everything", and its history starts again.
+  void RememberEverything(vqm::TCustomRChart* chart);
 
   // Opens the menu of `chart` at `globalPos` (not blocking); the open menu.
   QMenu* Open(vqm::TCustomRChart* chart, QPoint globalPos);

@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QScrollBar>
 #include <QStyle>
 #include <stdexcept>
@@ -30,6 +31,7 @@
 #include "numlab/numlab.h"
 #include "panel.h"
 #include "scroll_bar.h"
+#include "spectrum_window.h"
 #include "text_controls.h"
 #include "translate/glossator.h"
 #include "translate/itl_file_name.h"
@@ -143,6 +145,8 @@ TForm1::TForm1(const TFormStart& start, QWidget* parent) : QWidget(parent), fSta
   ChartMenu->OnErrorScaleChange = [this] { ReplotSampled(CurrentInputs()); };
   RCSig->OnRangeChange = [this](QObject*) { PlotAnalogChart(CurrentInputs(), *RCSig, &fWindowRuns); };
   RCSample->OnRangeChange = [this](QObject*) { ReplotSampled(CurrentInputs()); };
+  ChartMenu->OnOpenSpectrum = [this] { OpenSpectrum(); };
+  new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this, [this] { OpenSpectrum(); });
 
   // The end of loading: the host link loads the table and translates the window.
   fDesignTexts.Remember(this, Texts().Prefix());
@@ -408,7 +412,17 @@ void TForm1::Recompute() {
   const TRecomputeInputs in = CurrentInputs();
   PlotAnalogChart(in, *RCSig, &fWindowRuns);
   ReplotSampled(in);
-  ShowQuantizationFigures(WholeAxisFigures(in));
+  const TQuantizationFigures figures = WholeAxisFigures(in);
+  ShowQuantizationFigures(figures);
+  if (Spectrum && Spectrum->isVisible()) Spectrum->ShowSetting(in.settings, figures);
+}
+
+void TForm1::OpenSpectrum() {
+  if (!Spectrum) Spectrum = new TSpectrumWindow(Texts(), this);
+  Spectrum->show();
+  Spectrum->raise();
+  Spectrum->activateWindow();
+  Recompute();
 }
 
 void TForm1::ReplotSampled(const TRecomputeInputs& inputs) {
@@ -421,7 +435,7 @@ void TForm1::ShowErrorScale(std::optional<int> exponent) {
   QString caption = fSampledCaption;
   if (exponent)
     caption += QStringLiteral(" (") +
-               QString::fromStdString(cliDemon->Translator().Translate("error x2^<%1%>", {std::to_string(*exponent)})) +
+               QString::fromStdString(Texts().Translate("error x2^<%1%>", {std::to_string(*exponent)})) +
                QLatin1Char(')');
   if (caption != RCSample->Caption()) RCSample->SetCaption(caption);
 }

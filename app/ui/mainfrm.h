@@ -38,6 +38,7 @@ class TComboBox;
 class TFrmAbout;
 class TMemo;
 class TPanel;
+class TSpectrumWindow;
 
 // Starting values of the controls, applied after the start-up sequence.
 struct TStartValues {
@@ -133,6 +134,9 @@ class TForm1 : public QWidget {
   TRecomputeInputs CurrentInputs() const;
   // The series of the current setting as CSV text (the command line's --export-csv).
   std::string SeriesText() const;
+  // Opens (or brings to the front) the spectrum window, which then follows
+  // every recomputation: the charts' menu "Spectrum..." and Ctrl+F.
+  void OpenSpectrum();
 
   TPanel* Panel1;
   QLabel* Label1;
@@ -155,6 +159,7 @@ class TForm1 : public QWidget {
   QCheckBox* CBoxQNoise;
   TMemo* MMExplain;
   TChartMenu* ChartMenu;  // the charts' context menu
+  QPointer<TSpectrumWindow> Spectrum;  // made when first opened
   // The host link; it may end itself on the host's quit, so the window keeps no dangling pointer.
   QPointer<tessera::TkdbDemonClient> cliDemon;
 

@@ -23,26 +23,13 @@
 #include "app/ui/aboutbox.h"
 #include "app/ui/mainfrm.h"
 #include "chart/rchart.h"
+#include "shown_main_window.h"
 
 namespace quantora {
 namespace {
 
-// The window with the English table, shown off screen without the About dialog.
-struct TWindow {
-  TWindow() : form(Start()) {
-    form.setAttribute(Qt::WA_DontShowOnScreen);
-    form.show();
-    QCoreApplication::processEvents();  // the start-up sequence
-    QApplication::setActiveWindow(&form);
-  }
-  static TFormStart Start() {
-    TFormStart start{QStringLiteral(QUANTORA_TRANSLATION_TABLES "/quantora.itl")};
-    start.showAbout = false;
-    start.singleInstance = false;
-    return start;
-  }
-  TForm1 form;
-};
+// The window with the English table.
+using TWindow = TShownMainWindow;
 
 // The open menu's action whose text, shortcut marker removed, is `text`.
 QAction* Item(const TChartMenu& menu, const QString& text) {

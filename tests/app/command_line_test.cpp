@@ -80,8 +80,13 @@ TEST(CommandLineTest, StatsTakesNoValueAndKeepsTheSettings) {
   EXPECT_EQ(parsed.settings.form, TSignalForm::sfSinc);
   EXPECT_NE(HelpText().find("--stats"), std::string::npos);
   for (std::vector<std::string_view> both : {std::vector<std::string_view>{"--stats", "--export-csv", "-"},
-                                             {"--export-png", "w.png", "--stats"}, {"--stats", "--stats"}})
+                                             {"--export-png", "w.png", "--stats"}, {"--stats", "--stats"},
+                                             {"--export-spectrum-csv", "s.csv", "--export-csv", "-"}})
     EXPECT_EQ(Parse(both).action, TProgramAction::paFail) << both[0] << " " << both[1];
+  const TCommandLine spectrum = Parse({"--export-spectrum-csv", "-", "--interval", "150"});
+  EXPECT_EQ(spectrum.action, TProgramAction::paExportSpectrumCsv);
+  EXPECT_EQ(spectrum.exportPath, "-");
+  EXPECT_EQ(spectrum.settings.interval, 150);
 }
 
 TEST(CommandLineTest, HelpWinsOverEverythingElse) {

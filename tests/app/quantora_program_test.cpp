@@ -19,6 +19,7 @@
 
 #include "app/model/quantization_figures.h"
 #include "app/model/simulation.h"
+#include "spectrum/spectrum_engine.h"
 
 namespace quantora {
 namespace {
@@ -180,6 +181,9 @@ TEST(QuantoraProgramTest, StatsPrintOneFigurePerLine) {
     auto model = std::make_unique<TSimulationResult>();
     ComputeSeries(TSignalForm::sfSine, 7, bits, 1000.0, *model);
     const TQuantizationFigures f = QuantizationFigures(bits, *model);
+    TSpectrumEngine engine;
+    TSpectrumResult spectrum;
+    engine.Compute(TSignalForm::sfSine, 7, bits, spectrum);
     const std::pair<const char*, double> expected[] = {
         {"step_V", f.step},
         {"quantization_error_max_V", f.quantizationErrorMax},
@@ -189,6 +193,11 @@ TEST(QuantoraProgramTest, StatsPrintOneFigurePerLine) {
         {"total_error_rms_V", f.totalErrorRms},
         {"sqnr_measured_dB", f.sqnrMeasuredDb},
         {"sqnr_rule_dB", f.sqnrRuleDb},
+        // The sine's converter figures from its spectrum.
+        {"snr_dB", spectrum.figures->snrDb.value()},
+        {"sinad_dB", spectrum.figures->sinadDb},
+        {"sfdr_dB", spectrum.figures->sfdrDb.value()},
+        {"enob_bits", spectrum.figures->enobBits},
     };
     const QList<QByteArray> lines = Lines(run.out);
     ASSERT_EQ(lines.size(), std::size(expected));
@@ -199,6 +208,8 @@ TEST(QuantoraProgramTest, StatsPrintOneFigurePerLine) {
       EXPECT_EQ(std::strtod(fields[1].constData(), nullptr), expected[k].second) << fields[0].toStdString();
     }
   }
+  // Other waveforms are no converter test: the time-domain figures only.
+  EXPECT_EQ(Lines(RunQuantora({"--stats", "--wave", "chirp"}).out).size(), 8);
   if (QFile::exists("/dev/full")) {
     QProcess process;
     process.setStandardOutputFile(QStringLiteral("/dev/full"));
@@ -207,6 +218,41 @@ TEST(QuantoraProgramTest, StatsPrintOneFigurePerLine) {
     EXPECT_EQ(process.exitCode(), 1);
     EXPECT_TRUE(process.readAllStandardError().startsWith("quantora: cannot write to standard output"));
   }
+}
+
+// The spectra as CSV: three columns of numbers (a field empty where that
+// spectrum has no bin), rising frequencies, the sampled sine's strongest bin
+// folded to |4 - 5| = 1 MHz at 200 ns; an unwritable name fails with one line.
+TEST(QuantoraProgramTest, ExportsTheSpectrumAsCsv) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("spectrum.csv"));
+  TRun run = RunQuantora({"--export-spectrum-csv", path, "--interval", "200"});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  const QList<QByteArray> rows = Lines(ReadAll(path));
+  ASSERT_GT(rows.size(), 3);
+  EXPECT_EQ(rows[0], "frequency_MHz,sampled_dBFS,analog_dBFS");
+  double previous = -1, strongest = -1e9, strongestAt = -1;
+  for (qsizetype r = 1; r < rows.size(); ++r) {
+    const QList<QByteArray> fields = rows[r].split(',');
+    ASSERT_EQ(fields.size(), 3) << rows[r].toStdString();
+    bool ok = false;
+    const double mhz = fields[0].toDouble(&ok);
+    ASSERT_TRUE(ok) << rows[r].toStdString();
+    EXPECT_GT(mhz, previous);
+    previous = mhz;
+    for (const QByteArray& level : {fields[1], fields[2]}) {
+      if (level.isEmpty()) continue;
+      EXPECT_LE(level.toDouble(&ok), 10.0);
+      EXPECT_TRUE(ok) << rows[r].toStdString();
+    }
+    if (!fields[1].isEmpty() && fields[1].toDouble() > strongest) strongest = fields[1].toDouble(), strongestAt = mhz;
+  }
+  EXPECT_EQ(strongestAt, 1.0);
+  EXPECT_EQ(previous, 12.0);  // the band shown, 2.5 fs = 12.5 MHz, in 1 MHz bins
+  run = RunQuantora({"--export-spectrum-csv", dir.filePath(QStringLiteral("no/such/folder.csv"))});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.err.startsWith("quantora: cannot write '")) << run.err.toStdString();
+  EXPECT_EQ(run.err.count('\n'), 1);
 }
 
 TEST(QuantoraProgramTest, Help) {

@@ -11,6 +11,8 @@
 #include "app/ui/aboutbox.h"
 #include "app/ui/chart_menu.h"
 #include "app/ui/mainfrm.h"
+#include "app/ui/spectrum_window.h"
+#include "app/ui/text_controls.h"
 #include "chart/rchart.h"
 #include "gallery.h"
 #include "numlab/numlab.h"
@@ -93,6 +95,34 @@ int SaveZoomSequence(quantora::TForm1& form, const QString& folder, const QStrin
   return written;
 }
 
+// The spectrum window at three settings: the sine well sampled (its figures
+// beside the rule), the sine sampled below its Nyquist rate (the 4 MHz line
+// folded back from fs/2), and the three-term sine with two of its components
+// folded. The main window goes back to its start values.
+int SaveSpectra(quantora::TForm1& form, const QString& folder, const QString& suffix) {
+  struct TSetting {
+    int wave, interval, bits;
+    const char* name;
+  };
+  const TSetting settings[] = {{0, 25, 7, "sine_25ns"}, {0, 150, 8, "sine_150ns"}, {1, 40, 8, "3term_40ns"}};
+  form.OpenSpectrum();
+  form.Spectrum->setAttribute(Qt::WA_DontShowOnScreen);
+  int written = 0;
+  for (const TSetting& s : settings) {
+    form.CBoxSignalForm->setCurrentIndex(s.wave);
+    form.SBarSampleFreq->setValue(s.interval);
+    form.SBarReso->setValue(s.bits);
+    form.Recompute();
+    written += form.Spectrum->grab().save(folder + QStringLiteral("/window_spectrum_") + QLatin1String(s.name) +
+                                          QLatin1Char('_') + suffix + QStringLiteral(".png"));
+  }
+  form.Spectrum->close();
+  form.CBoxSignalForm->setCurrentIndex(0);
+  form.SBarSampleFreq->setValue(10);
+  form.SBarReso->setValue(8);
+  return written;
+}
+
 int RenderLanguage(const QString& folder, const QString& table, const QString& suffix) {
   quantora::TFrmAbout about;
   quantora::TFormStart start{Table(table)};
@@ -110,6 +140,7 @@ int RenderLanguage(const QString& folder, const QString& table, const QString& s
   written += SaveWithResolutionTooltip(form, folder + QStringLiteral("/window_tooltip_") + suffix +
                                                  QStringLiteral(".png"));
   written += SaveZoomSequence(form, folder, suffix);
+  written += SaveSpectra(form, folder, suffix);
   return written;
 }
 }  // namespace

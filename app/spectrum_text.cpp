@@ -1,0 +1,134 @@
+#include "app/spectrum_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <numeric>
+
+#include "app/series_csv.h"
+
+namespace quantora {
+namespace {
+
+std::string Fixed(double value, int decimals) {
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+  return {buffer, result.ptr};
+}
+
+std::string Optional(const std::optional<double>& db) { return db ? DecibelText(*db) : "\u2014"; }
+
+// The sine's period is 250 ns: sampled every T ns it meets 250 / gcd(250, T)
+// different phases before they repeat.
+int SamplePhases(int interval) { return 250 / std::gcd(250, std::max(interval, 1)); }
+
+void AppendRow(std::string& out, double mhz, const double* sampled, const double* analog) {
+  out += ExactNumberText(mhz);
+  out += ',';
+  if (sampled) out += ExactNumberText(*sampled);
+  out += ',';
+  if (analog) out += ExactNumberText(*analog);
+  out += '\n';
+}
+
+}  // namespace
+
+std::string ConverterStatsText(TSignalForm form, const TSpectrumResult& spectrum) {
+  if (form != TSignalForm::sfSine) return {};
+  const double none = std::nan("");
+  const std::optional<TConverterFigures>& f = spectrum.figures;
+  const std::pair<const char*, double> lines[] = {
+      {"snr_dB", f ? f->snrDb.value_or(none) : none},
+      {"sinad_dB", f ? f->sinadDb : none},
+      {"sfdr_dB", f ? f->sfdrDb.value_or(none) : none},
+      {"enob_bits", f ? f->enobBits : none},
+  };
+  std::string text;
+  for (const auto& [name, value] : lines) text += std::string(name) + " " + ExactNumberText(value) + "\n";
+  return text;
+}
+
+std::string SpectrumCsv(const TSpectrumResult& s) {
+  std::string out = "frequency_MHz,sampled_dBFS,analog_dBFS\n";
+  std::size_t i = 0, j = 0;
+  const std::size_t sampledBins = s.sampled.dbfs.size();
+  const std::size_t analogBins = std::min(s.analog.dbfs.size(), std::size_t(s.bandMHz / s.analogBinMHz) + 1);
+  // Both lists rise; a frequency in both (whole periods put the sampled bins
+  // on whole MHz) is one row.
+  while (i < sampledBins || j < analogBins) {
+    const double fs = i < sampledBins ? double(i) * s.sampledBinMHz : INFINITY;
+    const double fa = j < analogBins ? double(j) * s.analogBinMHz : INFINITY;
+    const bool same = std::fabs(fs - fa) <= 1e-9 * std::max(1.0, fa);
+    if (same || fs < fa) {
+      AppendRow(out, fs, &s.sampled.dbfs[i++], same ? &s.analog.dbfs[j++] : nullptr);
+    } else {
+      AppendRow(out, fa, nullptr, &s.analog.dbfs[j++]);
+    }
+  }
+  return out;
+}
+
+bool ExportSpectrumCsv(const TSimulationSettings& settings, const std::string& path, std::string& error) {
+  TSpectrumEngine engine;
+  TSpectrumResult spectrum;
+  engine.Compute(settings.form, settings.interval, settings.bits, spectrum);
+  return WriteExport(SpectrumCsv(spectrum), path, error);
+}
+
+std::vector<TTooltipLine> SpectrumReportLines(TSignalForm form, int interval, const TSpectrumResult& s,
+                                              const TQuantizationFigures& timeDomain) {
+  std::vector<TTooltipLine> lines = {
+      {"Sampling at <%1%> MHz: <%2%> samples, bins <%3%> MHz apart; fs/2 = <%4%> MHz (red line).",
+       {Fixed(s.samplingMHz, 2), std::to_string(s.samples), Fixed(s.sampledBinMHz, 3), Fixed(s.nyquistMHz, 2)}},
+      {"Blue: the sampled, held and quantized values up to fs/2. Green: the analog signal up to <%1%> MHz. "
+       "Dashed: where a component above fs/2 lands, at |f - k fs|.",
+       {Fixed(s.bandMHz, 1)}},
+  };
+  switch (s.window.reason) {
+    case TWindowReason::wrWholePeriods:
+      lines.push_back({"No window: the <%1%> samples hold whole periods of the signal, so every component falls "
+                       "on one bin and nothing leaks.",
+                       {std::to_string(s.samples)}});
+      break;
+    case TWindowReason::wrWholeEvent:
+      lines.push_back({"No window: the record holds the whole pulse or chirp, so nothing outside it can leak in.", {}});
+      break;
+    case TWindowReason::wrCutPeriods:
+      lines.push_back({"Hann window: the record ends inside a period, and without a window the strong lines would "
+                       "leak over the noise floor; the price is lines 4 bins wide.",
+                       {}});
+      break;
+  }
+  if (form != TSignalForm::sfSine) {
+    lines.push_back({"The converter figures need a sine test signal: choose the sine to see SNR, SINAD, SFDR and ENOB.", {}});
+    return lines;
+  }
+  const double ruleEnob = (timeDomain.sqnrRuleDb - 1.76) / 6.02;
+  if (s.figures) {
+    const TConverterFigures& f = *s.figures;
+    lines.push_back({"Sine: fundamental <%1%> MHz at <%2%> dBFS; SNR <%3%>, SINAD <%4%>, SFDR <%5%>, ENOB <%6%> bit.",
+                     {Fixed(f.fundamentalMHz, 2), Fixed(f.fundamentalDbfs, 2), Optional(f.snrDb),
+                      DecibelText(f.sinadDb), Optional(f.sfdrDb), Fixed(f.enobBits, 2)}});
+  } else {
+    lines.push_back({"Sine: every sample falls on a zero crossing, so there is no fundamental to measure.", {}});
+  }
+  lines.push_back({"Rule 6.02 n + 1.76 dB, corrected for the 4.8 V sine: <%1%> (ENOB <%2%> bit); SQNR in the time "
+                   "domain (--stats): <%3%>.",
+                   {DecibelText(timeDomain.sqnrRuleDb), Fixed(ruleEnob, 2), DecibelText(timeDomain.sqnrMeasuredDb)}});
+  const int phases = SamplePhases(interval);
+  if (std::size_t(phases) < s.samples)
+    lines.push_back({"The sine meets only <%1%> different sample phases and then repeats them, so its quantization "
+                     "error is no noise: it repeats with the signal and lands on the harmonics, which is why the "
+                     "measured values can stray from the rule.",
+                     {std::to_string(phases)}});
+  else
+    lines.push_back({"The samples meet the sine at ever new phases, so the error is close to noise and the measured "
+                     "values come near the rule.",
+                     {}});
+  lines.push_back({"Noise and distortion are measured against the exact input samples, which the simulation knows; "
+                   "a test bench fits a sine to the output instead, and the fit takes in the part of the error that "
+                   "repeats with the signal.",
+                   {}});
+  return lines;
+}
+
+}  // namespace quantora

@@ -1,0 +1,70 @@
+#include "spectrum_window.h"
+
+#include "app/spectrum_plotting.h"
+#include "app/spectrum_text.h"
+#include "chart/rchart.h"
+#include "chart_menu.h"
+#include "design.h"
+#include "text_controls.h"
+#include "translate/glossator.h"
+
+namespace quantora {
+
+namespace {
+constexpr int kFiguresHeight = 190;  // the explanation below the chart
+}  // namespace
+
+TSpectrumWindow::TSpectrumWindow(glossator::TGlossator& translator, QWidget* owner)
+    : QWidget(owner, Qt::Window), fTranslator(translator) {
+  setObjectName(QStringLiteral("FrmSpectrum"));
+  setWindowTitle(QStringLiteral("XL_Spectrum of the Sampled Signal"));
+  setFont(DesignFont("MS Sans Serif", 13));
+  SetColors(this, vqm::clBtnFace);
+  resize(kDesignSize);
+
+  RCSpectrum = new vqm::TRChart(this);
+  RCSpectrum->setObjectName(QStringLiteral("RCSpectrum"));
+  ApplySpectrumChartSettings(*RCSpectrum);
+  RCSpectrum->setFocusPolicy(Qt::StrongFocus);
+
+  MMFigures = new TMemo(this);
+  MMFigures->setObjectName(QStringLiteral("MMFigures"));
+  SetColors(MMFigures, vqm::clCream);
+  MMFigures->setReadOnly(true);
+  MMFigures->setTabChangesFocus(true);
+
+  fEngine.PrepareAnalogSpectra();  // a change of waveform then costs no more than any other
+  fTranslator.TranslateComponent(this);
+  ChartMenu = new TChartMenu(
+      RCSpectrum, nullptr, [this](const char* key) { return Translated(key); }, [this] { return SpectrumText(); },
+      this);
+}
+
+QString TSpectrumWindow::Translated(const std::string& key, const std::vector<std::string>& params) const {
+  return QString::fromStdString(fTranslator.Translate(key, params));
+}
+
+void TSpectrumWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  const int chartHeight = std::max(0, height() - kFiguresHeight);
+  RCSpectrum->SetBounds(0, 0, width(), chartHeight);
+  MMFigures->setGeometry(0, chartHeight, width(), height() - chartHeight);
+}
+
+void TSpectrumWindow::ShowSetting(const TSimulationSettings& settings, const TQuantizationFigures& timeDomain) {
+  fEngine.Compute(settings.form, settings.interval, settings.bits, fResult);
+  const bool newBand = fResult.bandMHz != fShownBandMHz;
+  PlotSpectrum(fResult, *RCSpectrum, newBand ? TSpectrumRange::srWholeBand : TSpectrumRange::srKeep);
+  if (newBand) {
+    ChartMenu->RememberEverything(RCSpectrum);
+    fShownBandMHz = fResult.bandMHz;
+  }
+  QStringList lines;
+  for (const TTooltipLine& line : SpectrumReportLines(settings.form, settings.interval, fResult, timeDomain))
+    lines << Translated(line.key, line.params);
+  MMFigures->SetLines(lines);
+}
+
+std::string TSpectrumWindow::SpectrumText() const { return SpectrumCsv(fResult); }
+
+}  // namespace quantora

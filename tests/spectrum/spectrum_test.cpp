@@ -1,0 +1,171 @@
+// The spectrum engine against the time domain, against the folding rule and
+// against synthetic sines whose levels are known.
+#include "spectrum/spectrum_engine.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "app/model/quantizer.h"
+#include "app/model/waveforms.h"
+
+namespace quantora {
+namespace {
+
+// The signal-to-error ratio of the samples in the time domain: exact sample
+// power over the power of quantized minus exact sample.
+double TimeDomainRatioDb(int interval, int bits) {
+  double signal = 0, error = 0;
+  for (int t = 0; t < 1000; t += interval) {
+    const double exact = HeldSignalValue(TSignalForm::sfSine, t);
+    const double e = Quantize(bits, exact) - exact;
+    signal += exact * exact;
+    error += e * e;
+  }
+  return 10 * std::log10(signal / error);
+}
+
+std::size_t StrongestBin(const std::vector<double>& dbfs) {
+  return std::size_t(std::max_element(dbfs.begin(), dbfs.end()) - dbfs.begin());
+}
+
+TEST(SpectrumFigures, SinadAgreesWithTheTimeDomainForWholePeriods) {
+  TSpectrumEngine engine;
+  TSpectrumResult r;
+  for (int interval : {1, 2, 4, 5, 8, 10, 20, 25}) {
+    for (int bits = 1; bits <= 16; ++bits) {
+      engine.Compute(TSignalForm::sfSine, interval, bits, r);
+      ASSERT_TRUE(r.figures) << interval << " ns, " << bits << " bits";
+      EXPECT_EQ(r.window.kind, TWindowKind::wkRectangular);
+      EXPECT_NEAR(r.figures->sinadDb, TimeDomainRatioDb(interval, bits), 0.2) << interval << " ns, " << bits << " bits";
+      EXPECT_NEAR(r.figures->fundamentalMHz, 4.0, 1e-9);
+      EXPECT_LE(r.figures->sinadDb, r.figures->snrDb.value());
+    }
+  }
+  // The repeating sample phases: ENOB well away from n - 0.06.
+  engine.Compute(TSignalForm::sfSine, 25, 7, r);
+  EXPECT_NEAR(TimeDomainRatioDb(25, 7), 40.03, 0.005);
+  EXPECT_NEAR(r.figures->enobBits, 6.36, 0.01);
+}
+
+TEST(SpectrumFigures, AliasOfTheSineBeyondNyquistIsTheStrongestBin) {
+  TSpectrumEngine engine;
+  TSpectrumResult r;
+  for (int interval = 130; interval <= 200; ++interval) {
+    engine.Compute(TSignalForm::sfSine, interval, 8, r);
+    const double fs = 1000.0 / interval;
+    const double alias = std::fabs(4.0 - std::round(4.0 / fs) * fs);
+    EXPECT_NEAR(double(StrongestBin(r.sampled.dbfs)) * r.sampledBinMHz, alias, r.sampledBinMHz) << interval;
+    ASSERT_EQ(r.aliases.size(), 1u) << interval;
+    EXPECT_DOUBLE_EQ(r.aliases[0].aliasMHz, alias);
+  }
+}
+
+// A synthetic full-scale sine (5 V) centred on a bin reads 0 dBFS with either
+// window; off the bin the window spreads it, but its line keeps the power.
+TEST(SpectrumLevels, FullScaleSineReadsZeroDbfs) {
+  struct TCase {
+    TWindowKind window;
+    double bin;
+  };
+  const TCase cases[] = {{TWindowKind::wkRectangular, 7}, {TWindowKind::wkHann, 7}, {TWindowKind::wkHann, 7.37},
+                         {TWindowKind::wkHann, 30.5}};
+  TRealFft fft;
+  TBinSpectrum s;
+  std::vector<double> x(128);
+  for (const TCase& c : cases) {
+    for (std::size_t n = 0; n < x.size(); ++n)
+      x[n] = kFullScaleVolts * std::sin(2 * std::numbers::pi * c.bin * double(n) / double(x.size()) + 0.3);
+    AnalyseRecord(x, c.window, fft, s);
+    const long centre = std::lround(c.bin);
+    if (c.bin == double(centre)) {
+      EXPECT_NEAR(s.dbfs[std::size_t(centre)], 0.0, 0.1);
+    }
+    double line = 0;
+    for (long k = centre - LineHalfWidth(c.window); k <= centre + LineHalfWidth(c.window); ++k) line += s.power[std::size_t(k)];
+    EXPECT_NEAR(10 * std::log10(line / (kFullScaleVolts * kFullScaleVolts / 2)), 0.0, 0.1) << c.bin;
+  }
+  EXPECT_EQ(fft.PlanCount(), 1u);  // one length, one plan
+}
+
+TEST(SpectrumLevels, AnalogSpectrumShowsTheWaveformsComponents) {
+  struct TCase {
+    TSignalForm form;
+    double mhz, dbfs;  // a component and its level: 20 log10(amplitude / 5 V)
+  };
+  const TCase cases[] = {
+      {TSignalForm::sfSine, 4, 20 * std::log10(4.8 / 5)},      {TSignalForm::sfThreeTermSine, 2, 20 * std::log10(1.0 / 5)},
+      {TSignalForm::sfThreeTermSine, 8, 20 * std::log10(2.0 / 5)}, {TSignalForm::sfThreeTermSine, 32, 20 * std::log10(2.0 / 5)},
+      // The pulse's transform is 4 V * pi / 0.1 per ns across its band: over 1000 ns
+      // that reads as a sine of 2 * 40 pi / 1000 V in every bin.
+      {TSignalForm::sfSinc, 10, 20 * std::log10(80 * std::numbers::pi / 1000 / 5)},
+  };
+  TSpectrumEngine engine;
+  TSpectrumResult r;
+  for (const TCase& c : cases) {
+    engine.Compute(c.form, 10, 8, r);
+    EXPECT_NEAR(r.analog.dbfs[std::size_t(c.mhz / r.analogBinMHz)], c.dbfs, 0.5) << int(c.form) << " " << c.mhz;
+  }
+}
+
+// Where each waveform's main components above fs/2 land, and no mark below it.
+TEST(SpectrumAliases, MainComponentsFoldIntoTheBand) {
+  struct TCase {
+    TSignalForm form;
+    int interval;
+    std::vector<double> aliases;  // MHz, in the components' order
+  };
+  const TCase cases[] = {
+      {TSignalForm::sfSine, 125, {}},                        // 4 MHz sits on fs/2 = 4 MHz
+      {TSignalForm::sfSine, 150, {4.0 - 20.0 / 3}},          // |4 - 6.67|
+      {TSignalForm::sfThreeTermSine, 10, {}},                // all below 50 MHz
+      {TSignalForm::sfThreeTermSine, 20, {18}},              // 32 -> |32 - 50|
+      {TSignalForm::sfThreeTermSine, 100, {2, 2}},           // 8 -> |8 - 10|, 32 -> |32 - 30|
+      {TSignalForm::sfSawtooth, 50, {8, 4, 0}},               // fs 20: 12, 16, 20 MHz
+      {TSignalForm::sfSinc, 50, {100 / std::numbers::pi / 2 * 1 - 20}},  // 15.9 -> 4.08
+      {TSignalForm::sfChirp, 20, {50 - 200 / std::numbers::pi / 2}},     // 31.8 -> 18.17
+  };
+  TSpectrumEngine engine;
+  TSpectrumResult r;
+  for (const TCase& c : cases) {
+    engine.Compute(c.form, c.interval, 8, r);
+    ASSERT_EQ(r.aliases.size(), c.aliases.size()) << int(c.form) << " at " << c.interval;
+    for (std::size_t i = 0; i < c.aliases.size(); ++i) {
+      EXPECT_NEAR(r.aliases[i].aliasMHz, std::fabs(c.aliases[i]), 1e-9) << int(c.form) << " at " << c.interval;
+      EXPECT_LE(r.aliases[i].aliasMHz, r.nyquistMHz);
+    }
+  }
+}
+
+// The window follows the record: whole periods or a whole event need none.
+TEST(SpectrumWindows, RecordDecidesTheWindow) {
+  struct TCase {
+    TSignalForm form;
+    int interval;
+    TWindowKind kind;
+    TWindowReason reason;
+  };
+  const TCase cases[] = {
+      {TSignalForm::sfSine, 10, TWindowKind::wkRectangular, TWindowReason::wrWholePeriods},
+      {TSignalForm::sfSawtooth, 200, TWindowKind::wkRectangular, TWindowReason::wrWholePeriods},
+      {TSignalForm::sfSine, 7, TWindowKind::wkHann, TWindowReason::wrCutPeriods},
+      {TSignalForm::sfThreeTermSine, 130, TWindowKind::wkHann, TWindowReason::wrCutPeriods},
+      {TSignalForm::sfSinc, 7, TWindowKind::wkRectangular, TWindowReason::wrWholeEvent},
+      {TSignalForm::sfChirp, 10, TWindowKind::wkRectangular, TWindowReason::wrWholeEvent},
+  };
+  TSpectrumEngine engine;
+  TSpectrumResult r;
+  for (const TCase& c : cases) {
+    engine.Compute(c.form, c.interval, 8, r);
+    EXPECT_EQ(r.window.kind, c.kind) << int(c.form) << " at " << c.interval;
+    EXPECT_EQ(r.window.reason, c.reason) << int(c.form) << " at " << c.interval;
+    EXPECT_EQ(r.figures.has_value(), c.form == TSignalForm::sfSine);
+  }
+  engine.Compute(TSignalForm::sfSine, 125, 8, r);  // every sample on a zero crossing
+  EXPECT_FALSE(r.figures);
+}
+
+}  // namespace
+}  // namespace quantora
