@@ -10,6 +10,6 @@ quantora_install_missing "${QUANTORA_PACKAGING_PACKAGES[@]}"
 dir="$QUANTORA_ROOT/build/package"
 # Generic x86-64 code: the package runs on machines other than the one that built it.
 quantora_build "$dir" Release -DQUANTORA_PORTABLE=ON -DQUANTORA_BUILD_TESTS=OFF -DQUANTORA_BUILD_BENCH=OFF \
-  -DCMAKE_INSTALL_PREFIX=/usr
+  -DQUANTORA_BUILD_GALLERY=OFF -DCMAKE_INSTALL_PREFIX=/usr
 (cd "$dir" && cpack -G DEB >&2)
 ls "$dir"/quantora_*.deb

@@ -16,11 +16,21 @@ quantora_install_missing() {
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
+  local install="apt-get install -y --no-install-recommends ${missing[*]}"
+  quantora_can_be_root ||
+    quantora_stop "packages are missing and there is no sudo; as root, run: apt-get update && $install"
   echo "Installing: ${missing[*]}" >&2
-  local sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo apt-get update -qq >&2
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
+  $(quantora_sudo) apt-get update -qq >&2
+  DEBIAN_FRONTEND=noninteractive $(quantora_sudo) apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
+}
+
+# Root's commands run directly as root, else through sudo. A Debian installed
+# with a root password has no sudo: then the scripts say what to run as root.
+quantora_can_be_root() { [ "$(id -u)" -eq 0 ] || command -v sudo >/dev/null 2>&1; }
+quantora_sudo() { [ "$(id -u)" -eq 0 ] || echo sudo; }
+quantora_stop() {
+  echo "${0##*/}: $1" >&2
+  exit 1
 }
 
 # quantora_build DIR BUILD_TYPE [extra cmake args...]
@@ -37,8 +47,23 @@ quantora_build() {
 # source but generates none by itself.
 quantora_ensure_test_locale() {
   locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
-  local sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  local generate="localedef -i de_DE -c -f UTF-8 de_DE.UTF-8"
+  if ! quantora_can_be_root; then
+    echo "No de_DE.UTF-8 locale and no sudo (as root, run: $generate): those tests will skip" >&2
+    return 0
+  fi
   echo "Generating the de_DE.UTF-8 locale for the tests" >&2
-  $sudo localedef -i de_DE -c -f UTF-8 de_DE.UTF-8 >&2 || echo "(could not generate it; those tests will skip)" >&2
+  $(quantora_sudo) $generate >&2 || echo "(could not generate it; those tests will skip)" >&2
+}
+
+# quantora_start PROGRAM [options...]: the program decides what needs a
+# display. A window start without one ends at once with status 3, and then the
+# window goes to quantora.png instead.
+quantora_start() {
+  local program="$1" status=0
+  shift
+  "$program" "$@" || status=$?
+  [ "$status" -eq 3 ] || return "$status"
+  echo "${0##*/}: writing the window to $PWD/quantora.png instead" >&2
+  "$program" --export-png quantora.png "$@"
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/display_check.h"
 #include "app/file_replace.h"
 #include "app/program_help.h"
 #include "app/model/quantization_figures.h"
@@ -25,6 +26,7 @@ constexpr int kExitOk = 0;
 constexpr int kExitWriteFailed = 1;
 constexpr int kExitStartFailed = 1;  // the window could not be opened
 constexpr int kExitBadArguments = 2;
+constexpr int kExitNoDisplay = 3;  // ./run.sh renders the window to a picture then
 
 int PrintStats(const quantora::TSimulationSettings& settings) {
   // About 64 KiB of series: kept off the stack.
@@ -79,6 +81,12 @@ int main(int argc, char** argv) {
   // Exports, figures and the help text need no display: Qt's offscreen
   // platform unless one is chosen.
   if (commandLine.action != quantora::TProgramAction::paRunWindow) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  if (commandLine.action == quantora::TProgramAction::paRunWindow &&
+      !quantora::DisplayAvailable(args, [](const char* name) -> const char* { return std::getenv(name); })) {
+    std::fprintf(stderr, "quantora: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset); "
+                         "--export-png FILE renders it to a picture\n");
+    return kExitNoDisplay;
+  }
 
   switch (commandLine.action) {
     case quantora::TProgramAction::paFail:

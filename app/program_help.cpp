@@ -91,7 +91,7 @@ THelp ProgramHelp() {
       "An export replaces its file only when it was written completely.";
   help.exitStatus =
       "0 when all went well, 1 when a file or standard output could not be written, 2 for a bad "
-      "argument (one line on standard error names it).";
+      "argument (one line on standard error names it), 3 when the window has no display to open on.";
   help.files =
       "quantora.itl and quantora.de.itl, the English and German texts, and quantora.png, the window "
       "icon: beside the program, or else in ../share/quantora relative to the program's folder.";

@@ -54,8 +54,9 @@ TFrmAbout::TFrmAbout(QWidget* parent) : QDialog(parent) {
   LblVersion->setObjectName(QStringLiteral("LblVersion"));
   LblAuthor = MakeLabel(Panel1, {8, 74, 513, 16}, QString(), Qt::AlignHCenter | Qt::AlignTop);
   LblAuthor->setObjectName(QStringLiteral("LblAuthor"));
+  // The authorship line names the licence; translated like every marked text.
   LblCopyright = MakeLabel(Panel1, {8, 100, 513, 16},
-                           QStringLiteral("\u00A9 2026 The Quantora Lab authors. All rights reserved."),
+                           QStringLiteral("XL_\u00A9 2026 The Quantora Lab authors. Free software: GNU GPL, version 3 or later."),
                            Qt::AlignHCenter | Qt::AlignTop);
   LblCopyright->setObjectName(QStringLiteral("LblCopyright"));
 

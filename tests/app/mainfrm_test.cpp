@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
+#include <string_view>
 
 #include "app/ui/aboutbox.h"
 #include "app/ui/data_files.h"
@@ -270,6 +271,12 @@ TEST(MainWindow, EveryTextFitsItsPlaceInBothLanguages) {
     }
     for (QCheckBox* box : {f.CBoxShowSamples, f.CBoxSample, f.CBoxQNoise})
       EXPECT_LE(box->sizeHint().width(), box->width()) << box->text().toStdString();
+    // The About dialog's authorship line names the licence in the table's language.
+    const QLabel* authorship = w.about.LblCopyright;
+    const bool german = std::string_view(table) == "quantora.de.itl";
+    EXPECT_TRUE(authorship->text().contains(QString::fromUtf8(german ? "Version 3 oder später" : "version 3 or later")))
+        << authorship->text().toStdString();
+    EXPECT_LE(authorship->fontMetrics().horizontalAdvance(authorship->text()), authorship->width());
     EXPECT_LE(f.Label1->fontMetrics().horizontalAdvance(f.Label1->text()), f.Label1->width());
     const int listRoom = f.CBoxSignalForm->width() - f.CBoxSignalForm->style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 8;
     for (const QString& item : f.CBoxSignalForm->Items())

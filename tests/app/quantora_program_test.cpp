@@ -487,15 +487,20 @@ TEST(QuantoraProgramTest, OddFilesBesideTheProgramDoNotStopIt) {
 }
 
 // Exports need no display: without QT_QPA_PLATFORM, DISPLAY, WAYLAND_DISPLAY
-// and XDG_RUNTIME_DIR the picture is written and standard error stays empty.
+// and XDG_RUNTIME_DIR the picture is written and standard error stays empty;
+// the figures too. A window start there ends at once with one line and status 3.
 TEST(QuantoraProgramTest, HeadlessExportChoosesItsPlatformItself) {
   QTemporaryDir dir;
   const QString picture = dir.filePath(QStringLiteral("w.png"));
-  const TRun run = RunShell(QStringLiteral("unset QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY XDG_RUNTIME_DIR; "
-                                           "exec \"$Q\" --export-png '") + picture + QStringLiteral("'"));
+  const QString headless = QStringLiteral("unset QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY XDG_RUNTIME_DIR; exec \"$Q\" ");
+  const TRun run = RunShell(headless + QStringLiteral("--export-png '") + picture + QStringLiteral("'"));
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, QByteArray());
   EXPECT_EQ(QImage(picture).size(), QSize(793, 610));
+  EXPECT_EQ(RunShell(headless + QStringLiteral("--stats")).status, 0);
+  const TRun window = RunShell(headless + QStringLiteral("--bits 3"));
+  EXPECT_EQ(window.status, 3);
+  EXPECT_EQ(Lines(window.err).size(), 1) << window.err.toStdString();
 }
 
 // A running window (in this test's link directory): a second start hands its

@@ -2,8 +2,9 @@
 # Installs a build into a temporary folder with DESTDIR, as a package would, and
 # checks what a user gets: the installed program runs from any folder and finds
 # its tables and icon (also after the whole tree is moved elsewhere), the desktop
-# entry and the metainfo validate, the icon theme has every size, and the
-# manual page lists every option that --help lists.
+# entry and the metainfo validate without a remark, the icon theme has every
+# size, the manual page lists every option that --help lists, the licence and
+# the change log are there, and the program carries Debian's hardening.
 #   tests/install/install_test.sh BUILD_DIR
 set -euo pipefail
 build="$1"
@@ -34,7 +35,8 @@ check_program() {
 }
 check_program "$root"
 
-desktop-file-validate "$share/applications/$id.desktop" || fail "desktop file"
+remarks="$(desktop-file-validate "$share/applications/$id.desktop" 2>&1)" || fail "desktop file: $remarks"
+[ -z "$remarks" ] || fail "desktop file: $remarks"
 appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" >/dev/null || fail "metainfo file"
 for size in 16 22 24 32 48 64; do
   icon="$share/icons/hicolor/${size}x${size}/apps/$id.png"
@@ -47,6 +49,13 @@ page="$(gzip -dc "$manual")"
 for option in $("$root/bin/quantora" --help | grep -oE '^  --[a-z-]+'); do
   grep -qF -- ".B ${option//-/\\-}" <<< "$page" || fail "the manual page lacks $option"
 done
+
+grep -qx "License: GPL-3.0-or-later" "$share/doc/quantora/copyright" || fail "no GPL-3.0-or-later copyright file"
+gzip -dc "$share/doc/quantora/changelog.gz" | grep -q "^quantora (" || fail "no change log"
+program="$root/bin/quantora"
+grep -q "BIND_NOW" <<< "$(readelf -d "$program")" || fail "the program is not linked with -z now"
+grep -q "__[a-z]*_chk@" <<< "$(readelf -W --dyn-syms "$program")" || fail "the program calls no fortified function"
+! grep -q " \.comment " <<< "$(readelf -S "$program")" || fail "the program keeps its .comment section"
 
 # A relocated installation still finds its data beside itself.
 mv "$root" "$stage/moved"
