@@ -47,13 +47,13 @@ quantora_build() {
 # source but generates none by itself.
 quantora_ensure_test_locale() {
   locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
-  local generate="localedef -i de_DE -c -f UTF-8 de_DE.UTF-8"
+  local generate=(localedef -i de_DE -c -f UTF-8 de_DE.UTF-8)
   if ! quantora_can_be_root; then
-    echo "No de_DE.UTF-8 locale and no sudo (as root, run: $generate): those tests will skip" >&2
+    echo "No de_DE.UTF-8 locale and no sudo (as root, run: ${generate[*]}): those tests will skip" >&2
     return 0
   fi
   echo "Generating the de_DE.UTF-8 locale for the tests" >&2
-  $(quantora_sudo) $generate >&2 || echo "(could not generate it; those tests will skip)" >&2
+  $(quantora_sudo) "${generate[@]}" >&2 || echo "(could not generate it; those tests will skip)" >&2
 }
 
 # quantora_start PROGRAM [options...]: the program decides what needs a

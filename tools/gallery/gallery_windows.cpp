@@ -145,6 +145,19 @@ int RenderLanguage(const QString& folder, const QString& table, const QString& s
 }
 }  // namespace
 
+bool RenderReadmePicture(const QString& file) {
+  quantora::TFormStart start{Table(QStringLiteral("quantora.itl"))};
+  start.showAbout = false;
+  start.singleInstance = false;
+  // Steps a student sees at once: the sine at 3 bits with its error curve.
+  start.startValues = quantora::TStartValues{{quantora::TSignalForm::sfSine, 10, 3}, {true, true, true}};
+  quantora::TForm1 form(start);
+  form.setAttribute(Qt::WA_DontShowOnScreen);
+  form.show();
+  QCoreApplication::processEvents();  // the start-up sequence
+  return form.grab().save(file);
+}
+
 int RenderWindows(const QString& folder) {
   return RenderLanguage(folder, QStringLiteral("quantora.itl"), QStringLiteral("en")) +
          RenderLanguage(folder, QStringLiteral("quantora.de.itl"), QStringLiteral("de"));

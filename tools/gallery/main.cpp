@@ -1,5 +1,6 @@
 // gallery FOLDER: renders every component of the library in its modes to PNG
-// files in FOLDER. Doubles as a smoke test and as the picture to look at.
+// files in FOLDER. Doubles as a smoke test and as the picture to look at. It
+// also keeps the README's picture of the window (docs/window.png) current.
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
@@ -24,5 +25,11 @@ int main(int argc, char** argv) {
                       gallery::RenderChartOverlays(folder) + gallery::RenderChartMouse(folder) +
                       gallery::RenderWindows(folder);
   std::printf("gallery: %d pictures written to %s\n", written, argv[1]);
+  const QString readmePicture = QStringLiteral(QUANTORA_DOCS_DIR "/window.png");
+  if (!gallery::RenderReadmePicture(readmePicture)) {
+    std::fprintf(stderr, "gallery: cannot write %s\n", qPrintable(readmePicture));
+    return 1;
+  }
+  std::printf("gallery: the README's picture written to %s\n", qPrintable(readmePicture));
   return 0;
 }
