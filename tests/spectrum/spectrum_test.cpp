@@ -80,8 +80,9 @@ TEST(SpectrumLevels, FullScaleSineReadsZeroDbfs) {
       x[n] = kFullScaleVolts * std::sin(2 * std::numbers::pi * c.bin * double(n) / double(x.size()) + 0.3);
     AnalyseRecord(x, c.window, fft, s);
     const long centre = std::lround(c.bin);
-    if (c.bin == double(centre)) {
+    if (c.bin == double(centre)) {  // on a bin: nothing leaks beyond the window's line
       EXPECT_NEAR(s.dbfs[std::size_t(centre)], 0.0, 0.1);
+      EXPECT_LT(s.dbfs[std::size_t(centre + 3)], -150.0);
     }
     double line = 0;
     for (long k = centre - LineHalfWidth(c.window); k <= centre + LineHalfWidth(c.window); ++k) line += s.power[std::size_t(k)];
@@ -146,14 +147,18 @@ TEST(SpectrumWindows, RecordDecidesTheWindow) {
     int interval;
     TWindowKind kind;
     TWindowReason reason;
+    bool figures;  // the sine's, where the record has room for them
   };
   const TCase cases[] = {
-      {TSignalForm::sfSine, 10, TWindowKind::wkRectangular, TWindowReason::wrWholePeriods},
-      {TSignalForm::sfSawtooth, 200, TWindowKind::wkRectangular, TWindowReason::wrWholePeriods},
-      {TSignalForm::sfSine, 7, TWindowKind::wkHann, TWindowReason::wrCutPeriods},
-      {TSignalForm::sfThreeTermSine, 130, TWindowKind::wkHann, TWindowReason::wrCutPeriods},
-      {TSignalForm::sfSinc, 7, TWindowKind::wkRectangular, TWindowReason::wrWholeEvent},
-      {TSignalForm::sfChirp, 10, TWindowKind::wkRectangular, TWindowReason::wrWholeEvent},
+      {TSignalForm::sfSine, 10, TWindowKind::wkRectangular, TWindowReason::wrWholePeriods, true},
+      {TSignalForm::sfSawtooth, 200, TWindowKind::wkRectangular, TWindowReason::wrWholePeriods, false},
+      {TSignalForm::sfSine, 7, TWindowKind::wkHann, TWindowReason::wrCutPeriods, true},
+      {TSignalForm::sfThreeTermSine, 130, TWindowKind::wkHann, TWindowReason::wrCutPeriods, false},
+      {TSignalForm::sfSinc, 7, TWindowKind::wkRectangular, TWindowReason::wrWholeEvent, false},
+      {TSignalForm::sfChirp, 10, TWindowKind::wkRectangular, TWindowReason::wrWholeEvent, false},
+      // Beyond the scroll bar: 4 samples still get Hann (its lines fill them), 3 none.
+      {TSignalForm::sfSine, 300, TWindowKind::wkHann, TWindowReason::wrCutPeriods, false},
+      {TSignalForm::sfSine, 400, TWindowKind::wkRectangular, TWindowReason::wrCutPeriods, true},
   };
   TSpectrumEngine engine;
   TSpectrumResult r;
@@ -161,7 +166,7 @@ TEST(SpectrumWindows, RecordDecidesTheWindow) {
     engine.Compute(c.form, c.interval, 8, r);
     EXPECT_EQ(r.window.kind, c.kind) << int(c.form) << " at " << c.interval;
     EXPECT_EQ(r.window.reason, c.reason) << int(c.form) << " at " << c.interval;
-    EXPECT_EQ(r.figures.has_value(), c.form == TSignalForm::sfSine);
+    EXPECT_EQ(r.figures.has_value(), c.figures);
   }
   engine.Compute(TSignalForm::sfSine, 125, 8, r);  // every sample on a zero crossing
   EXPECT_FALSE(r.figures);
