@@ -287,6 +287,11 @@ TEST(HostLink, SecondStartWithoutHostFindsTheFirstInTheLinkDirectory) {
   EXPECT_NE(ReadyHandle(*next), 0u);
   EXPECT_EQ(Endpoints().size(), 1u);
   EXPECT_FALSE(QFile::exists(QString::fromStdString(left)));
+  auto exiting = StartClient({QStringLiteral("--multistart")});  // ended by exit(), past its destructors
+  ReadyHandle(*exiting);
+  exiting->Say("exit");
+  EXPECT_EQ(exiting->Finish(), 0);
+  EXPECT_EQ(Endpoints().size(), 1u);
 }
 
 TEST(HostLink, StartRefusedWithoutHostOrWithAnOpenDirectory) {
