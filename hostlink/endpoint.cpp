@@ -17,6 +17,7 @@
 #include <climits>
 #include <ctime>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <random>
@@ -171,6 +172,26 @@ std::uint32_t FollowLink(const std::string& directory, const std::string& link) 
   return 0;
 }
 
+// The socket files of this process's open endpoints and their name links
+// (with the target each must still have). An exit() that skips the
+// destructors (the toolkit ends the process so when its display goes away)
+// still removes them.
+std::map<std::string, std::string>& OpenEndpointFiles() {
+  static std::map<std::string, std::string> files;
+  return files;
+}
+
+void RemoveOpenEndpointFiles() {
+  for (const auto& [file, target] : OpenEndpointFiles())
+    if (target.empty() || ReadLink(file) == target) unlink(file.c_str());
+}
+
+void KeepTrackOf(const std::string& file, const std::string& linkTarget = {}) {
+  static const bool registered = (OpenEndpointFiles(), std::atexit(RemoveOpenEndpointFiles) == 0);
+  (void)registered;
+  OpenEndpointFiles()[file] = linkTarget;
+}
+
 // Where a one-time notice of an endpoint goes: standard error, as the program.
 void Tell(const std::string& text) { std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, text.c_str()); }
 
@@ -236,6 +257,7 @@ TLocalEndpoint::TLocalEndpoint(std::string directory, TFrameHandler onFrame, TEn
     }
     fListener = fd;
     fHandle = handle;
+    KeepTrackOf(address.sun_path);
   }
   if (fListener < 0) throw EStarGaze("Could not create window handle");
   if (QCoreApplication::instance()) {
@@ -251,9 +273,12 @@ TLocalEndpoint::~TLocalEndpoint() {
   while (!fInbound.empty()) CloseInbound(fInbound.begin()->first);
   fListenerNotifier.reset();
   fDeadlineTimer.reset();
-  for (const auto& [link, target] : fPublished)
+  for (const auto& [link, target] : fPublished) {
     if (ReadLink(link) == target) unlink(link.c_str());
+    OpenEndpointFiles().erase(link);
+  }
   unlink(EndpointPath(fDirectory, fHandle).c_str());
+  OpenEndpointFiles().erase(EndpointPath(fDirectory, fHandle));
   close(fListener);
 }
 
@@ -267,6 +292,7 @@ void TLocalEndpoint::Publish(const std::string& name) {
     throw EStarGaze(SystemError("cannot publish an endpoint in " + fDirectory));
   }
   fPublished[link] = target;
+  KeepTrackOf(link, target);
 }
 
 std::uint32_t FindPublished(const std::string& directory, const std::string& name) {

@@ -24,7 +24,7 @@ void TDesignTexts::Remember(QObject* root, const std::string& prefix) {
     const QMetaObject* meta = object->metaObject();
     for (int i = 0; i < meta->propertyCount(); ++i) {
       const QMetaProperty property = meta->property(i);
-      if (!property.isReadable() || !property.isWritable()) continue;
+      if (!property.isWritable()) continue;  // a text it cannot put back
       const QVariant value = property.read(object);
       if (Marked(value, marker)) fTexts.push_back({object, property.name(), value});
     }

@@ -7,7 +7,7 @@
 //
 // --host: UseTesseraServer on. --fetch NAME: after loading, print the
 // resource NAME's size ("resource NAME SIZE" or "resource NAME none").
-// Lines: "ready HANDLE", "params A|B|...", "quit SERVERDOWN", "message ID SIZE",
+// "exit" on standard input ends it with exit(). Lines: "ready HANDLE", "params A|B|...", "quit SERVERDOWN", "message ID SIZE",
 // "failed MESSAGE" (an EStarGaze at start, exit status 3).
 
 #include <unistd.h>
@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QSocketNotifier>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 
@@ -63,7 +64,9 @@ int main(int argc, char** argv) {
   QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
   QObject::connect(&input, &QSocketNotifier::activated, [&] {
     char buffer[256];
-    if (read(STDIN_FILENO, buffer, sizeof buffer) <= 0) QCoreApplication::quit();
+    const ssize_t n = read(STDIN_FILENO, buffer, sizeof buffer);
+    if (n >= 4 && std::strncmp(buffer, "exit", 4) == 0) std::exit(0);  // no destructors, as on a lost display
+    if (n <= 0) QCoreApplication::quit();
   });
   const int status = app.exec();
   const bool quitByHost = client.isNull();

@@ -19,7 +19,6 @@
 #include <chrono>
 #include <ctime>
 #include <fstream>
-#include <sstream>
 
 #include "hostlink/demon_client.h"
 #include "hostlink/endpoint.h"
@@ -287,6 +286,11 @@ TEST(HostLink, SecondStartWithoutHostFindsTheFirstInTheLinkDirectory) {
   EXPECT_NE(ReadyHandle(*next), 0u);
   EXPECT_EQ(Endpoints().size(), 1u);
   EXPECT_FALSE(QFile::exists(QString::fromStdString(left)));
+  auto exiting = StartClient({QStringLiteral("--multistart")});  // ended by exit(), past its destructors
+  ReadyHandle(*exiting);
+  exiting->Say("exit");
+  EXPECT_EQ(exiting->Finish(), 0);
+  EXPECT_EQ(Endpoints().size(), 1u);
 }
 
 TEST(HostLink, StartRefusedWithoutHostOrWithAnOpenDirectory) {
@@ -383,10 +387,7 @@ TEST(HostLink, ReceiverThatDiesOrHangsEndsTheWait) {
 // unfinished frames over all connections, and the time a frame may take.
 TEST(HostLink, InboundConnectionsBytesAndWaitsAreBounded) {
   std::vector<TFrame> received;
-  TEndpointLimits limits;
-  limits.maxConnections = 4;
-  limits.maxBufferedBytes = 1000;
-  limits.frameDeadline = std::chrono::milliseconds(300);
+  const TEndpointLimits limits{4, 1000, std::chrono::milliseconds(300)};  // connections, bytes, time
   TLocalEndpoint endpoint(RuntimeDir(), [&](TFrame&& frame, pid_t) { received.push_back(std::move(frame)); }, limits);
   const auto serve = [&] { endpoint.ServePending(std::chrono::milliseconds(20)); };
   std::vector<int> idle;
