@@ -173,13 +173,12 @@ int ErrorScaleExponent(double largestError, double span) {
 }
 
 const TWindowResult& TWindowRuns::Run(const TSimulationSettings& settings, double xMax, const TTimeWindow& window) {
-  const bool same = fValid && fSettings.form == settings.form && fSettings.interval == settings.interval &&
-                    fSettings.bits == settings.bits && fXMax == xMax && fResult.window == window;
+  const bool same = fXMax == xMax && fSettings.form == settings.form && fSettings.interval == settings.interval &&
+                    fSettings.bits == settings.bits && fResult.window == window;
   if (!same) {
     ComputeSeriesOver(settings.form, settings.interval, settings.bits, xMax, window, fResult);
     fSettings = settings;
     fXMax = xMax;
-    fValid = true;
   }
   return fResult;
 }

@@ -3,6 +3,7 @@
 // rebuilds the display lists of both simulation charts from scratch, each over
 // the time range it shows.
 
+#include <limits>
 #include <optional>
 
 #include "app/model/quantization_figures.h"
@@ -31,9 +32,8 @@ class TWindowRuns {
   const TWindowResult& Run(const TSimulationSettings& settings, double xMax, const TTimeWindow& window);
 
  private:
-  bool fValid = false;
   TSimulationSettings fSettings;
-  double fXMax = 0;
+  double fXMax = std::numeric_limits<double>::quiet_NaN();  // equal to no xMax: a fresh one holds no run
   TWindowResult fResult;
 };
 

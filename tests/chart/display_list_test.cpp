@@ -63,6 +63,7 @@ TEST(DisplayList, AppendsCopyTheDrawingStateAtTheMomentOfTheCall) {
   list.SetLineWidth(3);
   list.SetClassDefault(7);
   list.DrawTo(5, 6);
+  for (int layer : {5, 0, 17}) list.SetActiveLayer(layer);  // numbers outside 1..16 are ignored
   list.Line(7, 8, 9, 10);
   ASSERT_EQ(list.Count(), 4);
   const TChartItem& move = list.Item(0);
@@ -83,6 +84,7 @@ TEST(DisplayList, AppendsCopyTheDrawingStateAtTheMomentOfTheCall) {
   EXPECT_EQ(line.Y1, 8);
   EXPECT_EQ(line.X2, 9);
   EXPECT_EQ(line.Y2, 10);
+  EXPECT_EQ(line.Layer, 5);
   EXPECT_EQ(line.FillColor, 0u);  // the appends do not copy the fill colour
   EXPECT_EQ(list.KindCounters()[ikMoveTo], 1);
   EXPECT_EQ(list.KindCounters()[ikDrawTo], 2);

@@ -42,7 +42,7 @@ TEST(GridValues, AFixedStepLeavingFewerThanTwoLinesGivesWayToTheTickStep) {
   EXPECT_EQ(Values({495, 505, false, 100, {}, 2}), (std::vector<double>{496, 498, 500, 502, 504}));
   EXPECT_EQ(Values({0, 150, false, 100, {}, 50}), (std::vector<double>{0, 50, 100}));  // one line: 0 only
   EXPECT_EQ(Values({0, 250, false, 100, {}, 50}), (std::vector<double>{0, 100, 200}));  // two are enough
-  EXPECT_EQ(Values({495, 505, false, 100, {}, 0}), (std::vector<double>{500}));  // no tick step: as it is
+  EXPECT_EQ(Values({495, 505, false, 100}), (std::vector<double>{500}));  // no tick step: as it is
 }
 
 TEST(GridValues, RunawayGridsStopAtAThousand) {
