@@ -560,7 +560,6 @@ TEST(QuantoraProgramTest, RefusedLinkDirectoryEndsOnlyTheWindowsStartWithOneLine
       {"TMPDIR=" + dir.path() + "/shared", path + "/shared/quantora-" + uid + " is refused: its folder " + path +
                                                "/shared is neither sticky nor yours, so another user could replace it"},
   };
-  const QString picture = dir.filePath(QStringLiteral("w.png"));
   for (const auto& c : cases) {
     SCOPED_TRACE(c.variable.toStdString());
     if (c.variable.endsWith(QStringLiteral("shared")) && !foreignShared) continue;
@@ -568,10 +567,13 @@ TEST(QuantoraProgramTest, RefusedLinkDirectoryEndsOnlyTheWindowsStartWithOneLine
     const TRun window = RunShell(environment + "exec \"$Q\" --no-about");
     EXPECT_EQ(window.status, 1);
     EXPECT_EQ(window.err, "quantora: the link directory " + c.message + "\n");
-    const TRun exported = RunShell(environment + "exec \"$Q\" --export-png '" + picture + "'");
-    EXPECT_EQ(exported.status, 0);
-    EXPECT_EQ(exported.err, QByteArray());
-    EXPECT_TRUE(QFile::remove(picture));
+    for (const QString kind : {QStringLiteral("png"), QStringLiteral("pdf")}) {
+      const QString picture = dir.filePath("w." + kind);
+      const TRun exported = RunShell(environment + "exec \"$Q\" --export-" + kind + " '" + picture + "'");
+      EXPECT_EQ(exported.status, 0);
+      EXPECT_EQ(exported.err, QByteArray());
+      EXPECT_TRUE(QFile::remove(picture));
+    }
   }
   EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("quantora-export-*")}, QDir::AllEntries), QStringList());
 }

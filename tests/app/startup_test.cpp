@@ -181,9 +181,10 @@ TEST(StartUp, SecondStartsOptionsChangeTheRunningWindowAndBringItToTheFront) {
   const auto handOver = [&](const char* list) {
     form.cliDemon->ReceiveFrame(tessera::TFrame{1, tessera::hmParams, {}, list}, getpid());
   };
-  handOver("/usr/bin/quantora\r\n--bits\r\n5\r\n");  // before the start-up: where it ends
+  handOver("/usr/bin/quantora\r\n--wave\r\nchirp\r\n--bits\r\n5\r\n");  // before the start-up: where it ends
   form.show();  // on the offscreen platform, which knows which window is active
-  ProcessEventsUntil([&] { return form.RCSig->ItemCount() > 0; });
+  ProcessEventsUntil([] { return false; }, 300);  // the start-up sequence runs
+  EXPECT_EQ(form.CBoxSignalForm->currentIndex(), int(TSignalForm::sfChirp));
   EXPECT_EQ(form.SBarReso->value(), 5);
   QWidget other;
   other.show();
