@@ -224,12 +224,10 @@ void TForm1::LayOut() {
 }
 
 // Tab visits the top row, the two charts, the inputs column by column and the
-// explanation. The charts keep Tab for themselves; Ctrl+Tab leaves them.
+// explanation; the charts let it pass in every mode this window offers.
+// Ctrl+Tab does the same everywhere.
 void TForm1::SetUpKeyboardPath() {
-  for (vqm::TRChart* chart : {RCSig, RCSample}) {
-    chart->setFocusPolicy(Qt::StrongFocus);
-    LeaveWithCtrlTab(chart);
-  }
+  for (vqm::TRChart* chart : {RCSig, RCSample}) chart->setFocusPolicy(Qt::StrongFocus);
   // The chart's panel shows where the keyboard focus is.
   connect(qApp, &QApplication::focusChanged, this, [this] {
     Panel2->SetFocusShown(RCSig->hasFocus());
@@ -237,8 +235,11 @@ void TForm1::SetUpKeyboardPath() {
   });
   MMExplain->setTabChangesFocus(true);
   Label1->setBuddy(CBoxSignalForm);
-  SetTabOrder({CBoxSignalForm, BButAbout, BButExit, RCSig, RCSample, SBarSampleFreq, CBoxShowSamples, SBarReso,
-               CBoxSample, CBoxQNoise, MMExplain});
+  const std::initializer_list<QWidget*> path = {CBoxSignalForm, BButAbout,       BButExit,   RCSig,
+                                                RCSample,       SBarSampleFreq,  CBoxShowSamples,
+                                                SBarReso,       CBoxSample,      CBoxQNoise, MMExplain};
+  SetTabOrder(path);
+  for (QWidget* w : path) LeaveWithCtrlTab(w);
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {
@@ -273,7 +274,7 @@ void TForm1::FormShow() {
   if (!cliDemon) return;  // the host ended the link, and with it the program
   const QString iconName = QString::fromStdString(cliDemon->Translator().Translate("AppIconName"));
   const QString workArea = cliDemon->GetPathValue(QStringLiteral("TesseraWorkArea"));
-  if (iconName != QLatin1String("AppIconName")) {  // the table names an icon
+  if (fStart.loadIcon && iconName != QLatin1String("AppIconName")) {  // the table names an icon
     if (cliDemon->UseTesseraServer()) SaveIconFromHost(iconName, workArea);
     LoadIcon(ProgramDataFile(workArea + iconName));
   }
