@@ -97,6 +97,12 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::st
   struct stat existing {};
   if (::stat(path.c_str(), &existing) == 0) {
     if (!S_ISREG(existing.st_mode)) return WriteInPlace(path, bytes, reason);
+    // Renaming over a file needs only the folder's permission: a file the user
+    // may not write is refused as opening it for writing would be.
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) {
+      reason = SystemReason(errno);
+      return false;
+    }
     return ReplaceAtomically(ResolvedTarget(path), &existing, bytes, reason);
   }
   if (errno != ENOENT) {

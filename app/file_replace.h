@@ -12,8 +12,10 @@ namespace quantora {
 //     temporary file in the same folder, which is flushed to disk and renamed
 //     over the target only when everything was written. A failure leaves the
 //     old file untouched and removes the temporary one. A replaced file keeps
-//     its permissions; a new one gets the usual ones (0666 less the umask). A
-//     symbolic link to a regular file stays a link: its target is replaced.
+//     its permissions; one the user may not write is refused ("Permission
+//     denied") and left alone. A new one gets the usual permissions (0666
+//     less the umask). A symbolic link to a regular file stays a link: its
+//     target is replaced.
 //   - Anything else that exists (a device such as /dev/full, a FIFO, a
 //     terminal) cannot be replaced and is never removed: it is written in place.
 // A file-size limit (ulimit -f) makes the write fail instead of ending the

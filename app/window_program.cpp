@@ -106,20 +106,25 @@ int RunWindow(const TCommandLine& commandLine, int argc, char** argv) {
 namespace {
 
 // The window after start-up with the command line's values, rendered but never
-// shown: no second instance, no About dialog, and errors of the start-up on
-// standard error, since no one is there to click an error box away.
+// shown: no second instance, no About dialog, no icon, and errors of the
+// start-up on standard error, since no one is there to click an error box
+// away. An error there fails the export: the window may be half set up.
 std::optional<TProgramWindows> WindowForExport(TQuantoraApplication& app, const TCommandLine& commandLine) {
-  app.ReportError = [](const QString& message) {
+  auto failed = std::make_shared<bool>(false);
+  app.ReportError = [failed](const QString& message) {
     std::fprintf(stderr, "quantora: %s\n", message.toUtf8().constData());
+    *failed = true;
   };
   TFormStart start;
   start.hostLink = false;  // an export meets no host and no running window
   start.showAbout = false;
+  start.loadIcon = false;
   std::optional<TProgramWindows> w = CreateWindowsOrSay(commandLine, start);
   if (!w) return w;
   w->form->setAttribute(Qt::WA_DontShowOnScreen);
   w->form->show();
   QApplication::processEvents();  // the start-up sequence
+  if (*failed) return std::nullopt;
   return w;
 }
 

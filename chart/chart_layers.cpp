@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "chart/axis_controls.h"
+#include "chart/design_limits.h"
 #include "chart/rchart.h"
 #include "chart/standard_layouts.h"
 
@@ -118,7 +119,9 @@ void TCustomRChart::JoinLayer(TAxisDirection dir, int follower, int leader) {
 
 // Every layer's range is set again (pulling joined layers onto their leaders)
 // under one paint lock, so that the chart paints once, not once per layer.
+// While loading, once at its end.
 void TCustomRChart::ScalePropsChanged() {
+  if (fLoading) return;
   const bool lock = fPaintLock;
   fPaintLock = true;
   fAxes->PushAll();
@@ -155,7 +158,7 @@ void TCustomRChart::AfterMarginChange() {
   ResizeDataImage();
   if (fIsometric)
     for (int n = 1; n <= kLayerCount; ++n) ApplyIsometricRule(n);
-  setMinimumSize(MinimumWidth(), MinimumHeight());
+  if (!fLoading) setMinimumSize(MinimumWidth(), MinimumHeight());
   fAxes->SetGeometry();
   fAxes->PushAll();
   CalcTransforms();
@@ -163,19 +166,19 @@ void TCustomRChart::AfterMarginChange() {
 }
 
 void TCustomRChart::SetMarginLeft(int v) {
-  fMarginLeft = v;
+  fMarginLeft = ClampMargin(v);
   AfterMarginChange();
 }
 void TCustomRChart::SetMarginRight(int v) {
-  fMarginRight = v;
+  fMarginRight = ClampMargin(v);
   AfterMarginChange();
 }
 void TCustomRChart::SetMarginTop(int v) {
-  fMarginTop = v;
+  fMarginTop = ClampMargin(v);
   AfterMarginChange();
 }
 void TCustomRChart::SetMarginBottom(int v) {
-  fMarginBottom = v;
+  fMarginBottom = ClampMargin(v);
   AfterMarginChange();
 }
 void TCustomRChart::SetShadowWidth(int v) {
@@ -194,7 +197,10 @@ void TCustomRChart::SetIsometric(bool v) {
 // ---- size ----
 
 void TCustomRChart::SetBounds(int left, int top, int w, int h) {
-  setGeometry(left, top, std::max(w, MinimumWidth()), std::max(h, MinimumHeight()));
+  // While loading, the margins that decide the least size may still change.
+  const int leastWidth = fLoading ? 0 : MinimumWidth(), leastHeight = fLoading ? 0 : MinimumHeight();
+  setGeometry(ClampPixelOffset(left), ClampPixelOffset(top), std::max(ClampExtent(w), leastWidth),
+              std::max(ClampExtent(h), leastHeight));
   AfterResize();
 }
 
@@ -224,6 +230,7 @@ void TCustomRChart::showEvent(QShowEvent* event) {
 
 void TCustomRChart::BeginLoad() {
   fLoading = true;
+  setMinimumSize(0, 0);  // until the margins are known
   for (int n = 1; n <= kLayerCount; ++n) {
     ScaleX(n)->SetLoading(true);
     ScaleY(n)->SetLoading(true);
@@ -232,11 +239,12 @@ void TCustomRChart::BeginLoad() {
 
 void TCustomRChart::EndLoad() {
   fLoading = false;
-  fAxes->PushAll();
+  setMinimumSize(MinimumWidth(), MinimumHeight());
   for (int n = 1; n <= kLayerCount; ++n) {
     ScaleX(n)->SetLoading(false);
     ScaleY(n)->SetLoading(false);
   }
+  ScalePropsChanged();
   CalcTransforms();
   Paint();
 }

@@ -87,6 +87,16 @@ bool FitsType(double v, const QMetaType& t) {
   return v >= low && v <= high;
 }
 
+// A second name of a stored property (class info "SecondName.<name>"): read
+// from a design, where it sets the same value again, but never written.
+bool IsSecondName(const QMetaObject* mo, const char* name) {
+  return mo->indexOfClassInfo(QByteArray("SecondName.").append(name).constData()) >= 0;
+}
+
+bool IsReadFromDesign(const QMetaObject* mo, const QMetaProperty& p) {
+  return p.isStored() || (p.isWritable() && IsSecondName(mo, p.name()));
+}
+
 QString ReadInto(const QJsonObject& design, QObject& object, const QString& path);
 
 QString ReadCollection(const QJsonValue& value, QObject& holder, const QString& path) {
@@ -143,14 +153,15 @@ QString ReadInto(const QJsonObject& design, QObject& object, const QString& path
   auto name = [&](const char* n) { return path.isEmpty() ? QString::fromLatin1(n) : path + '.' + QLatin1String(n); };
   for (auto it = design.begin(); it != design.end(); ++it) {
     const int i = mo->indexOfProperty(it.key().toUtf8().constData());
-    if (i < first || !mo->property(i).isStored())
+    if (i < first || !IsReadFromDesign(mo, mo->property(i)))
       return name(it.key().toUtf8().constData()) + QStringLiteral(": no such stored property");
   }
   for (int i = first; i < mo->propertyCount(); ++i) {
     const QMetaProperty p = mo->property(i);
-    if (!p.isStored() || !p.isReadable()) continue;
+    if (!IsReadFromDesign(mo, p) || !p.isReadable()) continue;
     const QString at = name(p.name());
     const QJsonValue value = design.value(QLatin1String(p.name()));
+    if (!p.isStored() && value.isUndefined()) continue;  // a second name, not in this design
     if (IsObjectProperty(p)) {
       if (value.isUndefined()) continue;
       QObject* nested = p.read(&object).value<QObject*>();

@@ -10,6 +10,9 @@
 // - a property holding a QObject of our own is written as a nested object; a
 //   property holding a plain QObject is a collection, written as an array with
 //   one entry per child;
+// - a property marked STORED false with class info "SecondName.<name>" is
+//   another name of a stored one: read when a design has it (in its declared
+//   place, so it sets that value again), never written;
 // - enumerations are written as their numbers (the stored order of every
 //   enumeration is fixed where it is declared).
 

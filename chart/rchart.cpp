@@ -158,8 +158,6 @@ QUANTORA_REPAINTING_SETTER(ShadowStyle, TShadowStyle, fShadowStyle)
 QUANTORA_REPAINTING_SETTER(ShadowColor, TColor, fShadowColor)
 QUANTORA_REPAINTING_SETTER(ShadowBakColor, TColor, fShadowBakColor)
 QUANTORA_REPAINTING_SETTER(Caption, const QString&, fCaption)
-QUANTORA_REPAINTING_SETTER(CaptionPosX, int, fCaptionPosX)
-QUANTORA_REPAINTING_SETTER(CaptionPosY, int, fCaptionPosY)
 QUANTORA_REPAINTING_SETTER(CaptionAlignment, TAlignment, fCaptionAlignment)
 QUANTORA_REPAINTING_SETTER(CaptionAnchorHoriz, TCaptionAnchorHoriz, fCaptionAnchorHoriz)
 QUANTORA_REPAINTING_SETTER(CaptionAnchorVert, TCaptionAnchorVert, fCaptionAnchorVert)
@@ -168,6 +166,16 @@ QUANTORA_REPAINTING_SETTER(TextBkStyle, TTextBkg, fTextBkStyle)
 QUANTORA_REPAINTING_SETTER(TextBkColor, TColor, fTextBkColor)
 QUANTORA_REPAINTING_SETTER(TextAlignment, TAlignment, fTextAlignment)
 #undef QUANTORA_REPAINTING_SETTER
+
+void TCustomRChart::SetCaptionPosX(int v) {
+  fCaptionPosX = ClampPixelOffset(v);
+  RepaintIfAuto();
+}
+
+void TCustomRChart::SetCaptionPosY(int v) {
+  fCaptionPosY = ClampPixelOffset(v);
+  RepaintIfAuto();
+}
 
 void TCustomRChart::SetFont(const TFont& v) {
   fFont = v;
@@ -199,9 +207,10 @@ void TCustomRChart::keyReleaseEvent(QKeyEvent* event) {
   event->accept();
 }
 
-// The chart wants Tab (and the arrow keys, which Qt delivers to the focused
-// widget anyway): Tab is not used to move the focus away.
-bool TCustomRChart::focusNextPrevChild(bool) { return false; }
+bool TCustomRChart::KeepsTab() const { return fMouseAction == maDragCrossH || fMouseAction == maDragLabel; }
+
+// Tab moves the focus on unless the mouse mode has a use for it.
+bool TCustomRChart::focusNextPrevChild(bool next) { return !KeepsTab() && QWidget::focusNextPrevChild(next); }
 
 void TCustomRChart::SetGridDx(double v) {
   if (v < -3) return;  // no such rule

@@ -17,6 +17,7 @@
 #include "chart/background_image.h"
 #include "chart/chart_enums.h"
 #include "chart/crosshair.h"
+#include "chart/design_limits.h"
 #include "chart/display_list.h"
 #include "chart/joint_layers.h"
 #include "chart/range_history.h"
@@ -171,8 +172,9 @@ class TCustomRChart : public QWidget {
   // The bounds setter: raises the size to the minimum the margins need.
   void SetBounds(int left, int top, int width, int height);
   // Position as the parent sees it (a window's position includes its frame).
-  void SetLeft(int v) { move(v, y()); }
-  void SetTop(int v) { move(x(), v); }
+  // Sizes, positions and margins keep to the ranges of design_limits.h.
+  void SetLeft(int v) { move(ClampPixelOffset(v), y()); }
+  void SetTop(int v) { move(x(), ClampPixelOffset(v)); }
   void SetWidth(int v) { SetBounds(x(), y(), v, height()); }
   void SetHeight(int v) { SetBounds(x(), y(), width(), v); }
   int MinimumWidth() const { return fMarginLeft + fMarginRight + fShadowWidth + 80; }
@@ -282,7 +284,10 @@ class TCustomRChart : public QWidget {
   std::function<void(QObject* sender, TTextLabel* which)> OnTextLabelMove;
 
   // Key events of the focused chart, raised before the chart's own handling.
-  // The chart keeps arrow keys and Tab: they reach it instead of moving the focus.
+  // The chart keeps the arrow keys. Tab moves the focus on, except while the
+  // left button drags a crosshair or a label (maDragCrossH, maDragLabel): there
+  // it reaches the chart, for a client that picks the next object with it.
+  bool KeepsTab() const;
   std::function<void(QObject* sender, QKeyEvent* event)> OnKeyDown;
   std::function<void(QObject* sender, QKeyEvent* event)> OnKeyUp;
   std::function<void(QObject* sender, const QString& text)> OnKeyPress;
@@ -455,6 +460,10 @@ class TRChart : public TCustomRChart {
   Q_CLASSINFO("Default.GridColor", "0")
   Q_CLASSINFO("Default.LineWidth", "1")
   Q_CLASSINFO("Default.ShadowWidth", "0")
+  Q_CLASSINFO("SecondName.LRim", "MarginLeft")
+  Q_CLASSINFO("SecondName.RRim", "MarginRight")
+  Q_CLASSINFO("SecondName.TRim", "MarginTop")
+  Q_CLASSINFO("SecondName.BRim", "MarginBottom")
   Q_PROPERTY(int Left READ x WRITE SetLeft)
   Q_PROPERTY(int Top READ y WRITE SetTop)
   Q_PROPERTY(int Width READ width WRITE SetWidth)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/design_limits.h"
 #include "chart/font_text.h"
 
 namespace vqm {
@@ -36,11 +37,11 @@ void TScaleProps::SetCaption(const QString& v) {
   Changed();
 }
 void TScaleProps::SetCaptionPosX(int v) {
-  fCaptionPosX = v;
+  fCaptionPosX = ClampPixelOffset(v);
   Changed();
 }
 void TScaleProps::SetCaptionPosY(int v) {
-  fCaptionPosY = v;
+  fCaptionPosY = ClampPixelOffset(v);
   Changed();
 }
 void TScaleProps::SetCaptionAlignment(TAlignment v) {
@@ -83,33 +84,57 @@ void TScaleProps::SetMinTicks(int v) {
   Changed();
 }
 
+// Sets the range to span MinRange from `end` of it at `value`, both ends within
+// the world limits.
+void TScaleProps::SpanMinRange(TRangeEnd end, double value) {
+  const double m = fMinRange;
+  double low, high;
+  if (end == TRangeEnd::Low) {
+    low = std::min(value, kMaxWorldValue - m);
+    high = std::min(low + m, kMaxWorldValue);
+  } else {
+    high = std::max(value, m - kMaxWorldValue);
+    low = std::max(high - m, -kMaxWorldValue);
+  }
+  // Rounding may eat some of the span: the far end moves out by ulps, or the
+  // anchor where the far end is at its limit.
+  while (high - low < m) {
+    const bool moveHigh = end == TRangeEnd::Low ? high < kMaxWorldValue : low <= -kMaxWorldValue;
+    if (moveHigh)
+      high = std::nextafter(high, kMaxWorldValue);
+    else
+      low = std::nextafter(low, -kMaxWorldValue);
+  }
+  fRangeLow = low;
+  fRangeHigh = high;
+}
+
 void TScaleProps::SetMinRange(double v) {
-  if (v > kLogFloor) {
-    fMinRange = v;
-    if (std::fabs(fRangeHigh - fRangeLow) < v) {
-      const double centre = (fRangeLow + fRangeHigh) / 2;
-      fRangeLow = centre - v / 2;
-      fRangeHigh = centre + v / 2;
-    }
+  if (v > kLogFloor) {  // NaN too is refused
+    fMinRange = std::min(v, kMaxWorldValue);
+    if (!(std::fabs(fRangeHigh - fRangeLow) >= fMinRange))
+      SpanMinRange(TRangeEnd::Low, fRangeLow / 2 + fRangeHigh / 2 - fMinRange / 2);  // about the centre
   }
   Changed();
 }
 
 void TScaleProps::SetRangeLow(double v) {
-  if (std::fabs(fRangeHigh - v) < fMinRange) {
-    fRangeLow = v;
-    fRangeHigh = v + fMinRange;
-  } else if (!fLogarithmic || v >= kLogFloor) {
+  if (std::isnan(v)) return Changed();
+  v = ClampWorldValue(v);
+  if (!(std::fabs(fRangeHigh - v) >= fMinRange)) {
+    SpanMinRange(TRangeEnd::Low, v);
+  } else if (!fLogarithmic || fLoading || v >= kLogFloor) {  // loading: as stored, like Logarithmic
     fRangeLow = v;
   }
   Changed();
 }
 
 void TScaleProps::SetRangeHigh(double v) {
-  if (std::fabs(fRangeLow - v) < fMinRange) {
-    fRangeHigh = v;
-    fRangeLow = v - fMinRange;
-  } else if (!fLogarithmic || v >= kLogFloor) {
+  if (std::isnan(v)) return Changed();
+  v = ClampWorldValue(v);
+  if (!(std::fabs(fRangeLow - v) >= fMinRange)) {
+    SpanMinRange(TRangeEnd::High, v);
+  } else if (!fLogarithmic || fLoading || v >= kLogFloor) {  // loading: as stored, like Logarithmic
     fRangeHigh = v;
   }
   Changed();
@@ -124,7 +149,7 @@ void TScaleProps::SetScaleInscript(const QString& v) {
   Changed();
 }
 void TScaleProps::SetScalePos(int v) {
-  fScalePos = v;
+  fScalePos = ClampPixelOffset(v);
   Changed();
 }
 void TScaleProps::SetUserTickText(const QString& v) {

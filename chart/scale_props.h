@@ -98,6 +98,9 @@ class TScaleProps : public QObject {
   void SetLabelType(TFigType v);
   int MinTicks() const { return fMinTicks; }
   void SetMinTicks(int v);
+  // Axis values are held within +-kMaxWorldValue (design_limits.h); MinRange
+  // above 1e-100 and up to that limit; positions in pixels within
+  // +-kMaxPixelOffset.
   double MinRange() const { return fMinRange; }
   void SetMinRange(double v);
   double RangeLow() const { return fRangeLow; }
@@ -137,6 +140,9 @@ class TScaleProps : public QObject {
   void Changed();
 
  private:
+  enum class TRangeEnd : std::uint8_t { Low, High };
+  void SpanMinRange(TRangeEnd end, double value);
+
   QString fCaption;                                 // empty
   int fCaptionPosX = 0, fCaptionPosY = 0;           // offset from the anchor
   TAlignment fCaptionAlignment = taCenter;          // centred on the anchor

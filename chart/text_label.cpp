@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "chart/design_limits.h"
 #include "chart/font_text.h"
 #include "chart/joint_layers.h"
 #include "drawbase/image_canvas.h"
@@ -27,8 +28,6 @@ QUANTORA_NOTIFYING_SETTER(AttachToData, TTxtLblAttachMode, fAttachToData)
 QUANTORA_NOTIFYING_SETTER(ColorBkg, TColor, fColorBkg)
 QUANTORA_NOTIFYING_SETTER(ColorBorder, TColor, fColorBorder)
 QUANTORA_NOTIFYING_SETTER(ColorShadow, TColor, fColorShadow)
-QUANTORA_NOTIFYING_SETTER(ShadowDx, int, fShadowDx)
-QUANTORA_NOTIFYING_SETTER(ShadowDy, int, fShadowDy)
 QUANTORA_NOTIFYING_SETTER(Transparent, bool, fTransparent)
 QUANTORA_NOTIFYING_SETTER(Alignment, TAlignment, fAlignment)
 QUANTORA_NOTIFYING_SETTER(VerticalAlignment, TVerticalAlignment, fVerticalAlignment)
@@ -37,6 +36,15 @@ QUANTORA_NOTIFYING_SETTER(Mode, TTxtLblMode, fMode)
 QUANTORA_NOTIFYING_SETTER(Caption, const QString&, fCaption)
 QUANTORA_NOTIFYING_SETTER(Visible, bool, fVisible)
 #undef QUANTORA_NOTIFYING_SETTER
+
+void TCustomTextLabel::SetShadowDx(int v) {
+  fShadowDx = ClampPixelOffset(v);
+  Changed();
+}
+void TCustomTextLabel::SetShadowDy(int v) {
+  fShadowDy = ClampPixelOffset(v);
+  Changed();
+}
 
 void TCustomTextLabel::SetLayer(int v) {
   if (v < 1 || v > kLayerCount) return;  // refused silently, no notice

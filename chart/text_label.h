@@ -39,7 +39,7 @@ class TCustomTextLabel : public QObject {
   void SetColorBorder(TColor v);
   TColor ColorShadow() const { return fColorShadow; }
   void SetColorShadow(TColor v);
-  // Shadow offset in pixels, to the right and downwards.
+  // Shadow offset in pixels, to the right and downwards, within +-kMaxPixelOffset.
   int ShadowDx() const { return fShadowDx; }
   void SetShadowDx(int v);
   int ShadowDy() const { return fShadowDy; }

@@ -1,5 +1,6 @@
 #include "drawbase/date_time_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cmath>
@@ -93,11 +94,14 @@ class TDateTimeWriter {
       : fParts(parts), fStyle(style), fMonths(style.Months ? *style.Months : EnglishMonthNames()) {}
 
   void Write(std::string_view pattern);
+  void WriteAxis(std::string_view pattern);
   std::string Take() { return std::move(fOut); }
 
  private:
   void Number(int value, int minDigits);
   void SecondFraction(size_t letters);
+  // Copies the quoted text starting at pattern[i]; the position after it.
+  size_t Quoted(std::string_view pattern, size_t i);
   static size_t RunLength(std::string_view pattern, size_t pos, char lower);
 
   const TDateTimeParts& fParts;
@@ -130,6 +134,13 @@ size_t TDateTimeWriter::RunLength(std::string_view pattern, size_t pos, char low
   return n;
 }
 
+size_t TDateTimeWriter::Quoted(std::string_view pattern, size_t i) {
+  const size_t end = pattern.find(pattern[i], i + 1);
+  const size_t stop = end == std::string_view::npos ? pattern.size() : end;
+  fOut.append(pattern.substr(i + 1, stop - i - 1));
+  return stop == pattern.size() ? stop : stop + 1;
+}
+
 void TDateTimeWriter::Write(std::string_view pattern) {
   size_t i = 0;
   while (i < pattern.size()) {
@@ -137,10 +148,7 @@ void TDateTimeWriter::Write(std::string_view pattern) {
     const char c = char(std::tolower(static_cast<unsigned char>(raw)));
     bool isHour = false;
     if (raw == '"' || raw == '\'') {
-      const size_t end = pattern.find(raw, i + 1);
-      const size_t stop = end == std::string_view::npos ? pattern.size() : end;
-      fOut.append(pattern.substr(i + 1, stop - i - 1));
-      i = stop == pattern.size() ? stop : stop + 1;
+      i = Quoted(pattern, i);
       continue;
     }
     if (c == 'a' && StartsWithNoCase(pattern.substr(i), "am/pm")) {
@@ -209,6 +217,72 @@ void TDateTimeWriter::Write(std::string_view pattern) {
   }
 }
 
+// The axis tokens, longest first where one begins another.
+enum class TAxisToken : std::uint8_t { Year4, AmPm, MonthName, Day, Month, Year2, Hour2, Minute, Second, Fraction, Hour };
+struct TAxisTokenText {
+  std::string_view Text;
+  TAxisToken Token;
+};
+constexpr std::array<TAxisTokenText, 11> kAxisTokens = {{{"yyyy", TAxisToken::Year4},
+                                                         {"am/pm", TAxisToken::AmPm},
+                                                         {"mmm", TAxisToken::MonthName},
+                                                         {"dd", TAxisToken::Day},
+                                                         {"mm", TAxisToken::Month},
+                                                         {"yy", TAxisToken::Year2},
+                                                         {"hh", TAxisToken::Hour2},
+                                                         {"nn", TAxisToken::Minute},
+                                                         {"ss", TAxisToken::Second},
+                                                         {"zz", TAxisToken::Fraction},
+                                                         {"h", TAxisToken::Hour}}};
+
+// Whether the pattern holds am/pm outside quotes.
+bool HasAxisAmPm(std::string_view pattern) {
+  char quote = 0;
+  for (size_t i = 0; i < pattern.size(); ++i) {
+    const char c = pattern[i];
+    if (quote) {
+      if (c == quote) quote = 0;
+    } else if (c == '"' || c == '\'') {
+      quote = c;
+    } else if (pattern.substr(i).starts_with("am/pm")) {
+      return true;
+    }
+  }
+  return false;
+}
+
+void TDateTimeWriter::WriteAxis(std::string_view pattern) {
+  const bool twelveHours = HasAxisAmPm(pattern);
+  const int hour = twelveHours ? (fParts.Hour % 12 == 0 ? 12 : fParts.Hour % 12) : fParts.Hour;
+  size_t i = 0;
+  while (i < pattern.size()) {
+    if (pattern[i] == '"' || pattern[i] == '\'') {
+      i = Quoted(pattern, i);
+      continue;
+    }
+    const auto token = std::find_if(kAxisTokens.begin(), kAxisTokens.end(),
+                                    [&](const TAxisTokenText& t) { return pattern.substr(i).starts_with(t.Text); });
+    if (token == kAxisTokens.end()) {
+      fOut += pattern[i++];
+      continue;
+    }
+    switch (token->Token) {
+      case TAxisToken::Year4: Number(fParts.Year, 4); break;
+      case TAxisToken::AmPm: fOut += fParts.Hour >= 12 ? "pm" : "am"; break;
+      case TAxisToken::MonthName: fOut += fMonths.Short[size_t(fParts.Month - 1)]; break;
+      case TAxisToken::Day: Number(fParts.Day, 2); break;
+      case TAxisToken::Month: Number(fParts.Month, 2); break;
+      case TAxisToken::Year2: Number(fParts.Year % 100, 2); break;
+      case TAxisToken::Hour2: Number(hour, 2); break;
+      case TAxisToken::Minute: Number(fParts.Minute, 2); break;
+      case TAxisToken::Second: Number(fParts.Second, 2); break;
+      case TAxisToken::Fraction: SecondFraction(2); break;
+      case TAxisToken::Hour: Number(hour, 1); break;
+    }
+    i += token->Text.size();
+  }
+}
+
 }  // namespace
 
 const TMonthNames& EnglishMonthNames() {
@@ -240,7 +314,10 @@ std::optional<std::string> FormatDateTimeText(double dateTime, std::string_view 
   const std::optional<TDateTimeParts> parts = DecodeDateTime(dateTime, style.Split);
   if (!parts) return std::nullopt;
   TDateTimeWriter writer(*parts, style);
-  writer.Write(pattern);
+  if (style.Letters == TPatternLetters::Axis)
+    writer.WriteAxis(pattern);
+  else
+    writer.Write(pattern);
   return writer.Take();
 }
 

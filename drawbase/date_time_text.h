@@ -65,10 +65,22 @@ enum class TSecondFraction : std::uint8_t {
   Digits,
 };
 
+// Which letters a pattern reads.
+enum class TPatternLetters : std::uint8_t {
+  // Every letter listed at the top, in either case. The read-out.
+  Classic,
+  // Only the tokens of calendar axes, in lower case: dd, mm (always the month),
+  // mmm, yy, yyyy, hh, h, nn, ss, zz and am/pm (which puts the hours on the
+  // 12-hour clock); the longest token is taken first. Text in quotes is copied;
+  // every other character, other letters and upper case included, stands for itself.
+  Axis,
+};
+
 struct TDateTimeStyle {
   TDaySplit Split = TDaySplit::TowardZero;
   TSecondFraction Fraction = TSecondFraction::Milliseconds;
   const TMonthNames* Months = nullptr;  // nullptr: English
+  TPatternLetters Letters = TPatternLetters::Classic;
 };
 
 struct TDateTimeParts {

@@ -56,6 +56,11 @@ __extension__ typedef __int128 Wide;
 
 }  // namespace
 
+std::span<const int> ThinPenDashRuns(TPenStyle style) {
+  const DashPattern* p = PatternOf(style);
+  return p ? std::span<const int>(p->runs.data(), size_t(p->count)) : std::span<const int>();
+}
+
 Qt::PenStyle ToQtPenStyle(TPenStyle s) {
   switch (s) {
     case psDash: return Qt::DashLine;

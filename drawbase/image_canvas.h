@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QImage>
 #include <memory>
+#include <span>
 
 #include "canvas.h"
 
@@ -22,6 +23,9 @@ unsigned int ToQRgb(TColor c);
 TColor FromQRgb(unsigned int rgb);
 // The toolkit's pen style for a canvas pen style.
 Qt::PenStyle ToQtPenStyle(TPenStyle style);
+// The dash pattern of a one-pixel pen in pixels, as on-off runs starting with
+// "on"; empty for a style without gaps. Every canvas draws thin pens with it.
+std::span<const int> ThinPenDashRuns(TPenStyle style);
 
 class TImageCanvas : public TCanvas {
  public:

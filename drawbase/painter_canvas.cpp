@@ -86,6 +86,12 @@ QPainter& TPainterCanvas::Begin(bool withPen, bool withBrush) {
     QPen pen(ToQColor(Pen.Color), std::max(1, Pen.Width), ToQtPenStyle(Pen.Style));
     pen.setCapStyle(Pen.Width > 1 ? Qt::RoundCap : Qt::FlatCap);
     pen.setJoinStyle(Pen.Width > 1 ? Qt::RoundJoin : Qt::MiterJoin);
+    // A thin pen's gaps as on the screen, not the toolkit's own (finer) ones;
+    // lines start at a pixel's centre, half a pixel into the pattern.
+    if (const std::span<const int> runs = ThinPenDashRuns(Pen.Style); Pen.Width <= 1 && !runs.empty()) {
+      pen.setDashPattern(QList<qreal>(runs.begin(), runs.end()));
+      pen.setDashOffset(0.5);
+    }
     p.setPen(pen);
   } else {
     p.setPen(Qt::NoPen);

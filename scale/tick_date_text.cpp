@@ -56,7 +56,7 @@ TDTLabel AxisDateFormat() {
 }
 
 std::string DateTimeText(std::string_view pattern, double v, const TMonthNames* months) {
-  const TDateTimeStyle style{TDaySplit::Floor, TSecondFraction::Digits, months};
+  const TDateTimeStyle style{TDaySplit::Floor, TSecondFraction::Digits, months, TPatternLetters::Axis};
   return FormatDateTimeText(v, pattern, style).value_or(std::string());
 }
 

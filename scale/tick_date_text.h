@@ -17,8 +17,9 @@ namespace vqm {
 TDTLabel AxisDateFormat();
 
 // v after the floor split (the time of day rounded to the millisecond, with the
-// carry into the next day), formatted by the pattern; z letters show one digit
-// of the second's fraction each. Month names from the table, English for
+// carry into the next day), formatted by a pattern of the axis tokens only
+// (dd mm mmm yy yyyy hh h nn ss zz am/pm, see TPatternLetters::Axis); zz shows
+// the hundredths. Month names from the table, English for
 // nullptr. Empty for a value whose date lies outside the years 1 to 9999.
 std::string DateTimeText(std::string_view pattern, double v, const TMonthNames* months = nullptr);
 

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 
+#include <limits>
+
 #include "drawbase/rounding.h"
 #include "scale/tick_generators.h"
 
@@ -13,9 +15,11 @@ namespace vqm::detail {
 
 namespace {
 
-// Tolerance in days of the end tests (and of the start, so that a tick that
-// rounding puts a hair before the start is still drawn).
-constexpr double kDayTolerance = 1e-8;
+// A tick counts as on an end of the axis when it differs from it by no more
+// than this many units in the last place of the larger end: the rounding of
+// the two values, never a visible distance (a hundredths axis may span less
+// than a millisecond).
+constexpr double kEdgeUlps = 8;
 // The range an axis can show dates for (0001-01-01 up to a little past 9999).
 constexpr double kFirstAxisDay = -693'593;
 constexpr double kLastAxisDay = 3'000'000;
@@ -64,10 +68,20 @@ size_t LargestStepIndex(const std::array<int, N>& steps, double limit) {
 
 std::int64_t FloorMod(std::int64_t a, std::int64_t m) { return ((a % m) + m) % m; }
 
+// The tolerance of the tests against the ends of the range [low, high].
+double EdgeTolerance(double low, double high) {
+  const double larger = std::fmax(std::fabs(low), std::fabs(high));
+  return kEdgeUlps * (std::nextafter(larger, std::numeric_limits<double>::infinity()) - larger);
+}
+
 class TDateTimeTicks {
  public:
   explicit TDateTimeTicks(TTickSink& sink)
-      : fSink(sink), fOptions(sink.Options), fLow(sink.Options.Range.Low), fHigh(sink.Options.Range.High) {}
+      : fSink(sink),
+        fOptions(sink.Options),
+        fLow(sink.Options.Range.Low),
+        fHigh(sink.Options.Range.High),
+        fTolerance(EdgeTolerance(fLow, fHigh)) {}
 
   void Run();
 
@@ -79,15 +93,16 @@ class TDateTimeTicks {
 
   // Whether the run of ticks goes on at v: not past the end of the axis (with
   // the tolerance) and not past the calendar.
-  bool GoesOn(double v) const { return v - fHigh < kDayTolerance && v < kEndOfCalendar && !fSink.Full(); }
+  bool GoesOn(double v) const { return v - fHigh <= fTolerance && v < kEndOfCalendar && !fSink.Full(); }
   // Ticks before the start of the axis are skipped.
-  bool BeforeStart(double v) const { return fLow - v > kDayTolerance; }
+  bool BeforeStart(double v) const { return fLow - v > fTolerance; }
   TTick& Draw(double v, bool major);
   void Label(TTick& tick, std::string text);
 
   TTickSink& fSink;
   const TTickOptions& fOptions;
   const double fLow, fHigh;
+  const double fTolerance;  // days
 };
 
 TTick& TDateTimeTicks::Draw(double v, bool major) {
@@ -135,7 +150,7 @@ void TDateTimeTicks::Clock(const TClockTable& table) {
 
   // The start's time of day rounded up to a whole unit (a hair above a unit
   // counts as on it), then up to the step.
-  const auto startUnits = std::int64_t(std::ceil((fLow - day - kDayTolerance) * unitsPerDay));
+  const auto startUnits = std::int64_t(std::ceil((fLow - day - fTolerance) * unitsPerDay));
   std::int64_t units = (std::max<std::int64_t>(startUnits, 0) + step - 1) / step * step;
   if (fOptions.ShortTicks)
     while (valueOf(units) > fLow) units -= shortStep;

@@ -255,12 +255,10 @@ void TForm1::LayOut() {
 }
 
 // Tab visits the top row, the two charts, the inputs column by column and the
-// explanation. The charts keep Tab for themselves; Ctrl+Tab leaves them.
+// explanation; the charts let it pass in every mode this window offers.
+// Ctrl+Tab does the same everywhere.
 void TForm1::SetUpKeyboardPath() {
-  for (vqm::TRChart* chart : {RCSig, RCSample}) {
-    chart->setFocusPolicy(Qt::StrongFocus);
-    LeaveWithCtrlTab(chart);
-  }
+  for (vqm::TRChart* chart : {RCSig, RCSample}) chart->setFocusPolicy(Qt::StrongFocus);
   // The chart's panel shows where the keyboard focus is.
   connect(qApp, &QApplication::focusChanged, this, [this] {
     Panel2->SetFocusShown(RCSig->hasFocus());
@@ -268,8 +266,11 @@ void TForm1::SetUpKeyboardPath() {
   });
   MMExplain->setTabChangesFocus(true);
   Label1->setBuddy(CBoxSignalForm);
-  SetTabOrder({CBoxSignalForm, BButAbout, BButExit, RCSig, RCSample, SBarSampleFreq, CBoxShowSamples, SBarReso,
-               CBoxSample, CBoxQNoise, MMExplain});
+  const std::initializer_list<QWidget*> path = {CBoxSignalForm, BButAbout,       BButExit,   RCSig,
+                                                RCSample,       SBarSampleFreq,  CBoxShowSamples,
+                                                SBarReso,       CBoxSample,      CBoxQNoise, MMExplain};
+  SetTabOrder(path);
+  for (QWidget* w : path) LeaveWithCtrlTab(w);
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {
@@ -306,7 +307,7 @@ void TForm1::FormShow() {
   // Without a host link, its answer without a host: the program's folder.
   const QString workArea = cliDemon ? cliDemon->GetPathValue(QStringLiteral("TesseraWorkArea"))
                                     : QCoreApplication::applicationDirPath() + QLatin1Char('/');
-  if (iconName != QLatin1String("AppIconName")) {  // the table names an icon
+  if (fStart.loadIcon && iconName != QLatin1String("AppIconName")) {  // the table names an icon
     if (cliDemon && cliDemon->UseTesseraServer()) SaveIconFromHost(iconName, workArea);
     LoadIcon(ProgramDataFile(workArea + iconName));
   }

@@ -65,6 +65,9 @@ struct TFormStart {
   // curves, as the design does. Off for tests, the gallery, benchmarks, exports
   // and --no-about.
   bool showAbout = true;
+  // Take the icon file at the first showing (a broken one is an error). Off for
+  // exports, whose pictures do not show it.
+  bool loadIcon = true;
   // Put the controls to these values at the end of the first showing.
   std::optional<TStartValues> startValues;
 };

@@ -1,6 +1,7 @@
 #include "scroll_bar.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 
 namespace quantora {
 
@@ -28,6 +29,16 @@ void TScrollBar::keyPressEvent(QKeyEvent* event) {
   }
   setValue(target);  // held within the range
   event->accept();
+}
+
+// The toolkit's styles draw no focus on a scroll bar.
+void TScrollBar::paintEvent(QPaintEvent* event) {
+  QScrollBar::paintEvent(event);
+  if (!hasFocus()) return;
+  QPainter painter(this);
+  painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 
 }  // namespace quantora

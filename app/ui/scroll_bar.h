@@ -2,7 +2,8 @@
 // A scroll bar as the window designs have it: the thumb keeps its design size
 // and a click in the track moves by one (page size 0, large change 1), while
 // the keyboard moves by one with the arrow keys, by KeyboardPageStep with Page
-// Up and Page Down, and to the ends with Home and End.
+// Up and Page Down, and to the ends with Home and End. With the keyboard focus
+// it shows a frame in the highlight colour, so that one sees which bar moves.
 
 #include <QScrollBar>
 
@@ -17,6 +18,7 @@ class TScrollBar : public QScrollBar {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace quantora

@@ -482,6 +482,38 @@ TEST(QuantoraProgramTest, OddFilesBesideTheProgramDoNotStopIt) {
   }
 }
 
+// A broken icon beside the program leaves exports alone.
+TEST(QuantoraProgramTest, BrokenIconLeavesExportsAlone) {
+  QTemporaryDir dir;
+  const QString program = CopyOfProgram(dir), picture = dir.filePath("w.png"), good = dir.filePath("good.png");
+  QFile::copy(BesideProgram("quantora.itl"), dir.filePath("quantora.itl"));
+  RunShell("printf x > '" + dir.filePath("quantora.png") + "'");
+  EXPECT_EQ(RunProgram(program, {"--export-png", picture, "--wave", "chirp", "--bits", "3"}).status, 0);
+  ASSERT_EQ(RunQuantora({"--export-png", good, "--wave", "chirp", "--bits", "3"}).status, 0);
+  EXPECT_EQ(QImage(picture), QImage(good));
+}
+
+// A file the user may not write is refused and kept, though its folder lets
+// it be replaced. Root may write any file: as root the program runs as nobody.
+TEST(QuantoraProgramTest, WriteProtectedFileIsRefused) {
+  QTemporaryDir dir;
+  QString asUser;
+  if (::geteuid() == 0) {
+    if (!QFile::exists("/usr/bin/setpriv")) GTEST_SKIP() << "root without setpriv: no one to refuse";
+    asUser = "unset XDG_RUNTIME_DIR QUANTORA_RUNTIME_DIR; export TMPDIR='" + dir.path() +
+             "'; setpriv --reuid=nobody --regid=nogroup --clear-groups ";
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0777);
+  }
+  for (const QString option : {"--export-csv", "--export-png"}) {
+    const QString path = dir.filePath("old" + option);
+    RunShell("echo OLD > '" + path + "'; chmod 444 '" + path + "'");
+    const TRun run = RunShell(asUser + "\"$Q\" " + option + " '" + path + "'");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.endsWith("cannot write '" + path.toUtf8() + "': Permission denied\n")) << run.err.toStdString();
+    EXPECT_EQ(ReadAll(path), "OLD\n");
+  }
+}
+
 // Exports need no display: without QT_QPA_PLATFORM, DISPLAY, WAYLAND_DISPLAY
 // and XDG_RUNTIME_DIR the picture is written and standard error stays empty;
 // the figures too. A window start there ends at once with one line and status 3.

@@ -5,7 +5,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMetaProperty>
 #include <cmath>
+#include <limits>
+#include <random>
 
 #include "chart/chart_design.h"
 #include "chart/rchart.h"
@@ -113,13 +116,13 @@ TEST(ChartDesign, ReadingReplacesTheJoins) {
   EXPECT_EQ(target.JointLayers().ControlledBy(TAxisDirection::Y, 5), 5);
   // Values in the largest and smallest stored ranges come back as they were.
   // (On a hidden label, where nothing adds to them.)
-  source.TextLabel(1)->SetShadowDx(2147483647);
-  source.TextLabel(1)->SetShadowDy(-2147483647 - 1);
+  source.TextLabel(1)->SetShadowDx(32767);
+  source.TextLabel(1)->SetShadowDy(-32767);
   source.SetDataColor(4294967295u);
   source.SetLineWidth(255);
   ASSERT_EQ(ReadChartDesign(WriteChartDesign(source), target), QString());
-  EXPECT_EQ(target.TextLabel(1)->ShadowDx(), 2147483647);
-  EXPECT_EQ(target.TextLabel(1)->ShadowDy(), -2147483647 - 1);
+  EXPECT_EQ(target.TextLabel(1)->ShadowDx(), 32767);
+  EXPECT_EQ(target.TextLabel(1)->ShadowDy(), -32767);
   EXPECT_EQ(target.DataColor(), 4294967295u);
   EXPECT_EQ(target.LineWidth(), 255);
 }
@@ -177,6 +180,55 @@ TEST(ChartDesign, BadDesignsAreRefusedAndChangeNothing) {
   const QString error =
       ReadChartDesign(QJsonDocument(QJsonObject{{QStringLiteral("TextLabels"), tooMany}}).toJson(), chart);
   EXPECT_TRUE(error.contains(QStringLiteral("at most 30 entries"))) << error.toStdString();
+}
+
+// Values no chart can hold are held at their limits before anything is
+// computed from them, ranges stay finite, and the margins' second names are read.
+TEST(ChartDesign, ValuesAreHeldAtTheirLimits) {
+  TRChart c;
+  ASSERT_EQ(ReadChartDesign(R"({"Height": 2000000, "Left": 2147483647, "MarginLeft": 2147483647, "RRim": 22,
+      "MarginTop": -2147483648, "Scale1X": {"ScalePos": 2147483647, "RangeLow": 1e308, "MinRange": 1e308}})", c), QString());
+  EXPECT_EQ(std::vector<double>({double(c.height()), double(c.x()), double(c.MarginLeft()), double(c.MarginRight()),
+                                 double(c.MarginTop()), double(c.Scale1X()->ScalePos()), c.Scale1X()->RangeHigh()}),
+            std::vector<double>({8192, 32767, 4000, 22, 0, 32767, 1e300}));
+}
+
+// Every stored property of `o` and of the objects it holds gets an extreme or
+// a random value of its kind (sizes stay small, so that charts are quick).
+void Randomize(QObject& o, int firstProperty, std::mt19937& rng) {
+  const auto pick = [&rng](std::initializer_list<double> v) { return v.begin()[rng() % v.size()]; };
+  for (int i = firstProperty; i < o.metaObject()->propertyCount(); ++i) {
+    const QMetaProperty p = o.metaObject()->property(i);
+    const QByteArray name = p.name();
+    if (QObject* nested = (p.metaType().flags() & QMetaType::PointerToQObject) ? p.read(&o).value<QObject*>() : nullptr) {
+      for (QObject* each : nested->children() + QObjectList{nested}) Randomize(*each, QObject::staticMetaObject.propertyCount(), rng);
+      continue;
+    }
+    const double any = std::uniform_real_distribution<double>(-1e3, 1e3)(rng);
+    QVariant v = p.metaType().id() == QMetaType::Double ? pick({-1e308, -5, 0, 1e-300, 1e-10, 0.3, 1e300, 1e308, any})
+                 : p.metaType().id() == QMetaType::QString      ? QVariant(QString::number(any))
+                 : name.contains("Margin") || name == "Width" || name == "Height" ? pick({0, 1, 50, 333})
+                     : pick({-2147483648.0, -40000, -1, 0, 1, 2, 3, 7, 255, 40000, 2147483647.0, any});
+    // Isometric derives Y ranges from the size at every resize: not a stored state.
+    if (p.isStored() && name != "Isometric" && v.convert(p.metaType())) try {
+        p.write(&o, v);
+      } catch (const std::exception&) {  // a refused join
+      }
+  }
+}
+
+// Whatever a chart holds, its design reads back to the same design.
+TEST(ChartDesign, AnyDesignTheChartWritesReadsBackTheSame) {
+  std::mt19937 rng(21);
+  TRChart chart, copy;  // each round sets every stored property anew
+  for (int n = 0; n < 1500; ++n) {
+    chart.BeginLoad();  // one recomputation at the end, not one per property
+    Randomize(chart, QWidget::staticMetaObject.propertyCount(), rng);
+    chart.EndLoad();
+    const QByteArray design = WriteChartDesign(chart);
+    ASSERT_EQ(ReadChartDesign(design, copy), QString()) << n << design.toStdString();
+    ASSERT_EQ(WriteChartDesign(copy).toStdString(), design.toStdString()) << n;
+  }
 }
 
 }  // namespace

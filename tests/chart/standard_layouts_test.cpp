@@ -93,7 +93,8 @@ TEST(StandardLayouts, ApplyingALayoutPaintsOnce) {
   EXPECT_EQ(paints, 1);
 }
 
-// Tab and the arrow keys reach the focused chart instead of moving the focus.
+// Tab (while dragging objects) and the arrow keys reach the focused chart
+// instead of moving the focus.
 TEST(ChartKeyboard, FocusedChartKeepsTabAndArrowKeys) {
   QWidget form;
   QLineEdit before(&form), after(&form);
@@ -105,6 +106,7 @@ TEST(ChartKeyboard, FocusedChartKeepsTabAndArrowKeys) {
   QWidget::setTabOrder(&chart, &after);
   form.show();
   QApplication::setActiveWindow(&form);
+  chart.SetMouseAction(maDragLabel);
   chart.setFocus();
   ASSERT_EQ(QApplication::focusWidget(), &chart);
   std::vector<int> keys;
@@ -119,6 +121,9 @@ TEST(ChartKeyboard, FocusedChartKeepsTabAndArrowKeys) {
   EXPECT_EQ(keys, (std::vector<int>{Qt::Key_Tab, Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_A}));
   EXPECT_EQ(typed, QStringLiteral("\ta"));
   EXPECT_EQ(QApplication::focusWidget(), &chart);
+  chart.SetMouseAction(maZoomWind);  // no use for Tab: it moves on
+  QTest::keyClick(&chart, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), &after);
   // The line edit, by contrast, hands the focus on with Tab, past the chart,
   // which takes the focus by a click only (it is no tab stop).
   before.setFocus();

@@ -77,6 +77,23 @@ TEST(PainterCanvasTest, RectangleAndTextFollowTheCanvasConventions) {
   EXPECT_GT(dark, 5);
 }
 
+// A page breaks a thin line where the screen does (the grid's dots are three pixels).
+TEST(PainterCanvasTest, ThinPensBreakAsOnTheScreen) {
+  TPage page, reference;
+  TImageCanvas off(&reference.image);
+  QPainter painter(&page.image);
+  TPainterCanvas on(painter, {60, 40}, false);
+  for (TCanvas* c : std::initializer_list<TCanvas*>{&on, &off})
+    for (TPenStyle style : {psDash, psDot, psDashDot, psDashDotDot}) {
+      c->Pen = {clBlack, style, 1, pmCopy};
+      c->MoveTo(0, 3 * style);
+      c->LineTo(59, 3 * style);
+    }
+  painter.end();
+  for (int y = 3; y <= 12; y += 3)  // from x = 1: the page's line half covers its first pixel
+    for (int x = 1; x < 58; ++x) EXPECT_EQ(page.At(x, y), reference.At(x, y)) << x << "," << y;
+}
+
 TEST(PainterCanvasTest, OnlyPagesAreVectorPainters) {
   QImage image(4, 4, QImage::Format_RGB32);
   QPainter onImage(&image);

@@ -81,6 +81,12 @@ TEST(DateTimeAxisText, SeparatorsAreCopiedLiterally) {
   EXPECT_EQ(DateTimeText(ClockPattern(TClockUnit::Seconds, f), kAfternoon), "13'05'09");
 }
 
+// Only the axis tokens are read; other letters and upper case stand for themselves.
+TEST(DateTimeAxisText, OnlyTheAxisTokensAreRead) {
+  EXPECT_EQ(DateTimeText("ddd yyy mmmm DD HH hh:mm d m y n s z t c", kAfternoon), "05d 00y Marm DD HH 13:03 d m y n s z t c");
+  EXPECT_EQ(DateTimeText("h am/pm AM/PM a/p \"dd\"'mm'", kAfternoon), "1 pm AM/PM a/p ddmm");
+}
+
 TEST(DateTimeAxisText, YearLabels) {
   EXPECT_EQ(YearText(800, ylYYYY), "800");
   EXPECT_EQ(YearText(2000, ylYYYY), "2000");

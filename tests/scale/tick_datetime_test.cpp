@@ -152,6 +152,13 @@ TEST(DateTimeTicks, BelowOneSecondHorizontalHundredthsVertical) {
   EXPECT_EQ(PassFor(DateOptions(start, start + 0.06 / 86400, 3, sctYL)).Ticks.size(), 7u);  // every hundredth
 }
 
+// No tick outside the axis, however few hundredths it spans.
+TEST(DateTimeTicks, NoTickOutsideTheRange) {
+  for (auto [low, high] : {std::pair{36526.000000009, 36526.000000249}, {36525.999999751, 36525.999999991}})
+    for (const TTick& t : PassFor(WithoutShortTicks(DateOptions(low, high, 2, sctYL))).Ticks)
+      EXPECT_TRUE(t.Pixel >= 20 && t.Pixel <= 379) << t.Label << " at " << t.Pixel;
+}
+
 TEST(DateTimeTicks, InvalidRanges) {
   const TDateTimeMessage invalid = TDateTimeMessage::InvalidRange;
   EXPECT_EQ(PassFor(DateOptions(10, 5)).Message, invalid);
