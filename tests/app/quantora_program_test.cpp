@@ -504,14 +504,12 @@ TEST(QuantoraProgramTest, WriteProtectedFileIsRefused) {
              "'; setpriv --reuid=nobody --regid=nogroup --clear-groups ";
     ::chmod(QFile::encodeName(dir.path()).constData(), 0777);
   }
-  for (const QString option : {"--export-csv", "--export-png"}) {
-    const QString path = dir.filePath("old" + option);
-    RunShell("echo OLD > '" + path + "'; chmod 444 '" + path + "'");
-    const TRun run = RunShell(asUser + "\"$Q\" " + option + " '" + path + "'");
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(run.err.endsWith("cannot write '" + path.toUtf8() + "': Permission denied\n")) << run.err.toStdString();
-    EXPECT_EQ(ReadAll(path), "OLD\n");
-  }
+  const QString path = dir.filePath("o.csv");  // pictures go through the same writing
+  RunShell("echo OLD > '" + path + "'; chmod 444 '" + path + "'");
+  const TRun run = RunShell(asUser + "\"$Q\" --export-csv '" + path + "'");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.err.endsWith("cannot write '" + path.toUtf8() + "': Permission denied\n")) << run.err.toStdString();
+  EXPECT_EQ(ReadAll(path), "OLD\n");
 }
 
 // Exports need no display: without QT_QPA_PLATFORM, DISPLAY, WAYLAND_DISPLAY

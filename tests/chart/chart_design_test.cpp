@@ -7,7 +7,6 @@
 #include <QJsonObject>
 #include <QMetaProperty>
 #include <cmath>
-#include <limits>
 #include <random>
 
 #include "chart/chart_design.h"
