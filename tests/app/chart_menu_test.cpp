@@ -223,6 +223,7 @@ void ChooseLanguage(TChartMenu& menu, vqm::TCustomRChart* chart, const char* sub
   QAction* table = nullptr;
   for (QAction* a : open->menu()->actions()) table = a->text() == QLatin1String(language) ? a : table;
   ASSERT_TRUE(open->menu()->isVisible() && table) << language;
+  ASSERT_TRUE(std::ranges::any_of(open->menu()->actions(), &QAction::isChecked) && !table->isChecked());
   QTest::mouseClick(open->menu(), Qt::LeftButton, {}, open->menu()->actionGeometry(table).center());
 }
 
@@ -230,8 +231,7 @@ void ChooseLanguage(TChartMenu& menu, vqm::TCustomRChart* chart, const char* sub
 QStringList Texts(TForm1& form) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the menus closed so far
   QStringList texts;
-  const QObjectList objects = form.findChildren<QObject*>() << &form;
-  for (QObject* object : objects)
+  for (QObject* object : QObjectList{&form} + form.findChildren<QObject*>())
     for (int i = 0; i < object->metaObject()->propertyCount(); ++i) {
       const QMetaProperty p = object->metaObject()->property(i);
       if (p.metaType().id() == QMetaType::QString || p.metaType().id() == QMetaType::QStringList)
