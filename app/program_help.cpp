@@ -74,7 +74,9 @@ THelp ProgramHelp() {
       {"--time-range", "FROM TO",
        "zoom both charts to the time range from FROM to TO ns (0 <= FROM < TO <= 1000), in the window and "
        "in every export: the series are recomputed over that range (the CSV keeps its number of rows)"},
-      {"--language", "en|de", "use the English or German texts (default: the table quantora.itl)"},
+      {"--language", "en|de",
+       "use the English or German texts (default: the language last chosen in the charts' menu, else the table "
+       "quantora.itl)"},
       {"--no-about", "",
        "open the window without the About dialog that otherwise comes up once at start (for scripts "
        "and tests)"},

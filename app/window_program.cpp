@@ -17,6 +17,7 @@
 #include "app/quit_on_signal.h"
 #include "app/ui/aboutbox.h"
 #include "app/ui/data_files.h"
+#include "app/ui/language_tables.h"
 #include "app/ui/mainfrm.h"
 #include "app/ui/page_render.h"
 #include "hostlink/demon_client.h"
@@ -58,7 +59,9 @@ TProgramWindows CreateWindows(const TCommandLine& commandLine, const TFormStart&
   QGuiApplication::setDesktopFileName(QStringLiteral("org.quantora.Lab"));  // its menu entry and icon
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/quantora/quantora.png")));
   TProgramWindows w;
-  start.translationFile = LanguageTableFile(commandLine.language);
+  // The language chosen last in the charts' menu, unless the command line names one.
+  start.translationFile =
+      commandLine.language.empty() ? RememberedLanguageTable() : LanguageTableFile(commandLine.language);
   start.startValues = TStartValues{commandLine.settings, commandLine.options, commandLine.timeRange};
   w.form = std::make_unique<TForm1>(start);
   ReportMissingTableOf(commandLine, *w.form);

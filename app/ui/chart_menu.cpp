@@ -6,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QKeyEvent>
@@ -128,6 +129,10 @@ QMenu* TChartMenu::Open(vqm::TCustomRChart* chart, QPoint globalPos) {
   menu->addAction(fTranslate("Save picture..."), this, [this, chart] { AskSavePicture(chart); });
   menu->addAction(fTranslate("Export data..."), this, [this, chart] { AskExportData(chart); });
   menu->addAction(fTranslate("Print..."), this, [this, chart] { Print(chart); });
+  if (Languages.tables && Languages.choose) {
+    menu->addSeparator();
+    AddLanguageMenu(menu);
+  }
   if (OnOpenSpectrum) {
     menu->addSeparator();
     QAction* spectrum = menu->addAction(fTranslate("Spectrum..."), this, [this] { OnOpenSpectrum(); });
@@ -140,6 +145,21 @@ QMenu* TChartMenu::Open(vqm::TCustomRChart* chart, QPoint globalPos) {
   });
   menu->popup(globalPos);
   return menu;
+}
+
+void TChartMenu::AddLanguageMenu(QMenu* menu) {
+  QMenu* languages = menu->addMenu(fTranslate("Language"));
+  languages->setObjectName(QStringLiteral("LanguageMenu"));
+  auto* group = new QActionGroup(languages);
+  const QString shown = Languages.shown ? QFileInfo(Languages.shown()).absoluteFilePath() : QString();
+  for (const TLanguageTable& table : Languages.tables()) {
+    QAction* action = languages->addAction(table.name);
+    action->setCheckable(true);
+    action->setChecked(QFileInfo(table.path).absoluteFilePath() == shown);
+    action->setActionGroup(group);
+    connect(action, &QAction::triggered, this, [this, path = table.path] { Languages.choose(path); });
+  }
+  languages->setEnabled(!languages->isEmpty());  // no table found: nothing to choose
 }
 
 void TChartMenu::ShowEverything(vqm::TCustomRChart* chart) {

@@ -4,12 +4,16 @@
 // window, or pan), the zoom history, the whole range again, whether the two
 // charts keep the same time or amplitude range, the error magnified on an axis
 // of its own, and the chart as a picture, as data or on
-// paper. Every text goes through the translation table.
+// paper, and the language of every window. Every text goes through the
+// translation table.
 
 #include <QObject>
 #include <QPoint>
 #include <functional>
 #include <string>
+#include <vector>
+
+#include "language_tables.h"
 
 class QAction;
 class QMenu;
@@ -36,6 +40,14 @@ class TChartMenu : public QObject {
 
   // When set, the menu offers "Spectrum..." (Ctrl+F), which calls it.
   std::function<void()> OnOpenSpectrum;
+  // The translation tables offered under "Language", the one shown (its check
+  // mark) and what choosing one does; no such submenu while `choose` is unset.
+  struct TLanguages {
+    std::function<std::vector<TLanguageTable>()> tables;
+    std::function<QString()> shown;
+    std::function<void(const QString& table)> choose;
+  };
+  TLanguages Languages;
   // The chart's ranges now become its "everything", and its history starts again.
   void RememberEverything(vqm::TCustomRChart* chart);
 
@@ -74,6 +86,7 @@ class TChartMenu : public QObject {
   void AskSavePicture(vqm::TCustomRChart* chart);
   void AskExportData(vqm::TCustomRChart* chart);
   void Print(vqm::TCustomRChart* chart);
+  void AddLanguageMenu(QMenu* menu);
   void ReportFailure(QWidget* parent, const QString& path, const std::string& reason);
 
   struct TRanges {

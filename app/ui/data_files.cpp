@@ -19,6 +19,11 @@ QString ProgramDataFile(const QString& besideExecutable) {
   return QFileInfo::exists(installed) ? installed : besideExecutable;
 }
 
+QStringList ProgramDataFolders() {
+  const QString beside = QCoreApplication::applicationDirPath();
+  return {beside, QDir::cleanPath(beside + QStringLiteral("/" QUANTORA_DATA_FROM_BINARY))};
+}
+
 QString LanguageTableFile(const std::string& language) {
   if (language.empty()) return {};
   const QString dir = QCoreApplication::applicationDirPath() + QLatin1Char('/');

@@ -2,6 +2,7 @@
 // Where the program finds its data files (translation tables, icon).
 
 #include <QString>
+#include <QStringList>
 #include <string>
 
 namespace quantora {
@@ -13,6 +14,8 @@ namespace quantora {
 // still finds it), if one is there. Otherwise `besideExecutable` unchanged: a
 // missing file stays missing where it was looked for.
 QString ProgramDataFile(const QString& besideExecutable);
+// The folders ProgramDataFile looks in: the executable's, then the installed data folder.
+QStringList ProgramDataFolders();
 
 // The table of a language the command line names ("en" or "de"), found as
 // ProgramDataFile finds it; empty for no language.

@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <memory>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPixmap>
 #include <QIcon>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QScrollBar>
@@ -28,6 +30,7 @@
 #include "design.h"
 #include "hostlink/demon_client.h"
 #include "keyboard_path.h"
+#include "language_tables.h"
 #include "numlab/numlab.h"
 #include "panel.h"
 #include "scroll_bar.h"
@@ -100,6 +103,13 @@ vqm::TNumLab* MakeReadout(QWidget* parent, const char* name, QRect geometry, con
   return n;
 }
 
+// The charts' menu offers the tables of the form's language folders.
+void OfferLanguages(TChartMenu& menu, TForm1& form) {
+  menu.Languages.tables = [&form] { return FindLanguageTables(form.LanguageFolders); };
+  menu.Languages.shown = [&form] { return form.ShownTable(); };
+  menu.Languages.choose = [&form](const QString& table) { form.ChooseLanguage(table); };
+}
+
 }  // namespace
 
 TForm1::TForm1(const QString& translationFile, QWidget* parent)
@@ -146,6 +156,8 @@ TForm1::TForm1(const TFormStart& start, QWidget* parent) : QWidget(parent), fSta
   RCSig->OnRangeChange = [this](QObject*) { PlotAnalogChart(CurrentInputs(), *RCSig, &fWindowRuns); };
   RCSample->OnRangeChange = [this](QObject*) { ReplotSampled(CurrentInputs()); };
   ChartMenu->OnOpenSpectrum = [this] { OpenSpectrum(); };
+  LanguageFolders = ProgramDataFolders();
+  OfferLanguages(*ChartMenu, *this);
   new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this, [this] { OpenSpectrum(); });
 
   // The end of loading: the host link loads the table and translates the window.
@@ -153,6 +165,7 @@ TForm1::TForm1(const TFormStart& start, QWidget* parent) : QWidget(parent), fSta
   const QString besideProgram = QCoreApplication::applicationDirPath() + QLatin1Char('/') +
                                 QString::fromStdString(glossator::ItlFileNameFor(glossator::CurrentExecutablePath()));
   const QString table = start.translationFile.isEmpty() ? ProgramDataFile(besideProgram) : start.translationFile;
+  fShownTable = table;
   if (cliDemon) {
     cliDemon->SetTranslationFile(table);
     cliDemon->Loaded();
@@ -419,7 +432,10 @@ void TForm1::Recompute() {
 }
 
 void TForm1::OpenSpectrum() {
-  if (!Spectrum) Spectrum = new TSpectrumWindow(Texts(), this);
+  if (!Spectrum) {
+    Spectrum = new TSpectrumWindow(Texts(), this);
+    OfferLanguages(*Spectrum->ChartMenu, *this);
+  }
   Spectrum->show();
   Spectrum->raise();
   Spectrum->activateWindow();
@@ -501,17 +517,35 @@ void TForm1::ApplyHandedOptions(const QStringList& params) {
 
 bool TForm1::ChangeLanguage(const std::string& language) {
   const QString table = LanguageTable(language);
+  if (TranslateAgain(table)) return true;
+  ReportMissingTable(language, table);
+  return false;
+}
+
+void TForm1::ChooseLanguage(const QString& table) {
+  if (TranslateAgain(table)) {
+    RememberLanguageTable(table);
+    return;
+  }
+  const std::string shownPath = QDir::toNativeSeparators(table).toStdString();
+  QMessageBox::warning(this, QString::fromStdString(Texts().Translate("Quantora Lab")),
+                       QString::fromStdString(Texts().Translate("No texts could be read from <%1%>", {shownPath})));
+}
+
+// From the design texts, not from the texts shown: a translation is never
+// translated again, so any number of switches ends as one.
+bool TForm1::TranslateAgain(const QString& table) {
   const std::string path = QFile::encodeName(table).toStdString();
   glossator::TGlossator probe;
-  if (!probe.LoadFromFile(path) || probe.Keys().empty()) {
-    ReportMissingTable(language, table);
-    return false;
-  }
+  if (!probe.LoadFromFile(path) || probe.Keys().empty()) return false;
   fDesignTexts.Restore();
+  if (Spectrum) Spectrum->RestoreDesignTexts();
   Texts().LoadFromFile(path);
-  Texts().TranslateComponent(this);  // the About dialog too: it is the window's child
+  Texts().TranslateComponent(this);  // the About dialog and the spectrum window too: they are the window's children
+  fSampledCaption.clear();           // taken again, in the new language
+  fShownTable = table;
   if (fAbout) FillAboutDialog();
-  if (fStartedUp) Recompute();  // the tooltip's figures, translated
+  if (fStartedUp) Recompute();  // the tooltip's figures, the error's scale, the spectrum's explanation
   return true;
 }
 

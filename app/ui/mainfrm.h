@@ -109,6 +109,14 @@ class TForm1 : public QWidget {
   bool ChangeLanguage(const std::string& language);
   // The table of a language ("en", "de"); replaceable for tests.
   std::function<QString(const std::string& language)> LanguageTable;
+  // The user's choice in the charts' "Language" menus: every window translated
+  // again with `table`, and the choice remembered for the next start. A table
+  // that gives no texts changes nothing and is said in a message box.
+  void ChooseLanguage(const QString& table);
+  // The table the windows' texts come from now.
+  const QString& ShownTable() const { return fShownTable; }
+  // Where the "Language" menus look for tables; replaceable for tests.
+  QStringList LanguageFolders;
   // The translation engine: the host link's, or without one the window's own.
   glossator::TGlossator& Texts();
 
@@ -182,6 +190,9 @@ class TForm1 : public QWidget {
   void ShowQuantizationFigures(const TQuantizationFigures& figures);
   void ReplotSampled(const TRecomputeInputs& inputs);
   void ShowErrorScale(std::optional<int> exponent);
+  // Every window translated again from its design texts with `table`; false
+  // (nothing changed) when the table gives no texts.
+  bool TranslateAgain(const QString& table);
 
   TFormStart fStart;
   TFrmAbout* fAbout = nullptr;
@@ -192,6 +203,7 @@ class TForm1 : public QWidget {
   double fTimeAxisEnd = 1000;  // the analog chart's time axis as designed
   QString fSampledCaption;     // the sampled chart's caption without the error's scale
   TWindowRuns fWindowRuns;     // the last run over a zoomed window, for the other chart
+  QString fShownTable;
 };
 
 }  // namespace quantora

@@ -34,6 +34,7 @@ TSpectrumWindow::TSpectrumWindow(glossator::TGlossator& translator, QWidget* own
   MMFigures->setTabChangesFocus(true);
 
   fEngine.PrepareAnalogSpectra();  // a change of waveform then costs no more than any other
+  fDesignTexts.Remember(this, fTranslator.Prefix());
   fTranslator.TranslateComponent(this);
   ChartMenu = new TChartMenu(
       RCSpectrum, nullptr, [this](const char* key) { return Translated(key); }, [this] { return SpectrumText(); },

@@ -9,6 +9,7 @@
 
 #include "app/model/quantization_figures.h"
 #include "app/simulation_settings.h"
+#include "design_texts.h"
 #include "spectrum/spectrum_engine.h"
 
 namespace glossator {
@@ -38,6 +39,8 @@ class TSpectrumWindow : public QWidget {
   const TSpectrumResult& Result() const { return fResult; }
   // The spectra shown, as the CSV table of --export-spectrum-csv.
   std::string SpectrumText() const;
+  // Its marked texts as designed again, to be translated into another language.
+  void RestoreDesignTexts() const { fDesignTexts.Restore(); }
 
   vqm::TRChart* RCSpectrum;
   TMemo* MMFigures;
@@ -50,6 +53,7 @@ class TSpectrumWindow : public QWidget {
   QString Translated(const std::string& key, const std::vector<std::string>& params = {}) const;
 
   glossator::TGlossator& fTranslator;
+  TDesignTexts fDesignTexts;
   TSpectrumEngine fEngine;
   TSpectrumResult fResult;
   double fShownBandMHz = -1;  // the band the axis shows as its whole

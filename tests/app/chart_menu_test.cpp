@@ -1,7 +1,7 @@
 // The charts' context menu in the main window, driven by real mouse and key
 // events: it opens both ways, switches what the left button does, zooms with
 // the history and keeps the two time axes in step; and its exports write files
-// that open.
+// that open; its language submenu re-translates every window.
 #include "app/ui/chart_menu.h"
 
 #include <gtest/gtest.h>
@@ -15,13 +15,18 @@
 #include <QFile>
 #include <QImage>
 #include <QMenu>
+#include <QMetaProperty>
 #include <QProcess>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/command_line.h"
 #include "app/ui/aboutbox.h"
 #include "app/ui/mainfrm.h"
+#include "app/ui/spectrum_window.h"
+#include "app/window_program.h"
 #include "chart/rchart.h"
 #include "shown_main_window.h"
 
@@ -204,6 +209,62 @@ TEST(ChartMenuTest, ExportsWriteFilesThatOpen) {
 
   EXPECT_FALSE(menu.ExportData(dir.filePath(QStringLiteral("no/such/dir.csv")), reason));
   EXPECT_FALSE(reason.empty());
+}
+
+// A right click on the chart, then `language` in the menu's `submenu`.
+void ChooseLanguage(TChartMenu& menu, vqm::TCustomRChart* chart, const char* submenu, const char* language) {
+  QTest::mouseMove(chart, {1, 1});  // a menu takes no hover near where the mouse was when it opened
+  QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(9, 9), chart->mapToGlobal(QPoint(9, 9)));
+  QApplication::sendEvent(chart, &click);
+  QAction* open = Item(menu, QString::fromUtf8(submenu));
+  ASSERT_TRUE(open && open->menu()) << submenu;
+  QTest::mouseMove(menu.OpenMenu(), menu.OpenMenu()->actionGeometry(open).center());
+  QTest::keyClick(menu.OpenMenu(), Qt::Key_Right);
+  QAction* table = nullptr;
+  for (QAction* a : open->menu()->actions()) table = a->text() == QLatin1String(language) ? a : table;
+  ASSERT_TRUE(open->menu()->isVisible() && table) << language;
+  ASSERT_TRUE(std::ranges::any_of(open->menu()->actions(), &QAction::isChecked) && !table->isChecked());
+  QTest::mouseClick(open->menu(), Qt::LeftButton, {}, open->menu()->actionGeometry(table).center());
+}
+
+// Every text of every window (the menus: ChooseLanguage finds them in the language chosen last).
+QStringList Texts(TForm1& form) {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the menus closed so far
+  QStringList texts;
+  for (QObject* object : QObjectList{&form} + form.findChildren<QObject*>())
+    for (int i = 0; i < object->metaObject()->propertyCount(); ++i) {
+      const QMetaProperty p = object->metaObject()->property(i);
+      if (p.metaType().id() == QMetaType::QString || p.metaType().id() == QMetaType::QStringList)
+        texts << p.read(object).toStringList().join(QLatin1Char('|'));
+    }
+  return texts;
+}
+
+TEST(ChartMenuTest, LanguageSwitchesEveryWindowFromTheDesignTextsAndIsRemembered) {
+  QTemporaryDir settings;  // never the user's own settings
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+  TWindow w;
+  w.form.LanguageFolders = {QStringLiteral(QUANTORA_TRANSLATION_TABLES)};
+  TFrmAbout about(&w.form);
+  w.form.SetAboutDialog(&about);
+  QTest::keyClick(&w.form, Qt::Key_F, Qt::ControlModifier);  // the spectrum window open too
+  ChooseLanguage(*w.form.Spectrum->ChartMenu, w.form.Spectrum->RCSpectrum, "Language", "Deutsch");
+  EXPECT_EQ(w.form.Spectrum->windowTitle(), QStringLiteral("Spektrum des abgetasteten Signals"));
+  EXPECT_EQ(about.windowTitle(), QStringLiteral("Info"));
+  EXPECT_EQ(w.form.RCSample->Caption(), QStringLiteral("Abgetastetes Signal"));
+  ChooseLanguage(*w.form.ChartMenu, w.form.RCSig, "Sprache", "English");
+  const QStringList afterOne = Texts(w.form);
+  for (int i = 0; i < 20; ++i) {
+    ChooseLanguage(*w.form.ChartMenu, w.form.RCSig, "Language", "Deutsch");
+    ChooseLanguage(*w.form.ChartMenu, w.form.RCSample, "Sprache", "English");
+  }
+  EXPECT_EQ(Texts(w.form), afterOne);
+  ChooseLanguage(*w.form.ChartMenu, w.form.RCSample, "Language", "Deutsch");
+  // The next start speaks German, unless its command line asks for English.
+  const std::string_view english[] = {"--language", "en"};
+  const TFormStart start = TWindow::Start("");
+  EXPECT_EQ(CreateWindows({}, start).form->windowTitle(), "Analog-Digital-Wandlung");
+  EXPECT_EQ(CreateWindows(ParseCommandLine(english), start).form->windowTitle(), "Analog/Digital Conversion");
 }
 
 }  // namespace
