@@ -3,6 +3,7 @@
 // rebuilds the display lists of both simulation charts from scratch, each over
 // the time range it shows.
 
+#include <memory>
 #include <optional>
 
 #include "app/model/quantization_figures.h"
@@ -29,12 +30,20 @@ struct TRecomputeInputs {
 class TWindowRuns {
  public:
   const TWindowResult& Run(const TSimulationSettings& settings, double xMax, const TTimeWindow& window);
+  // The run over the design's grid, shared the same way by both charts and the
+  // quantization figures.
+  const TSimulationResult& DesignRun(const TSimulationSettings& settings, double xMax);
 
  private:
-  bool fValid = false;
-  TSimulationSettings fSettings;
-  double fXMax = 0;
+  struct TRunKey {
+    TSimulationSettings settings;
+    double xMax = 0;
+    bool Is(const TSimulationSettings& s, double x) const;
+  };
+  std::optional<TRunKey> fKey;
   TWindowResult fResult;
+  std::optional<TRunKey> fDesignKey;
+  std::unique_ptr<TSimulationResult> fDesign;  // about 64 KiB: off the stack
 };
 
 // The time window a chart shows: its time range clipped to the model's 0 ..
@@ -67,7 +76,7 @@ std::optional<int> PlotSampledChart(const TRecomputeInputs& inputs, vqm::TCustom
                                     TWindowRuns* runs = nullptr);
 
 // The quantization figures of the setting over the whole time axis, whatever the charts show.
-TQuantizationFigures WholeAxisFigures(const TRecomputeInputs& inputs);
+TQuantizationFigures WholeAxisFigures(const TRecomputeInputs& inputs, TWindowRuns* runs = nullptr);
 
 // Both charts, each over its own window, and the quantization figures of the
 // whole run, which the window shows beside the resolution.
