@@ -65,13 +65,6 @@ struct TRun {
   const TWindowResult* window = nullptr;
 };
 
-std::unique_ptr<TSimulationResult> DesignRun(const TRecomputeInputs& in) {
-  const TSimulationSettings& s = in.settings;
-  auto series = std::make_unique<TSimulationResult>();  // about 64 KiB: off the stack
-  ComputeSeries(s.form, s.interval, s.bits, in.xMax, *series);
-  return series;
-}
-
 void PlotAnalog(const TRecomputeInputs& in, const TRun& run, vqm::TCustomRChart& chart) {
   chart.ClearItems();
   chart.SetDataColor(vqm::clBlack);
@@ -134,23 +127,15 @@ std::optional<int> PlotSampled(const TRecomputeInputs& in, const TRun& run, vqm:
   return scale;
 }
 
-// The series of one chart, holding what it computed itself.
-struct TOwnRun {
-  std::unique_ptr<TSimulationResult> design;
-  TWindowRuns runs;
-  TRun run;
-};
-
-// Fills `own` (which keeps what the run points at) for the chart's window.
-void RunFor(const TRecomputeInputs& inputs, const vqm::TCustomRChart& chart, TWindowRuns* runs, TOwnRun& own) {
+// The series of one chart, taken from `runs` (which keeps them).
+TRun RunFor(const TRecomputeInputs& inputs, const vqm::TCustomRChart& chart, TWindowRuns& runs) {
   const std::optional<TTimeWindow> window = VisibleWindow(chart);
-  if (window && *window == TTimeWindow{}) {
-    own.design = DesignRun(inputs);
-    own.run.design = own.design.get();
-  } else if (window) {
-    if (!runs) runs = &own.runs;
-    own.run.window = &runs->Run(inputs.settings, inputs.xMax, *window);
-  }
+  TRun run;
+  if (window && *window == TTimeWindow{})
+    run.design = &runs.DesignRun(inputs.settings, inputs.xMax);
+  else if (window)
+    run.window = &runs.Run(inputs.settings, inputs.xMax, *window);
+  return run;
 }
 
 }  // namespace
@@ -172,38 +157,48 @@ int ErrorScaleExponent(double largestError, double span) {
   return std::min(kMaxErrorExponent, int(std::floor(std::log2(room))));
 }
 
+bool TWindowRuns::TRunKey::Is(const TSimulationSettings& s, double x) const {
+  return settings.form == s.form && settings.interval == s.interval && settings.bits == s.bits && xMax == x;
+}
+
 const TWindowResult& TWindowRuns::Run(const TSimulationSettings& settings, double xMax, const TTimeWindow& window) {
-  const bool same = fXMax == xMax && fSettings.form == settings.form && fSettings.interval == settings.interval &&
-                    fSettings.bits == settings.bits && fResult.window == window;
-  if (!same) {
+  if (!fKey || !fKey->Is(settings, xMax) || !(fResult.window == window)) {
     ComputeSeriesOver(settings.form, settings.interval, settings.bits, xMax, window, fResult);
-    fSettings = settings;
-    fXMax = xMax;
+    fKey = TRunKey{settings, xMax};
   }
   return fResult;
 }
 
+const TSimulationResult& TWindowRuns::DesignRun(const TSimulationSettings& settings, double xMax) {
+  if (!fDesign) fDesign = std::make_unique<TSimulationResult>();
+  if (!fDesignKey || !fDesignKey->Is(settings, xMax)) {
+    ComputeSeries(settings.form, settings.interval, settings.bits, xMax, *fDesign);
+    fDesignKey = TRunKey{settings, xMax};
+  }
+  return *fDesign;
+}
+
 void PlotAnalogChart(const TRecomputeInputs& inputs, vqm::TCustomRChart& chart, TWindowRuns* runs) {
-  TOwnRun own;
-  RunFor(inputs, chart, runs, own);
-  PlotAnalog(inputs, own.run, chart);
+  TWindowRuns own;
+  PlotAnalog(inputs, RunFor(inputs, chart, runs ? *runs : own), chart);
 }
 
 std::optional<int> PlotSampledChart(const TRecomputeInputs& inputs, vqm::TCustomRChart& chart, TWindowRuns* runs) {
-  TOwnRun own;
-  RunFor(inputs, chart, runs, own);
-  return PlotSampled(inputs, own.run, chart);
+  TWindowRuns own;
+  return PlotSampled(inputs, RunFor(inputs, chart, runs ? *runs : own), chart);
 }
 
 TQuantizationFigures Recompute(const TRecomputeInputs& inputs, vqm::TCustomRChart& analogChart,
                                vqm::TCustomRChart& sampledChart) {
-  PlotAnalogChart(inputs, analogChart);
-  PlotSampledChart(inputs, sampledChart);
-  return WholeAxisFigures(inputs);
+  TWindowRuns runs;  // one model run for both charts and the figures
+  PlotAnalogChart(inputs, analogChart, &runs);
+  PlotSampledChart(inputs, sampledChart, &runs);
+  return WholeAxisFigures(inputs, &runs);
 }
 
-TQuantizationFigures WholeAxisFigures(const TRecomputeInputs& inputs) {
-  return QuantizationFigures(inputs.settings.bits, *DesignRun(inputs));
+TQuantizationFigures WholeAxisFigures(const TRecomputeInputs& inputs, TWindowRuns* runs) {
+  TWindowRuns own;
+  return QuantizationFigures(inputs.settings.bits, (runs ? *runs : own).DesignRun(inputs.settings, inputs.xMax));
 }
 
 }  // namespace quantora

@@ -4,6 +4,7 @@
 // the time range it shows.
 
 #include <limits>
+#include <memory>
 #include <optional>
 
 #include "app/model/quantization_figures.h"
@@ -30,11 +31,20 @@ struct TRecomputeInputs {
 class TWindowRuns {
  public:
   const TWindowResult& Run(const TSimulationSettings& settings, double xMax, const TTimeWindow& window);
+  // The run over the design's grid, shared the same way by both charts and the
+  // quantization figures.
+  const TSimulationResult& DesignRun(const TSimulationSettings& settings, double xMax);
 
  private:
-  TSimulationSettings fSettings;
-  double fXMax = std::numeric_limits<double>::quiet_NaN();  // equal to no xMax: a fresh one holds no run
+  struct TRunKey {
+    TSimulationSettings settings;
+    double xMax = 0;
+    bool Is(const TSimulationSettings& s, double x) const;
+  };
+  std::optional<TRunKey> fKey;
   TWindowResult fResult;
+  std::optional<TRunKey> fDesignKey;
+  std::unique_ptr<TSimulationResult> fDesign;  // about 64 KiB: off the stack
 };
 
 // The time window a chart shows: its time range clipped to the model's 0 ..
@@ -67,7 +77,7 @@ std::optional<int> PlotSampledChart(const TRecomputeInputs& inputs, vqm::TCustom
                                     TWindowRuns* runs = nullptr);
 
 // The quantization figures of the setting over the whole time axis, whatever the charts show.
-TQuantizationFigures WholeAxisFigures(const TRecomputeInputs& inputs);
+TQuantizationFigures WholeAxisFigures(const TRecomputeInputs& inputs, TWindowRuns* runs = nullptr);
 
 // Both charts, each over its own window, and the quantization figures of the
 // whole run, which the window shows beside the resolution.

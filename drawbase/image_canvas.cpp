@@ -221,15 +221,31 @@ void TImageCanvas::ThinLine(int x0, int y0, int x1, int y1) {
     kFirst = std::max(kFirst, majorStart - (majorLimit - 1));
     kLast = std::min(kLast, majorStart);
   }
+  // The minor offset of step k is (2 k minorDelta + steps) / (2 steps) rounded
+  // down; it is carried from step to step as quotient and remainder instead of
+  // dividing at every pixel. |2 minorDelta| <= 2 steps, so one correction a step suffices.
+  const long long denominator = 2 * steps;
+  const long long remainderStep = 2 * minorDelta;
+  long long offset = FloorDiv(2 * kFirst * minorDelta + steps, denominator);
+  long long remainder = 2 * kFirst * minorDelta + steps - offset * denominator;  // 0 <= remainder < denominator
   for (long long k = kFirst; k <= kLast; ++k) {
     const long long major = majorStart + majorDir * k;
-    const long long minor = minorStart + FloorDiv(2 * k * minorDelta + steps, 2 * steps);
-    if (minor < 0 || minor >= minorLimit) continue;
-    const int px = int(xMajor ? major : minor), py = int(xMajor ? minor : major);
-    if (!pattern || PatternOn(*pattern, fDashPhase + int(k)))
-      PutPenPixel(px, py, rgb);
-    else if (gapFill)
-      fBits[size_t(py) * size_t(fStride) + size_t(px)] = gapRgb;
+    const long long minor = minorStart + offset;
+    if (minor >= 0 && minor < minorLimit) {
+      const int px = int(xMajor ? major : minor), py = int(xMajor ? minor : major);
+      if (!pattern || PatternOn(*pattern, fDashPhase + int(k)))
+        PutPenPixel(px, py, rgb);
+      else if (gapFill)
+        fBits[size_t(py) * size_t(fStride) + size_t(px)] = gapRgb;
+    }
+    remainder += remainderStep;
+    if (remainder >= denominator) {
+      remainder -= denominator;
+      ++offset;
+    } else if (remainder < 0) {
+      remainder += denominator;
+      --offset;
+    }
   }
   fDashPhase += int(steps);
 }

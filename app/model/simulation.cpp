@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/model/grid_signal.h"
 #include "app/model/quantizer.h"
 #include "app/model/waveforms.h"
 
@@ -14,20 +15,22 @@ int ValidInterval(int interval) { return std::max(interval, 1); }
 // The level the converter gives for the value held from instant `held` on.
 double LevelAt(TSignalForm form, int bits, double held) { return Quantize(bits, HeldSignalValue(form, held)); }
 
-// The four series at `points` grid points whose times `timeAt(i)` gives.
-// Consecutive grid points share their hold instant; the held, quantized value
-// is a function of the instant alone, so it is computed once per instant.
-template <typename TimeAt>
-void FillSeries(TSignalForm form, int step, int bits, int points, TimeAt timeAt, double* analog, double* heldOut,
-                double* sampled, double* error) {
-  for (int i = 1; i <= points; ++i) analog[i - 1] = SignalValue(form, timeAt(i));
+// The four series at `points` grid points: `analogAt(i)` gives the signal at
+// t_i, whose time `timeAt(i)` gives, and `heldAt(h)` the signal held from
+// instant h. Consecutive grid points share their hold instant; the held,
+// quantized value is a function of the instant alone, so it is computed once
+// per instant.
+template <typename TimeAt, typename AnalogAt, typename HeldAt>
+void FillSeries(int step, int bits, int points, TimeAt timeAt, AnalogAt analogAt, HeldAt heldAt, double* analog,
+                double* heldOut, double* sampled, double* error) {
+  for (int i = 1; i <= points; ++i) analog[i - 1] = analogAt(i);
   double lastHeld = -1.0;
   double heldValue = 0.0;
   double heldLevel = 0.0;
   for (int i = 1; i <= points; ++i) {
     const double held = HoldTime(timeAt(i), step);
     if (held != lastHeld) {
-      heldValue = HeldSignalValue(form, held);
+      heldValue = heldAt(held);
       heldLevel = Quantize(bits, heldValue);
       lastHeld = held;
     }
@@ -35,6 +38,15 @@ void FillSeries(TSignalForm form, int step, int bits, int points, TimeAt timeAt,
     sampled[i - 1] = heldLevel;
     error[i - 1] = static_cast<double>(static_cast<long double>(analog[i - 1]) - heldLevel);
   }
+}
+
+// The series with every value evaluated afresh.
+template <typename TimeAt>
+void FillSeries(TSignalForm form, int step, int bits, int points, TimeAt timeAt, double* analog, double* heldOut,
+                double* sampled, double* error) {
+  FillSeries(
+      step, bits, points, timeAt, [&](int i) { return SignalValue(form, timeAt(i)); },
+      [&](double held) { return HeldSignalValue(form, held); }, analog, heldOut, sampled, error);
 }
 
 TPlotPoint PointAt(double t, double analog, double level) {
@@ -82,8 +94,16 @@ std::int64_t SampleTimeCount(int interval, double xMax) {
 void ComputeSeries(TSignalForm form, int interval, int bits, double xMax,
                    TSimulationResult& result) {
   const int step = ValidInterval(interval);
-  FillSeries(form, step, bits, NumPoints, GridTime, result.Analog.data(), result.Held.data(),
-             result.Sampled.data(), result.Error.data());
+  // The design's grid reads the waveform's table: every hold instant on it is a
+  // whole number of ns from 0 to 1000.
+  if (const TGridSignal* table = GridSignal(form))
+    FillSeries(
+        step, bits, NumPoints, GridTime, [&](int i) { return table->analog[std::size_t(i - 1)]; },
+        [&](double held) { return table->held[std::size_t(held)]; }, result.Analog.data(), result.Held.data(),
+        result.Sampled.data(), result.Error.data());
+  else
+    FillSeries(form, step, bits, NumPoints, GridTime, result.Analog.data(), result.Held.data(),
+               result.Sampled.data(), result.Error.data());
 
   const std::int64_t count = SampleTimeCount(step, xMax);
   result.SampleTimes.resize(static_cast<std::size_t>(count));

@@ -426,7 +426,7 @@ void TForm1::Recompute() {
   const TRecomputeInputs in = CurrentInputs();
   PlotAnalogChart(in, *RCSig, &fWindowRuns);
   ReplotSampled(in);
-  const TQuantizationFigures figures = WholeAxisFigures(in);
+  const TQuantizationFigures figures = WholeAxisFigures(in, &fWindowRuns);
   ShowQuantizationFigures(figures);
   if (Spectrum && Spectrum->isVisible()) Spectrum->ShowSetting(in.settings, figures);
 }

@@ -138,6 +138,29 @@ TEST_F(PlottingTest, TheAxisEndBoundsTheMarks) {
   EXPECT_EQ(analog.Item(analog.ItemCount() - 1).X1, 450.0);
 }
 
+// The kept design run is handed out again only for the very same setting:
+// after each change of one input it is that input's fresh run.
+TEST(WindowRunsTest, TheDesignRunFollowsEveryInput) {
+  TWindowRuns runs;
+  const TSimulationSettings first{TSignalForm::sfSine, 10, 8};
+  const struct {
+    TSimulationSettings settings;
+    double xMax;
+  } changes[] = {{{TSignalForm::sfChirp, 10, 8}, 1000.0},
+                 {{TSignalForm::sfSine, 7, 8}, 1000.0},
+                 {{TSignalForm::sfSine, 10, 2}, 1000.0},
+                 {{TSignalForm::sfSine, 10, 8}, 500.0}};
+  auto fresh = std::make_unique<TSimulationResult>();
+  for (const auto& c : changes) {
+    runs.DesignRun(first, 1000.0);
+    const TSimulationResult& kept = runs.DesignRun(c.settings, c.xMax);
+    ComputeSeries(c.settings.form, c.settings.interval, c.settings.bits, c.xMax, *fresh);
+    EXPECT_EQ(kept.Sampled, fresh->Sampled);
+    EXPECT_EQ(kept.Analog, fresh->Analog);
+    EXPECT_EQ(kept.SampleTimes, fresh->SampleTimes);
+  }
+}
+
 TEST(ErrorScaleTest, LargestPowerOfTwoThatStillFits) {
   EXPECT_EQ(ErrorScaleExponent(1.0, 11.0), 2);      // 4.95 V of room: x4 fits, x8 not
   EXPECT_EQ(ErrorScaleExponent(1e-4, 11.0), 15);    // room 49500

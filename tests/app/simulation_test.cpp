@@ -48,6 +48,7 @@ TEST(ComputeSeriesTest, HeldValuesFollowTheConverterEverywhere) {
         const double expected = Quantize(3, HeldSignalValue(f, HoldTime(GridTime(i), interval)));
         ASSERT_EQ(result->Sampled[i - 1], expected)
             << "form " << form << " T " << interval << " i " << i;
+        ASSERT_EQ(result->Analog[i - 1], SignalValue(f, GridTime(i))) << "form " << form << " i " << i;
       }
     }
   }
