@@ -427,6 +427,11 @@ TEST(HostLink, InboundConnectionsBytesAndWaitsAreBounded) {
 // Out of descriptors, a program rests instead of retrying at once (no busy
 // event loop), says so once, and serves again when descriptors are free.
 TEST(HostLink, DescriptorExhaustionRestsSaysSoOnceAndRecovers) {
+#ifdef __SANITIZE_ADDRESS__
+  // The sanitizers' runtime opens descriptors of its own (UBSan's vptr check
+  // tests memory through a pipe), so at the limit it reports a false fault.
+  GTEST_SKIP() << "a process at its descriptor limit cannot run under the sanitizers";
+#endif
   QProcess client;
   client.setChildProcessModifier([] {
     const rlimit few{16, 16};
