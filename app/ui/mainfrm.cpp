@@ -439,7 +439,9 @@ void TForm1::OpenSpectrum() {
   Spectrum->show();
   Spectrum->raise();
   Spectrum->activateWindow();
-  Recompute();
+  // The charts show the setting already: only the spectrum is new.
+  const TRecomputeInputs in = CurrentInputs();
+  Spectrum->ShowSetting(in.settings, WholeAxisFigures(in, &fWindowRuns));
 }
 
 void TForm1::ReplotSampled(const TRecomputeInputs& inputs) {
