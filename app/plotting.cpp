@@ -12,8 +12,8 @@ namespace {
 
 constexpr int kErrorLayer = 2;
 constexpr int kMaxErrorExponent = 52;
-constexpr double kErrorFill = 0.9;
-constexpr int kErrorAxisRoom = 45;  // pixels for the labels of the error axis  // share of the error axis the largest error may take
+constexpr double kErrorFill = 0.9;   // share of the error axis the largest error may take
+constexpr int kErrorAxisRoom = 45;  // pixels for the labels of the error axis
 
 // A curve over the whole time grid, continuing from the pen position (the
 // origin, so every curve starts with a segment from (0, 0)).
