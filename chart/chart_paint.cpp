@@ -10,6 +10,7 @@
 #include "chart/grid_values.h"
 #include "chart/item_renderer.h"
 #include "chart/rchart.h"
+#include "drawbase/device_pixels.h"
 #include "drawbase/painter_canvas.h"
 #include "scale/tick_math.h"
 
@@ -17,9 +18,12 @@ namespace vqm {
 
 namespace {
 
-// Copies `src` into `dst` with its top-left corner at (x, y), clipped. Both are
-// 32-bit images; a plain row copy keeps both canvases' painters open.
-void CopyImageInto(QImage& dst, int x, int y, const QImage& src) {
+// Copies `src` into `dst` with its top-left corner at the logical pixel
+// (logicalX, logicalY), clipped. Both are 32-bit images of the same device
+// pixel ratio; a plain row copy keeps both canvases' painters open.
+void CopyImageInto(QImage& dst, int logicalX, int logicalY, const QImage& src) {
+  const TDevicePixels device(dst.devicePixelRatio());
+  const int x = device.Position(logicalX), y = device.Position(logicalY);
   const int left = std::max(x, 0), top = std::max(y, 0);
   const int right = std::min(x + src.width(), dst.width()), bottom = std::min(y + src.height(), dst.height());
   if (left >= right || top >= bottom) return;
@@ -340,18 +344,31 @@ void TCustomRChart::paintEvent(QPaintEvent* event) {
     PaintOn(whole, dataArea);
     return;
   }
-  if (fFrameImage.Width() != width() || fFrameImage.Height() != height()) Paint();
+  // On a high-density screen, or rendered into a larger picture, the chart is
+  // drawn again at that resolution rather than scaled up.
+  const double ratio = PainterPixelRatio(painter);
+  if (fFrameImage.Width() != width() || fFrameImage.Height() != height() || fFrameImage.PixelRatio() != ratio) {
+    fFrameImage.SetPixelRatio(ratio);
+    fDataImage.SetPixelRatio(ratio);
+    Paint();
+  }
   if (!fZoomWindowOpen) {
-    painter.drawImage(event->rect(), fFrameImage.Image(), event->rect());
+    if (ratio == 1.0)
+      painter.drawImage(event->rect(), fFrameImage.Image(), event->rect());
+    else
+      painter.drawImage(QPoint(0, 0), fFrameImage.Image());  // the painter clips it to the event's region
     return;
   }
   // The zoom window over the stored picture: its outline exclusive-or white.
   QImage shown = fFrameImage.Image().copy();
   const int x1 = std::min(fWindowStart.x(), fWindowEnd.x()), x2 = std::max(fWindowStart.x(), fWindowEnd.x());
   const int y1 = std::min(fWindowStart.y(), fWindowEnd.y()), y2 = std::max(fWindowStart.y(), fWindowEnd.y());
-  auto invert = [&shown](int x, int y) {
-    if (x >= 0 && y >= 0 && x < shown.width() && y < shown.height())
-      shown.setPixel(x, y, shown.pixel(x, y) ^ 0x00FFFFFFu);
+  const TDevicePixels device(shown.devicePixelRatio());
+  auto invert = [&shown, &device](int logicalX, int logicalY) {  // every device pixel of a logical one, once
+    const TRect area = device.Area({logicalX, logicalY, logicalX + 1, logicalY + 1});
+    for (int y = std::max(area.Top, 0); y < std::min(area.Bottom, shown.height()); ++y)
+      for (int x = std::max(area.Left, 0); x < std::min(area.Right, shown.width()); ++x)
+        shown.setPixel(x, y, shown.pixel(x, y) ^ 0x00FFFFFFu);
   };
   // Like a Rectangle with a clear brush: columns x1..x2-1, rows y1..y2-1.
   for (int x = x1; x < x2; ++x) {
@@ -362,7 +379,7 @@ void TCustomRChart::paintEvent(QPaintEvent* event) {
     invert(x1, y);
     if (x2 - 1 > x1) invert(x2 - 1, y);
   }
-  painter.drawImage(event->rect(), shown, event->rect());
+  painter.drawImage(QPoint(0, 0), shown);
 }
 
 }  // namespace vqm

@@ -145,10 +145,10 @@ void PaintTextLabel(TCanvas& c, const TCustomTextLabel& label, TPoint anchor, TP
     return;
   }
   TCustomTextLabel::TPicture& pic = label.fPicture;
-  if (!pic.Valid) {
+  if (!pic.Valid || pic.Image.devicePixelRatio() != c.PixelRatio()) {
     TBitmap scratch(1, 1);
     const TLabelBlock b = Measure(scratch.Canvas(), label);
-    TBitmap bitmap(b.box.Width(), b.box.Height());
+    TBitmap bitmap(b.box.Width(), b.box.Height(), c.PixelRatio());
     DrawBoxAndText(bitmap.Canvas(), label, b, {-b.box.Left, -b.box.Top});
     pic.Image = bitmap.Image();
     pic.Box = b.box;

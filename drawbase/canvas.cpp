@@ -8,7 +8,7 @@ void TCanvas::MoveTo(int x, int y) { fPenPos = {x, y}; }
 
 void TCanvas::TextRect(const TRect& clip, int x, int y, const QString& text) {
   if (clip.Width() <= 0 || clip.Height() <= 0 || text.isEmpty()) return;
-  TBitmap piece(clip.Width(), clip.Height());
+  TBitmap piece(clip.Width(), clip.Height(), PixelRatio());
   TImageCanvas& pc = piece.Canvas();
   pc.Brush = {Brush.Color, bsSolid};
   pc.FillRect({0, 0, clip.Width(), clip.Height()});

@@ -72,6 +72,9 @@ class TCanvas {
   virtual bool IsPrinter() const { return false; }
   // Vertical pixel density of the surface.
   virtual int PixelsPerInchY() const { return kScreenPixelsPerInch; }
+  // Device pixels per logical pixel: above 1 on a high-density surface, where
+  // the canvas maps every coordinate it is given (see device_pixels.h).
+  virtual double PixelRatio() const { return 1.0; }
 
   TPoint PenPos() const { return fPenPos; }
   virtual void MoveTo(int x, int y);

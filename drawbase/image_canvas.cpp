@@ -39,11 +39,13 @@ const DashPattern* PatternOf(TPenStyle s) {
   }
 }
 
-bool PatternOn(const DashPattern& p, int phase) {
-  int pos = phase % p.period;
+// `scale`: device pixels per pattern pixel, so dashes keep their look on a
+// high-density surface.
+bool PatternOn(const DashPattern& p, int phase, int scale) {
+  int pos = phase % (p.period * scale);
   for (int i = 0; i < p.count; ++i) {
-    if (pos < p.runs[size_t(i)]) return (i % 2) == 0;
-    pos -= p.runs[size_t(i)];
+    if (pos < p.runs[size_t(i)] * scale) return (i % 2) == 0;
+    pos -= p.runs[size_t(i)] * scale;
   }
   return true;
 }
@@ -89,6 +91,11 @@ void TImageCanvas::Attach(QImage* image) {
     fW = fImage->width();
     fH = fImage->height();
   }
+  // The image's own ratio: its painter then draws text and shapes at the
+  // physical size by itself.
+  fDevice = TDevicePixels(fImage ? fImage->devicePixelRatio() : 1.0);
+  fLogicalW = fDevice.LogicalExtent(fW);
+  fLogicalH = fDevice.LogicalExtent(fH);
 }
 
 void TImageCanvas::Flush() {
@@ -99,8 +106,8 @@ void TImageCanvas::Flush() {
   fPainterPenValid = fPainterBrushValid = fPainterFontValid = false;
 }
 
-int TImageCanvas::Width() const { return fW; }
-int TImageCanvas::Height() const { return fH; }
+int TImageCanvas::Width() const { return fLogicalW; }
+int TImageCanvas::Height() const { return fLogicalH; }
 
 QPainter* TImageCanvas::Painter() {
   if (!fBits) return nullptr;
@@ -189,13 +196,37 @@ void TImageCanvas::MoveTo(int x, int y) {
   fDashPhase = 0;
 }
 
-// One-pixel line from (x0, y0) towards (x1, y1), the end pixel excluded. The
-// minor coordinate of step k is the exact rounding of the ideal line (ties go
-// toward +x / +y), so a line and its pixels do not depend on clipping.
+// One-pixel line from (x0, y0) towards (x1, y1), the end pixel excluded.
 void TImageCanvas::ThinLine(int x0, int y0, int x1, int y1) {
   const long long dx = (long long)x1 - x0, dy = (long long)y1 - y0;
-  const long long adx = std::llabs(dx), ady = std::llabs(dy);
-  const long long steps = std::max(adx, ady);
+  const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+  if (fDevice.IsIdentity()) {
+    const long long steps = xMajor ? std::llabs(dx) : std::llabs(dy);
+    PaintThinRun({xMajor, xMajor ? x0 : y0, (xMajor ? dx : dy) > 0 ? 1 : -1, steps, xMajor ? y0 : x0,
+                  xMajor ? dy : dx, 1});
+    return;
+  }
+  PaintThinRun(DeviceRun(xMajor, xMajor ? x0 : y0, xMajor ? x1 : y1, xMajor ? y0 : x0, xMajor ? y1 : x1));
+}
+
+// The device pixels of the logical line from major a to b (b excluded), minor
+// c to d: along the major axis exactly the device pixels of the logical pixels
+// it passes, across it a pen of the ratio's width.
+TImageCanvas::TThinRun TImageCanvas::DeviceRun(bool xMajor, int a, int b, int c, int d) const {
+  const int dir = b >= a ? 1 : -1;
+  // Going backwards a logical pixel's last device pixel comes first.
+  const long long start = dir > 0 ? fDevice.Position(a) : fDevice.Position(a + 1) - 1;
+  const long long end = dir > 0 ? fDevice.Position(b) : fDevice.Position(b + 1) - 1;
+  const long long steps = std::llabs(end - start);
+  // Rounding may make the minor run one pixel longer than the major one.
+  const long long minorDelta = std::clamp<long long>((long long)fDevice.Position(d) - fDevice.Position(c), -steps, steps);
+  return {xMajor, start, dir, steps, fDevice.Position(c), minorDelta, fDevice.PenWidth()};
+}
+
+// The minor coordinate of step k is the exact rounding of the ideal line (ties
+// go toward +x / +y), so a line and its pixels do not depend on clipping.
+void TImageCanvas::PaintThinRun(const TThinRun& run) {
+  const long long steps = run.steps;
   if (steps == 0 || Pen.Style == psClear || !fBits) {
     fDashPhase += int(steps);
     return;
@@ -204,11 +235,11 @@ void TImageCanvas::ThinLine(int x0, int y0, int x1, int y1) {
   const unsigned int rgb = ToQRgb(Pen.Color);
   const bool gapFill = pattern && Brush.Style == bsSolid;
   const unsigned int gapRgb = ToQRgb(Brush.Color);
-  const bool xMajor = adx >= ady;
-  const long long majorStart = xMajor ? x0 : y0;
-  const long long majorDir = (xMajor ? dx : dy) > 0 ? 1 : -1;
-  const long long minorStart = xMajor ? y0 : x0;
-  const long long minorDelta = xMajor ? dy : dx;
+  const bool xMajor = run.xMajor;
+  const long long majorStart = run.majorStart;
+  const long long majorDir = run.majorDir;
+  const long long minorStart = run.minorStart;
+  const long long minorDelta = run.minorDelta;
   const long long majorLimit = xMajor ? fW : fH;
   const long long minorLimit = xMajor ? fH : fW;
 
@@ -230,10 +261,12 @@ void TImageCanvas::ThinLine(int x0, int y0, int x1, int y1) {
   long long remainder = 2 * kFirst * minorDelta + steps - offset * denominator;  // 0 <= remainder < denominator
   for (long long k = kFirst; k <= kLast; ++k) {
     const long long major = majorStart + majorDir * k;
-    const long long minor = minorStart + offset;
-    if (minor >= 0 && minor < minorLimit) {
+    const bool on = !pattern || PatternOn(*pattern, fDashPhase + int(k), run.span);
+    for (int across = 0; across < run.span; ++across) {
+      const long long minor = minorStart + offset + across;
+      if (minor < 0 || minor >= minorLimit) continue;
       const int px = int(xMajor ? major : minor), py = int(xMajor ? minor : major);
-      if (!pattern || PatternOn(*pattern, fDashPhase + int(k)))
+      if (on)
         PutPenPixel(px, py, rgb);
       else if (gapFill)
         fBits[size_t(py) * size_t(fStride) + size_t(px)] = gapRgb;
@@ -286,7 +319,7 @@ void TImageCanvas::Polygon(std::span<const TPoint> points) {
   if (ThinPen() && Pen.Style != psClear) {
     // The canvas's own rules: the inside in the brush, then the closed outline
     // as one-pixel lines, so every corner is painted.
-    if (Brush.Style == bsSolid) FillPolygonInside(points);
+    if (Brush.Style == bsSolid) FillPolygonInside(fDevice.IsIdentity() ? points : DevicePoints(points));
     const int savedPhase = fDashPhase;
     fDashPhase = 0;
     for (size_t i = 0; i < points.size(); ++i) {
@@ -340,6 +373,28 @@ void TImageCanvas::FillPolygonInside(std::span<const TPoint> points) {
   }
 }
 
+std::vector<TPoint> TImageCanvas::DevicePoints(std::span<const TPoint> points) const {
+  std::vector<TPoint> device;
+  device.reserve(points.size());
+  for (const TPoint& p : points) device.push_back({fDevice.Position(p.x), fDevice.Position(p.y)});
+  return device;
+}
+
+// The one-pixel outline from the pen dot `first` (top left) to `last` (bottom
+// right) as four bands that do not overlap, so an exclusive-or pen inverts each
+// pixel once.
+void TImageCanvas::DeviceOutline(const TRect& first, const TRect& last, unsigned int rgb) {
+  auto band = [&](int left, int top, int right, int bottom) {
+    for (int y = std::max(top, 0); y < std::min(bottom, fH); ++y)
+      for (int x = std::max(left, 0); x < std::min(right, fW); ++x) PutPenPixel(x, y, rgb);
+  };
+  const int bottomTop = std::max(last.Top, first.Bottom), rightLeft = std::max(last.Left, first.Right);
+  band(first.Left, first.Top, last.Right, first.Bottom);
+  if (last.Top != first.Top) band(first.Left, bottomTop, last.Right, last.Bottom);
+  band(first.Left, first.Bottom, first.Right, bottomTop);
+  if (last.Left != first.Left) band(rightLeft, first.Bottom, last.Right, bottomTop);
+}
+
 void TImageCanvas::FillSpan(int x1, int x2, int y, unsigned int rgb) {
   // x1..x2-1 of row y, clipped.
   if (y < 0 || y >= fH) return;
@@ -349,8 +404,9 @@ void TImageCanvas::FillSpan(int x1, int x2, int y, unsigned int rgb) {
   std::fill(fBits + size_t(y) * size_t(fStride) + size_t(x1), fBits + size_t(y) * size_t(fStride) + size_t(x2), rgb);
 }
 
-void TImageCanvas::FillRect(const TRect& r) {
+void TImageCanvas::FillRect(const TRect& logical) {
   if (!fBits || Brush.Style == bsClear) return;
+  const TRect r = fDevice.Area(logical);
   const unsigned int rgb = ToQRgb(Brush.Color);
   const int top = std::max(std::min(r.Top, r.Bottom), 0), bottom = std::min(std::max(r.Top, r.Bottom), fH);
   const int left = std::min(r.Left, r.Right), right = std::max(r.Left, r.Right);
@@ -375,6 +431,10 @@ void TImageCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   if (x2 - x1 < 1 || y2 - y1 < 1) return;
   FillRect({x1 + 1, y1 + 1, x2 - 1, y2 - 1});
   const unsigned int rgb = ToQRgb(Pen.Color);
+  if (!fDevice.IsIdentity()) {
+    DeviceOutline(fDevice.PenDot(x1, y1), fDevice.PenDot(x2 - 1, y2 - 1), rgb);
+    return;
+  }
   auto put = [&](int x, int y) {
     if (x >= 0 && x < fW && y >= 0 && y < fH) PutPenPixel(x, y, rgb);
   };
@@ -394,7 +454,8 @@ void TImageCanvas::Ellipse(int x1, int y1, int x2, int y2) {
   if (y2 < y1) std::swap(y1, y2);
   if (x2 - x1 < 1 || y2 - y1 < 1) return;
   if (ThinPen() && (Pen.Style == psSolid || Pen.Style == psInsideFrame)) {
-    PixelEllipse(x1, y1, x2, y2);
+    const TRect box = fDevice.Area({x1, y1, x2, y2});
+    PixelEllipse(box.Left, box.Top, box.Right, box.Bottom, fDevice.PenWidth());
     return;
   }
   if (!Painter()) return;
@@ -404,9 +465,9 @@ void TImageCanvas::Ellipse(int x1, int y1, int x2, int y2) {
 
 // The ellipse inscribed in the box x1..x2-1 by y1..y2-1: a pixel belongs to it
 // when its centre lies inside the ellipse through the box's outer edges. Its
-// outline is every such pixel with a side neighbour outside; the rest is the
-// inside, in the brush.
-void TImageCanvas::PixelEllipse(int x1, int y1, int x2, int y2) {
+// outline, `penWidth` pixels wide, is every such pixel with a pixel outside `penWidth`
+// pixels to a side; the rest is the inside, in the brush.
+void TImageCanvas::PixelEllipse(int x1, int y1, int x2, int y2, int penWidth) {
   const long long w = (long long)x2 - x1, h = (long long)y2 - y1;
   auto inside = [&](long long x, long long y) {
     if (x < x1 || x >= x2 || y < y1 || y >= y2) return false;
@@ -419,7 +480,7 @@ void TImageCanvas::PixelEllipse(int x1, int y1, int x2, int y2) {
   for (int y = std::max(y1, 0); y < std::min(y2, fH); ++y)
     for (int x = std::max(x1, 0); x < std::min(x2, fW); ++x) {
       if (!inside(x, y)) continue;
-      const bool edge = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
+      const bool edge = !inside(x - penWidth, y) || !inside(x + penWidth, y) || !inside(x, y - penWidth) || !inside(x, y + penWidth);
       if (edge)
         PutPenPixel(x, y, pen);
       else if (fill)
@@ -428,11 +489,19 @@ void TImageCanvas::PixelEllipse(int x1, int y1, int x2, int y2) {
 }
 
 void TImageCanvas::SetPixel(int x, int y, TColor color) {
-  if (!fBits || x < 0 || y < 0 || x >= fW || y >= fH) return;
+  if (!fBits) return;
+  if (!fDevice.IsIdentity()) {
+    const TRect dot = fDevice.PenDot(x, y);
+    for (int row = dot.Top; row < dot.Bottom; ++row) FillSpan(dot.Left, dot.Right, row, ToQRgb(color));
+    return;
+  }
+  if (x < 0 || y < 0 || x >= fW || y >= fH) return;
   fBits[size_t(y) * size_t(fStride) + size_t(x)] = ToQRgb(color);
 }
 
 TColor TImageCanvas::GetPixel(int x, int y) const {
+  x = fDevice.Position(x);
+  y = fDevice.Position(y);
   if (!fBits || x < 0 || y < 0 || x >= fW || y >= fH) return clBlack;
   return FromQRgb(fBits[size_t(y) * size_t(fStride) + size_t(x)]);
 }
@@ -468,16 +537,33 @@ void TImageCanvas::StretchDraw(const TRect& r, const QImage& image) {
   fPainter->drawImage(QRect(r.Left, r.Top, r.Width(), r.Height()), image);
 }
 
-TBitmap::TBitmap(int width, int height) { SetSize(width, height); }
+TBitmap::TBitmap(int width, int height, double pixelRatio) : fDevice(pixelRatio) { SetSize(width, height); }
 
 void TBitmap::SetSize(int width, int height) {
   width = std::max(width, 0);
   height = std::max(height, 0);
-  if (width == fImage.width() && height == fImage.height() && !(width && fImage.isNull())) return;
+  if (width == fWidth && height == fHeight && !(width && height && fImage.isNull())) return;
+  fWidth = width;
+  fHeight = height;
   fCanvas.Attach(nullptr);
-  fImage = (width > 0 && height > 0) ? QImage(width, height, QImage::Format_RGB32) : QImage();
-  if (!fImage.isNull()) fImage.fill(0xFFFFFFFFu);
+  const int deviceWidth = fDevice.Position(width), deviceHeight = fDevice.Position(height);
+  fImage = (deviceWidth > 0 && deviceHeight > 0) ? QImage(deviceWidth, deviceHeight, QImage::Format_RGB32) : QImage();
+  if (!fImage.isNull()) {
+    fImage.fill(0xFFFFFFFFu);
+    fImage.setDevicePixelRatio(fDevice.Ratio());
+  } else {
+    fWidth = fHeight = 0;  // an empty image has no size at all
+  }
   fCanvas.Attach(&fImage);
+}
+
+void TBitmap::SetPixelRatio(double ratio) {
+  const TDevicePixels device(ratio);
+  if (device.Ratio() == fDevice.Ratio()) return;
+  fDevice = device;
+  const int width = fWidth, height = fHeight;
+  fWidth = fHeight = -1;  // a new image at the new ratio
+  SetSize(width, height);
 }
 
 const QImage& TBitmap::Image() {
@@ -490,6 +576,10 @@ bool TBitmap::LoadFromFile(const QString& path) {
   if (!loaded.load(path)) return false;
   fCanvas.Attach(nullptr);
   fImage = loaded.convertToFormat(QImage::Format_RGB32);
+  fImage.setDevicePixelRatio(1.0);  // a picture file's pixels are logical ones
+  fDevice = TDevicePixels();
+  fWidth = fImage.width();
+  fHeight = fImage.height();
   fCanvas.Attach(&fImage);
   return true;
 }

@@ -4,13 +4,19 @@
 // every pixel follows the canvas conventions exactly and fast; so are polygons
 // and ellipses drawn with a one-pixel pen. Wide pens, text and images go through
 // a QPainter that stays open while the canvas is attached.
+//
+// An image with a device pixel ratio above 1 is drawn at its physical
+// resolution: every coordinate the canvas is given is a logical one, mapped
+// by TDevicePixels; Width and Height are logical too.
 
 #include <QHash>
 #include <QImage>
 #include <memory>
 #include <span>
+#include <vector>
 
 #include "canvas.h"
+#include "device_pixels.h"
 
 class QPainter;
 class QFontMetrics;
@@ -47,6 +53,7 @@ class TImageCanvas : public TCanvas {
   int Height() const override;
   bool IsPrinter() const override { return fPrinter; }
   int PixelsPerInchY() const override { return fPixelsPerInchY; }
+  double PixelRatio() const override { return fDevice.Ratio(); }
 
   void MoveTo(int x, int y) override;
   void LineTo(int x, int y) override;
@@ -65,13 +72,25 @@ class TImageCanvas : public TCanvas {
   void StretchDraw(const TRect& r, const QImage& image) override;
 
  private:
+  // A one-pixel pen's line in device pixels: `steps` pixels along the major
+  // axis from majorStart in majorDir, the minor coordinate following the
+  // ideal line from minorStart by minorDelta, each step `span` pixels across.
+  struct TThinRun {
+    bool xMajor;
+    long long majorStart, majorDir, steps, minorStart, minorDelta;
+    int span;
+  };
   bool ThinPen() const;
   void ThinLine(int x0, int y0, int x1, int y1);
+  TThinRun DeviceRun(bool xMajor, int a, int b, int c, int d) const;
+  void PaintThinRun(const TThinRun& run);
+  std::vector<TPoint> DevicePoints(std::span<const TPoint> points) const;
+  void DeviceOutline(const TRect& first, const TRect& last, unsigned int rgb);
   void WideLine(int x0, int y0, int x1, int y1);
   void PutPenPixel(int x, int y, unsigned int rgb);
   void FillSpan(int x1, int x2, int y, unsigned int rgb);
   void FillPolygonInside(std::span<const TPoint> points);
-  void PixelEllipse(int x1, int y1, int x2, int y2);
+  void PixelEllipse(int x1, int y1, int x2, int y2, int penWidth);
   QPainter* Painter();
   void SyncPainter(bool withPen, bool withBrush);
   void SyncFont();
@@ -80,7 +99,9 @@ class TImageCanvas : public TCanvas {
   QImage* fImage = nullptr;
   unsigned int* fBits = nullptr;
   int fStride = 0;  // pixels per row
-  int fW = 0, fH = 0;
+  int fW = 0, fH = 0;  // device pixels
+  TDevicePixels fDevice;
+  int fLogicalW = 0, fLogicalH = 0;
   bool fPrinter = false;
   int fPixelsPerInchY = kScreenPixelsPerInch;
   int fDashPhase = 0;  // position in the dash pattern since the last MoveTo
@@ -98,11 +119,16 @@ class TImageCanvas : public TCanvas {
 // An off-screen image with its canvas, as the components keep them.
 class TBitmap {
  public:
-  TBitmap(int width = 0, int height = 0);
-  // New size; the content is undefined afterwards. Negative sizes count as 0.
+  // `pixelRatio`: device pixels per logical pixel (device_pixels.h).
+  TBitmap(int width = 0, int height = 0, double pixelRatio = 1.0);
+  // New size in logical pixels; the content is undefined afterwards. Negative
+  // sizes count as 0.
   void SetSize(int width, int height);
-  int Width() const { return fImage.width(); }
-  int Height() const { return fImage.height(); }
+  // A new ratio keeps the logical size; the content is undefined afterwards.
+  void SetPixelRatio(double ratio);
+  double PixelRatio() const { return fDevice.Ratio(); }
+  int Width() const { return fWidth; }
+  int Height() const { return fHeight; }
   TImageCanvas& Canvas() { return fCanvas; }
   // The image with all painting finished.
   const QImage& Image();
@@ -111,6 +137,8 @@ class TBitmap {
  private:
   QImage fImage;
   TImageCanvas fCanvas;
+  TDevicePixels fDevice;
+  int fWidth = 0, fHeight = 0;  // logical
 };
 
 }  // namespace vqm

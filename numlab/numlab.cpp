@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "drawbase/device_pixels.h"
 #include "drawbase/painter_canvas.h"
 #include "drawbase/vqm_error.h"
 
@@ -127,7 +128,7 @@ void TNumLab::paintEvent(QPaintEvent*) {
     PaintOn(canvas);
     return;
   }
-  TBitmap bitmap;  // lives for one paint
+  TBitmap bitmap(0, 0, PainterPixelRatio(painter));  // lives for one paint; at the screen's resolution
   PaintTo(bitmap);
   painter.drawImage(0, 0, bitmap.Image());
 }

@@ -337,6 +337,7 @@ void TScale::PaintOnto(TCanvas& target, int dx, int dy) {
   }
   // An empty control gets an empty image: nothing is drawn, the events still come.
   const int w = std::max(fExtent.Width, 0), h = std::max(fExtent.Height, 0);
+  fOffscreen.SetPixelRatio(target.PixelRatio());
   fOffscreen.SetSize(w, h);
   TCanvas* canvas = &fOffscreen.Canvas();
   canvas->Font = fFont;

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include "drawbase/device_pixels.h"
+
 namespace vqm {
 
 TScaleWidget::TScaleWidget(QWidget* parent) : QWidget(parent), fScale(new TScale(this)) {
@@ -22,13 +24,19 @@ void TScaleWidget::paintEvent(QPaintEvent*) {
     fScale->CalcMapping();  // no repaint request: this is the paint
   }
   if (!fScale->PaintAllowed() || width() <= 0 || height() <= 0) return;
-  if (fImage.size() != size()) fImage = QImage(size(), QImage::Format_ARGB32);
+  QPainter painter(this);
+  const TDevicePixels device(PainterPixelRatio(painter));  // drawn at the screen's resolution
+  const QSize deviceSize(device.Position(width()), device.Position(height()));
+  if (fImage.size() != deviceSize || fImage.devicePixelRatio() != device.Ratio()) {
+    fImage = QImage(deviceSize, QImage::Format_ARGB32);
+    fImage.setDevicePixelRatio(device.Ratio());
+  }
   fImage.fill(Qt::transparent);
   {
     TImageCanvas canvas(&fImage);
     fScale->PaintOnto(canvas, 0, 0);
   }
-  QPainter(this).drawImage(0, 0, fImage);
+  painter.drawImage(0, 0, fImage);
 }
 
 void TScaleWidget::resizeEvent(QResizeEvent* event) {
