@@ -7,6 +7,7 @@
 #include <set>
 
 #include "app/message_text.h"
+#include "app/picture_scale.h"
 #include "app/program_help.h"
 
 namespace quantora {
@@ -96,7 +97,8 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
         option == "--export-spectrum-csv";
     const bool known = output || option == "--wave" || option == "--interval" || option == "--bits" ||
                        option == "--samples" || option == "--sampled" || option == "--error" ||
-                       option == "--language" || option == "--no-about" || option == "--time-range";
+                       option == "--language" || option == "--no-about" || option == "--time-range" ||
+                       option == "--scale";
     if (!known) return Failure("unknown option " + QuotedForMessage(option) + " (see --help)");
     // One value per option and one export per run: a second one would silently
     // win over the first, or leave one of two asked files unwritten.
@@ -148,6 +150,11 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
       if (*value != "en" && *value != "de")
         return Failure("bad value " + QuotedForMessage(*value) + " for --language (expected en or de)");
       parsed.language = std::string(*value);
+    } else if (option == "--scale") {
+      const auto scale = ParsePictureScale(*value);
+      if (!scale)
+        return Failure("bad value " + QuotedForMessage(*value) + " for --scale (expected " + PictureScalesText() + ")");
+      parsed.pictureScale = *scale;
     } else if (option == "--wave") {
       const auto form = ParseWave(*value);
       if (!form)
@@ -173,6 +180,8 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
       parsed.given.bits = *bits;
     }
   }
+  if (given.contains("--scale") && parsed.action != TProgramAction::paExportPng)
+    return Failure("option --scale needs --export-png (it sets the picture's scale)");
   return parsed;
 }
 

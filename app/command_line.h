@@ -1,6 +1,6 @@
 #pragma once
 // The program's command line, parsed into a plain struct without side effects.
-//   quantora [--export-csv FILE | --export-png FILE | --export-pdf FILE | --export-spectrum-csv FILE | --stats]
+//   quantora [--export-csv FILE | --export-png FILE [--scale K] | --export-pdf FILE | --export-spectrum-csv FILE | --stats]
 //            [--wave NAME] [--interval 1..200]
 //            [--bits 1..16] [--samples on|off] [--sampled on|off] [--error on|off]
 //            [--time-range FROM TO]
@@ -49,6 +49,7 @@ struct TCommandLine {
   std::optional<TTimeRange> timeRange = std::nullopt;  // --time-range: both charts and every export zoomed to it
   std::string language;          // --language: "en" or "de"; empty: the table beside the program
   std::string exportPath;        // --export-csv or --export-spectrum-csv ("-" is standard output), --export-png or --export-pdf
+  double pictureScale = 1.0;     // --scale: the --export-png picture at that many times the window's size
   bool showAbout = true;         // --no-about: false; the window starts without the modal About dialog
   std::string errorMessage;      // one line, set only for paFail
 };

@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "app/picture_scale.h"
 #include "app/simulation_settings.h"
 
 namespace quantora {
@@ -48,6 +49,9 @@ THelp ProgramHelp() {
       {"--export-png", "FILE",
        "render the window at its design size to the picture FILE instead of opening it; the name's "
        "ending chooses the format (.png, .jpg, .bmp, ...; none: PNG)"},
+      {"--scale", "K",
+       "with --export-png: the picture at K times the window's size, K one of " + PictureScalesText() +
+           " (default 1), drawn at that resolution for worksheets and slides"},
       {"--export-pdf", "FILE",
        "the window at its design size as a one-page PDF with vector curves and real text, instead of "
        "opening it"},

@@ -20,6 +20,7 @@
 #include "app/ui/language_tables.h"
 #include "app/ui/mainfrm.h"
 #include "app/ui/page_render.h"
+#include "app/ui/widget_picture.h"
 #include "hostlink/demon_client.h"
 
 namespace quantora {
@@ -155,7 +156,7 @@ int ExportWindowPng(const TCommandLine& commandLine, int argc, char** argv) {
   }
   std::optional<TProgramWindows> w = WindowForExport(app, commandLine);
   if (!w) return 1;
-  const QImage picture = w->form->grab().toImage();
+  const QImage picture = WidgetPicture(*w->form, commandLine.pictureScale);
 
   QByteArray bytes;
   QBuffer buffer(&bytes);

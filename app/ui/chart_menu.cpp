@@ -17,7 +17,9 @@
 
 #include "app/file_replace.h"
 #include "chart/rchart.h"
+#include "app/picture_scale.h"
 #include "page_render.h"
+#include "widget_picture.h"
 
 namespace quantora {
 
@@ -180,13 +182,13 @@ void TChartMenu::FollowRanges(vqm::TCustomRChart* source) {
   fFollowing = false;
 }
 
-bool TChartMenu::SavePicture(vqm::TCustomRChart* chart, const QString& path, std::string& reason) {
+bool TChartMenu::SavePicture(vqm::TCustomRChart* chart, const QString& path, std::string& reason, double scale) {
   if (IsPdfName(path)) return WriteBytes(path, WidgetAsPdf(*chart, chart->Caption()), reason);
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   QImageWriter writer(&buffer, "png");
-  if (!writer.write(chart->grab().toImage())) {
+  if (!writer.write(WidgetPicture(*chart, scale))) {
     reason = writer.errorString().toStdString();
     return false;
   }
@@ -198,16 +200,25 @@ bool TChartMenu::ExportData(const QString& path, std::string& reason) {
   return WriteBytes(path, QByteArray::fromStdString(text), reason);
 }
 
+// The picture's scale is a choice among the dialog's file kinds: one PNG entry
+// per scale, then the PDF.
 void TChartMenu::AskSavePicture(vqm::TCustomRChart* chart) {
-  const QString png = fTranslate("PNG picture (*.png)"), pdf = fTranslate("PDF document (*.pdf)");
-  QString filter = png;
+  QStringList pngs;
+  for (double scale : kPictureScales) {
+    QString kind = fTranslate(scale == 1.0 ? "PNG picture (*.png)" : "PNG picture at <%1%> times the size (*.png)");
+    pngs << kind.replace(QLatin1String("<%1%>"), QString::fromStdString(PictureScaleText(scale)));
+  }
+  const QString pdf = fTranslate("PDF document (*.pdf)");
+  QString filter = pngs.front();
   QString path = QFileDialog::getSaveFileName(chart->window(), fTranslate("Save picture"), QString(),
-                                              png + QStringLiteral(";;") + pdf, &filter);
+                                              (pngs + QStringList{pdf}).join(QStringLiteral(";;")), &filter);
   if (path.isEmpty()) return;
   if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) && !IsPdfName(path))
     path += filter == pdf ? QStringLiteral(".pdf") : QStringLiteral(".png");
+  const qsizetype chosen = pngs.indexOf(filter);
   std::string reason;
-  if (!SavePicture(chart, path, reason)) ReportFailure(chart->window(), path, reason);
+  if (!SavePicture(chart, path, reason, chosen >= 0 ? kPictureScales[std::size_t(chosen)] : 1.0))
+    ReportFailure(chart->window(), path, reason);
 }
 
 void TChartMenu::AskExportData(vqm::TCustomRChart* chart) {

@@ -72,8 +72,9 @@ class TChartMenu : public QObject {
   void ShowEverything(vqm::TCustomRChart* chart);
 
   // The file behind each export, written whole or not at all; false with the
-  // reason. A picture's kind follows the name: ".pdf" a vector PDF, else PNG.
-  bool SavePicture(vqm::TCustomRChart* chart, const QString& path, std::string& reason);
+  // reason. A picture's kind follows the name: ".pdf" a vector PDF, else PNG
+  // at `scale` times the chart's size (one of kPictureScales).
+  bool SavePicture(vqm::TCustomRChart* chart, const QString& path, std::string& reason, double scale = 1.0);
   bool ExportData(const QString& path, std::string& reason);
 
  protected:
