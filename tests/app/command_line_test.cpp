@@ -159,6 +159,7 @@ TEST(CommandLineTest, BadArgumentsFailNamingTheCulprit) {
       {{"--export-png", "a.png", "--export-csv", "b"}, "--export-png and --export-csv exclude each other"},
       {{"--wave", "sine\n\x1b[2J"}, "'sine\\n\\x1b[2J'"},
       {{"--time-range", "10"}, "needs two values"}, {{"--time-range", "20", "10"}, "'20' '10'"},
+      {{"--export-png", "w.png", "--scale", "2.5"}, "'2.5' for --scale"}, {{"--scale", "2"}, "--scale needs --export-png"},
       {{"--time-range", "5", "5"}, "'5' '5'"}, {{"--time-range", "-1", "5"}, "'-1'"}, {{"--time-range", "0", "1e3x"}, "'1e3x'"},
   };
   for (const TCase& c : cases) {

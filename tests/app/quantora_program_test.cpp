@@ -324,6 +324,7 @@ TEST(QuantoraProgramTest, BadWindowOptionsExitWithStatusTwoAndWriteNothing) {
   const QString path = dir.filePath(QStringLiteral("window.png"));
   for (const QStringList& args : {QStringList{"--export-png", path, "--error", "yes"},
                                   QStringList{"--export-png", path, "--language", "fr"},
+                                  QStringList{"--export-png", path, "--scale", "0"},
                                   QStringList{"--export-png", path, "--samples"}}) {
     const TRun run = RunQuantora(args);
     EXPECT_EQ(run.status, 2) << args.join(' ').toStdString();

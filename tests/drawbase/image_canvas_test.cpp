@@ -1,5 +1,7 @@
 #include "drawbase/image_canvas.h"
 
+#include <QImage>
+
 #include <gtest/gtest.h>
 
 #include "common/canvas_probe.h"
@@ -170,5 +172,62 @@ TEST(ImageCanvasText, TextRectDrawsOnlyInsideItsClipAsTextOutWould) {
         if (inside && expected != ResolveColor(clYellow)) ++textPixels;
       }
     EXPECT_GT(textPixels, 0);  // the text itself is there, not just the fill
+  }
+}
+
+TEST(DevicePixels, PositionsPenWidthsAndExtentsPerRatio) {
+  const struct {
+    double ratio;
+    int position3, penWidth;
+  } cases[] = {{1, 3, 1}, {1.25, 3, 1}, {1.5, 4, 2}, {2, 6, 2}, {3, 9, 3}, {0.5, 3, 1}};
+  for (const auto& c : cases) {
+    const TDevicePixels device(c.ratio);
+    EXPECT_EQ(device.Position(3), c.position3) << c.ratio;
+    EXPECT_EQ(device.PenWidth(), c.penWidth) << c.ratio;
+    for (int w = 0; w < 200; ++w) ASSERT_EQ(device.LogicalExtent(device.Position(w)), w) << c.ratio;
+  }
+}
+
+// Device pixels that are not white.
+Pixels DevicePainted(const QImage& image) {
+  Pixels out;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if ((image.pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu) out.insert({x, y});
+  return out;
+}
+
+TEST(ImageCanvasDensity, AtRatioTwoALogicalPixelIsATwoByTwoBlock) {
+  TBitmap b(20, 20, 2.0);
+  TImageCanvas& c = b.Canvas();
+  EXPECT_EQ(b.Image().size(), QSize(40, 40));
+  EXPECT_EQ(c.Width(), 20);
+  c.MoveTo(2, 5);
+  c.LineTo(6, 5);  // logical 2..5, the end excluded
+  c.MoveTo(9, 8);
+  c.LineTo(9, 6);  // upward: logical 8 and 7
+  Pixels expected;
+  for (int x = 4; x < 12; ++x) expected.insert({{x, 10}, {x, 11}});
+  for (int y = 14; y < 18; ++y) expected.insert({{18, y}, {19, y}});
+  EXPECT_EQ(DevicePainted(b.Image()), expected);
+  c.SetPixel(0, 0, clRed);
+  EXPECT_EQ(c.GetPixel(0, 0), clRed);
+  EXPECT_EQ(b.Image().pixel(1, 1) & 0xFFFFFFu, 0xFF0000u);
+}
+
+TEST(ImageCanvasDensity, ExclusiveOrOutlineTwiceRestoresAtFractionalRatios) {
+  for (double ratio : {1.25, 1.5, 2.0}) {
+    TBitmap b(30, 30, ratio);
+    TImageCanvas& c = b.Canvas();
+    c.Pen = {clRed, psSolid, 1, pmXor};
+    c.Brush.Style = bsClear;
+    c.Rectangle(3, 4, 17, 11);
+    const Pixels once = DevicePainted(b.Image());
+    // A full ring the pen's width thick, from the first pixel's dot to the last one's.
+    const TDevicePixels d(ratio);
+    const int w = d.PenWidth(), across = d.Position(16) + w - d.Position(3), down = d.Position(10) - d.Position(4) - w;
+    EXPECT_EQ(once.size(), std::size_t(2 * across * w + 2 * down * w)) << ratio;
+    c.Rectangle(3, 4, 17, 11);
+    EXPECT_TRUE(DevicePainted(b.Image()).empty()) << ratio;
   }
 }
