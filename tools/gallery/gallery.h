@@ -13,6 +13,7 @@ int RenderCharts(const QString& folder);
 int RenderChartOverlays(const QString& folder);
 int RenderChartMouse(const QString& folder);
 int RenderWindows(const QString& folder);
+int RenderHighDensity(const QString& folder);
 // The main window as the README shows it (docs/window.png), to `file`.
 bool RenderReadmePicture(const QString& file);
 

@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
   const int written = gallery::RenderScales(folder) + gallery::RenderDateTimeAxes(folder) +
                       gallery::RenderReadouts(folder) + gallery::RenderCharts(folder) +
                       gallery::RenderChartOverlays(folder) + gallery::RenderChartMouse(folder) +
-                      gallery::RenderWindows(folder);
+                      gallery::RenderWindows(folder) + gallery::RenderHighDensity(folder);
   std::printf("gallery: %d pictures written to %s\n", written, argv[1]);
   const QString readmePicture = QStringLiteral(QUANTORA_DOCS_DIR "/window.png");
   if (!gallery::RenderReadmePicture(readmePicture)) {
