@@ -21,12 +21,14 @@ TRect TDevicePixels::PenDot(int x, int y) const {
   return {left, top, left + fPenWidth, top + fPenWidth};
 }
 
+int TDevicePixels::Extent(int logical) const { return IsIdentity() ? logical : int(std::ceil(logical * fRatio)); }
+
 int TDevicePixels::LogicalExtent(int deviceExtent) const {
   if (IsIdentity()) return deviceExtent;
-  // The smallest extent whose far edge reaches deviceExtent.
-  int extent = int(std::ceil(deviceExtent / fRatio));
-  while (extent > 0 && Position(extent - 1) >= deviceExtent) --extent;
-  while (Position(extent) < deviceExtent) ++extent;
+  // The largest extent whose image fits in deviceExtent.
+  int extent = int(std::floor(deviceExtent / fRatio));
+  while (Extent(extent + 1) <= deviceExtent) ++extent;
+  while (extent > 0 && Extent(extent) > deviceExtent) --extent;
   return extent;
 }
 

@@ -8,6 +8,10 @@
 // - a logical position p starts at device pixel floor(p * ratio);
 // - an area covers the device pixels from its near edge's position up to, not
 //   including, its far edge's, so areas side by side neither gap nor overlap;
+// - an image of w logical pixels has ceil(w * ratio) device pixels, so that a
+//   last device pixel only partly covered still belongs to the picture (the
+//   screen shows it), and the canvas runs areas that reach the image's far
+//   edge up to that edge;
 // - a one-pixel pen (lines, outlines, single pixels and the marks made of them)
 //   is max(1, round(ratio)) device pixels wide, halves rounded up, so every
 //   thin line of a picture has the same width even where logical pixels
@@ -39,8 +43,10 @@ class TDevicePixels {
   TRect Area(const TRect& r) const;
   // The device pixels a one-pixel pen covers at logical pixel (x, y).
   TRect PenDot(int x, int y) const;
-  // The logical extent that `deviceExtent` device pixels show (the inverse of
-  // Position for sizes).
+  // The device pixels of an image `logical` pixels wide (or high).
+  int Extent(int logical) const;
+  // The logical extent of an image of `deviceExtent` device pixels (the
+  // inverse of Extent).
   int LogicalExtent(int deviceExtent) const;
 
  private:

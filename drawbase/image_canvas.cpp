@@ -373,6 +373,15 @@ void TImageCanvas::FillPolygonInside(std::span<const TPoint> points) {
   }
 }
 
+// An area reaching the image's far edge runs up to it, across a last device
+// pixel that a fractional ratio leaves only partly covered.
+TRect TImageCanvas::DeviceArea(const TRect& logical) const {
+  TRect r = fDevice.Area(logical);
+  if (logical.Right >= fLogicalW) r.Right += fW - fDevice.Position(fLogicalW);
+  if (logical.Bottom >= fLogicalH) r.Bottom += fH - fDevice.Position(fLogicalH);
+  return r;
+}
+
 std::vector<TPoint> TImageCanvas::DevicePoints(std::span<const TPoint> points) const {
   std::vector<TPoint> device;
   device.reserve(points.size());
@@ -406,7 +415,7 @@ void TImageCanvas::FillSpan(int x1, int x2, int y, unsigned int rgb) {
 
 void TImageCanvas::FillRect(const TRect& logical) {
   if (!fBits || Brush.Style == bsClear) return;
-  const TRect r = fDevice.Area(logical);
+  const TRect r = DeviceArea(logical);
   const unsigned int rgb = ToQRgb(Brush.Color);
   const int top = std::max(std::min(r.Top, r.Bottom), 0), bottom = std::min(std::max(r.Top, r.Bottom), fH);
   const int left = std::min(r.Left, r.Right), right = std::max(r.Left, r.Right);
@@ -546,7 +555,7 @@ void TBitmap::SetSize(int width, int height) {
   fWidth = width;
   fHeight = height;
   fCanvas.Attach(nullptr);
-  const int deviceWidth = fDevice.Position(width), deviceHeight = fDevice.Position(height);
+  const int deviceWidth = fDevice.Extent(width), deviceHeight = fDevice.Extent(height);
   fImage = (deviceWidth > 0 && deviceHeight > 0) ? QImage(deviceWidth, deviceHeight, QImage::Format_RGB32) : QImage();
   if (!fImage.isNull()) {
     fImage.fill(0xFFFFFFFFu);

@@ -84,6 +84,7 @@ class TImageCanvas : public TCanvas {
   void ThinLine(int x0, int y0, int x1, int y1);
   TThinRun DeviceRun(bool xMajor, int a, int b, int c, int d) const;
   void PaintThinRun(const TThinRun& run);
+  TRect DeviceArea(const TRect& logical) const;
   std::vector<TPoint> DevicePoints(std::span<const TPoint> points) const;
   void DeviceOutline(const TRect& first, const TRect& last, unsigned int rgb);
   void WideLine(int x0, int y0, int x1, int y1);

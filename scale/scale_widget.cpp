@@ -26,7 +26,7 @@ void TScaleWidget::paintEvent(QPaintEvent*) {
   if (!fScale->PaintAllowed() || width() <= 0 || height() <= 0) return;
   QPainter painter(this);
   const TDevicePixels device(PainterPixelRatio(painter));  // drawn at the screen's resolution
-  const QSize deviceSize(device.Position(width()), device.Position(height()));
+  const QSize deviceSize(device.Extent(width()), device.Extent(height()));
   if (fImage.size() != deviceSize || fImage.devicePixelRatio() != device.Ratio()) {
     fImage = QImage(deviceSize, QImage::Format_ARGB32);
     fImage.setDevicePixelRatio(device.Ratio());

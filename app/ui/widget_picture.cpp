@@ -8,7 +8,7 @@ namespace quantora {
 
 QImage WidgetPicture(QWidget& widget, double scale) {
   const vqm::TDevicePixels device(scale);
-  QImage picture(device.Position(widget.width()), device.Position(widget.height()),
+  QImage picture(device.Extent(widget.width()), device.Extent(widget.height()),
                  QImage::Format_ARGB32_Premultiplied);
   if (picture.isNull()) return picture;
   picture.setDevicePixelRatio(device.Ratio());

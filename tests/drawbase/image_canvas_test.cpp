@@ -184,7 +184,7 @@ TEST(DevicePixels, PositionsPenWidthsAndExtentsPerRatio) {
     const TDevicePixels device(c.ratio);
     EXPECT_EQ(device.Position(3), c.position3) << c.ratio;
     EXPECT_EQ(device.PenWidth(), c.penWidth) << c.ratio;
-    for (int w = 0; w < 200; ++w) ASSERT_EQ(device.LogicalExtent(device.Position(w)), w) << c.ratio;
+    for (int w = 0; w < 200; ++w) ASSERT_EQ(device.LogicalExtent(device.Extent(w)), w) << c.ratio;
   }
 }
 
