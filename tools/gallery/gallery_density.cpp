@@ -2,7 +2,6 @@
 // same painting as on the screen, and a detail side by side: on the left the
 // ratio-1 picture enlarged as a program unaware of the density would look, on
 // the right the same part drawn at ratio 2.
-#include <QCoreApplication>
 #include <QPainter>
 
 #include "app/ui/mainfrm.h"
@@ -34,13 +33,9 @@ QImage SideBySide(const QImage& one, const QImage& two, const QRect& detail) {
 }  // namespace
 
 int RenderHighDensity(const QString& folder) {
-  quantora::TFormStart start{QStringLiteral(QUANTORA_TABLE_DIR "/quantora.itl")};
-  start.showAbout = false;
-  start.singleInstance = false;
-  quantora::TForm1 form(start);
-  form.setAttribute(Qt::WA_DontShowOnScreen);
-  form.show();
-  QCoreApplication::processEvents();  // the start-up sequence
+  const std::unique_ptr<quantora::TForm1> shown =
+      ShownOffScreen(quantora::TFormStart{QStringLiteral(QUANTORA_TABLE_DIR "/quantora.itl")});
+  quantora::TForm1& form = *shown;
   int written = 0;
   for (const auto& [ratio, name] : {std::pair{1.0, "1"}, std::pair{1.5, "1_5"}, std::pair{2.0, "2"}})
     written += quantora::WidgetPicture(form, ratio).save(folder + QStringLiteral("/density_window_ratio") +

@@ -145,17 +145,21 @@ int RenderLanguage(const QString& folder, const QString& table, const QString& s
 }
 }  // namespace
 
-bool RenderReadmePicture(const QString& file) {
-  quantora::TFormStart start{Table(QStringLiteral("quantora.itl"))};
+std::unique_ptr<quantora::TForm1> ShownOffScreen(quantora::TFormStart start) {
   start.showAbout = false;
   start.singleInstance = false;
+  auto form = std::make_unique<quantora::TForm1>(start);
+  form->setAttribute(Qt::WA_DontShowOnScreen);
+  form->show();
+  QCoreApplication::processEvents();  // the start-up sequence
+  return form;
+}
+
+bool RenderReadmePicture(const QString& file) {
+  quantora::TFormStart start{Table(QStringLiteral("quantora.itl"))};
   // Steps a student sees at once: the sine at 3 bits with its error curve.
   start.startValues = quantora::TStartValues{{quantora::TSignalForm::sfSine, 10, 3}, {true, true, true}};
-  quantora::TForm1 form(start);
-  form.setAttribute(Qt::WA_DontShowOnScreen);
-  form.show();
-  QCoreApplication::processEvents();  // the start-up sequence
-  return form.grab().save(file);
+  return ShownOffScreen(start)->grab().save(file);
 }
 
 int RenderWindows(const QString& folder) {
