@@ -187,6 +187,8 @@ TEST(ChartMenuTest, ExportsWriteFilesThatOpen) {
   const QString png = dir.filePath(QStringLiteral("chart.png"));
   ASSERT_TRUE(menu.SavePicture(w.form.RCSample, png, reason)) << reason;
   EXPECT_EQ(QImage(png).size(), w.form.RCSample->size());
+  ASSERT_TRUE(menu.SavePicture(w.form.RCSample, png, reason, 1.5)) << reason;
+  EXPECT_EQ(QImage(png).size(), w.form.RCSample->size() * 1.5);
 
   const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
   ASSERT_TRUE(menu.SavePicture(w.form.RCSample, pdf, reason)) << reason;
