@@ -1,5 +1,6 @@
 #include "numlab/numlab.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <algorithm>
 
@@ -25,6 +26,10 @@ void TNumLab::Store(T& field, const T& value) {
 // made while painting (by the display event) gets a queued paint instead of a
 // recursive one.
 void TNumLab::Changed() {
+  if (QAccessible::isActive()) {  // a screen reader hears the new value text
+    QAccessibleTextUpdateEvent shown(this, 0, QString(), ValueText());
+    QAccessible::updateAccessibility(&shown);
+  }
   if (fPainting) {
     update();
     return;
