@@ -14,9 +14,8 @@ namespace quantora {
 namespace {
 
 void TakeScheme() {
-  const QPalette desktop = QApplication::palette();
-  const bool ownPalette = desktop != QApplication::style()->standardPalette();
-  vqm::SetThemeColors(ownPalette ? vqm::ThemeColorsFrom(desktop) : vqm::ClassicThemeColors());
+  vqm::SetThemeColors(DesktopPaletteInForce() ? vqm::ThemeColorsFrom(QApplication::palette())
+                                              : vqm::ClassicThemeColors());
 }
 
 void RepaintWindows() {
@@ -47,6 +46,8 @@ class TPaletteWatch : public QObject {
 };
 
 }  // namespace
+
+bool DesktopPaletteInForce() { return QApplication::palette() != QApplication::style()->standardPalette(); }
 
 void FollowDesktopPalette() {
   TakeScheme();

@@ -10,5 +10,7 @@ namespace quantora {
 // palette changes, then sets every window's design colours again and repaints
 // the charts and read-outs. Once per program; later calls do nothing more.
 void FollowDesktopPalette();
+// The desktop's own palette is in force (not the classic scheme).
+bool DesktopPaletteInForce();
 
 }  // namespace quantora
