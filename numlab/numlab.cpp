@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "drawbase/painter_canvas.h"
+#include "numlab/numlab_accessible.h"
 #include "drawbase/vqm_error.h"
 
 namespace vqm {
@@ -26,8 +27,8 @@ void TNumLab::Store(T& field, const T& value) {
 // made while painting (by the display event) gets a queued paint instead of a
 // recursive one.
 void TNumLab::Changed() {
-  if (QAccessible::isActive()) {  // a screen reader hears the new value text
-    QAccessibleTextUpdateEvent shown(this, 0, QString(), ValueText());
+  if (QAccessible::isActive()) {  // a screen reader hears the new text: all of it, value and unit
+    QAccessibleTextUpdateEvent shown(this, 0, QString(), TNumLabAccessible(this).ValueWithUnit());
     QAccessible::updateAccessibility(&shown);
   }
   if (fPainting) {

@@ -7,6 +7,7 @@
 
 #include "app/ui/design.h"
 #include "app/ui/panel.h"
+#include "app/ui/spectrum_window.h"
 #include "app/ui/text_controls.h"
 #include "chart/rchart.h"
 #include "numlab/numlab.h"
@@ -34,6 +35,8 @@ TEST(AccessibleControls, SayValuesAndFollowZoomAndLanguage) {
   EXPECT_EQ(Said(f.SBarReso, QAccessible::Name), QStringLiteral("Aufl\u00F6sung in Bit"));
   EXPECT_EQ(Said(f.RCSig, QAccessible::Name), QStringLiteral("Originalsignal"));
   EXPECT_TRUE(Said(f.RCSig, QAccessible::Description).endsWith(QStringLiteral("Zeit [ns] 100 \u2026 300, Amplitude [V] -5.5 \u2026 5.5")));
+  f.OpenSpectrum();
+  EXPECT_EQ(Said(f.Spectrum->MMFigures, QAccessible::Name), QStringLiteral("Kennwerte des Spektrums"));
 }
 
 int PixelsOf(const QImage& shot, QRect area, QColor color) {
