@@ -5,7 +5,8 @@ QUANTORA_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev lib
   libbenchmark-dev fonts-liberation fontconfig locales
   libfftw3-dev  # the spectrum window's transforms
   poppler-utils  # the PDF export test reads the file back (pdftotext, pdftocairo, pdfimages)
-  desktop-file-utils appstream)  # the installation test validates the desktop and metainfo files
+  desktop-file-utils appstream  # the installation test validates the desktop and metainfo files
+  xvfb dbus-daemon dbus-bin at-spi2-core python3-pyatspi)  # the screen-reader walk: X, a private AT-SPI bus
 # Only for ./package.sh: CPack's Debian generator finds the shared-library
 # dependencies with dpkg-shlibdeps (dpkg-dev) and file.
 QUANTORA_PACKAGING_PACKAGES=(dpkg-dev file)

@@ -1,4 +1,5 @@
 // Layers, ranges, the world/pixel mapping, margins, resizing and loading.
+#include <QAccessible>
 #include <QResizeEvent>
 #include <QShowEvent>
 #include <algorithm>
@@ -107,7 +108,14 @@ void TCustomRChart::SetLayerRange(int layer, double xlow, double ylow, double xh
   }
   // Still under the lock: a client that builds its items for the visible range
   // rebuilds them now, and the chart paints once, with them.
-  if (OnRangeChange && CurrentRanges() != before) OnRangeChange(this);
+  if (CurrentRanges() != before) {
+    if (OnRangeChange) OnRangeChange(this);
+    // A screen reader hears the new ranges in the chart's description.
+    if (QAccessible::isActive()) {
+      QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+      QAccessible::updateAccessibility(&described);
+    }
+  }
   SetPaintLock(lock);
 }
 

@@ -97,6 +97,7 @@ void TCustomRChart::PaintFrameImage(TCanvas& c) {
     // The chart's own font: the image's font would be whatever the last axis
     // drawn at the previous paint left there.
     c.Font = fFont;
+    c.Font.Color = LegibleTextColor(fFont.Color, fWindColor);  // a desktop's light text on the fixed surroundings
     const int tw = c.TextWidth(fCaption);
     int x = fCaptionPosX, y = fCaptionPosY;
     switch (fCaptionAnchorHoriz) {
@@ -357,6 +358,7 @@ void TCustomRChart::paintEvent(QPaintEvent* event) {
       painter.drawImage(event->rect(), fFrameImage.Image(), event->rect());
     else
       painter.drawImage(QPoint(0, 0), fFrameImage.Image());  // the painter clips it to the event's region
+    DrawFocusFrame(painter);
     return;
   }
   // The zoom window over the stored picture: its outline exclusive-or white.
@@ -380,6 +382,16 @@ void TCustomRChart::paintEvent(QPaintEvent* event) {
     if (x2 - 1 > x1) invert(x2 - 1, y);
   }
   painter.drawImage(QPoint(0, 0), shown);
+  DrawFocusFrame(painter);
+}
+
+// The keyboard focus: a line in the highlight colour along the chart's edge,
+// on the screen only (pictures of the chart and pages never show it).
+void TCustomRChart::DrawFocusFrame(QPainter& painter) const {
+  if (!hasFocus()) return;
+  painter.setPen(QColor::fromRgb(ToQRgb(clHighlight)));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 }  // namespace vqm

@@ -6,6 +6,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QString>
 #include <QWidget>
 #include <algorithm>
@@ -344,6 +345,7 @@ class TCustomRChart : public QWidget {
   void leaveEvent(QEvent* event) override;
 
  private:
+  void DrawFocusFrame(QPainter& painter) const;
   static int ClampLayer(int layer) { return layer < 1 ? 1 : (layer > kLayerCount ? kLayerCount : layer); }
   static int LayerOrFirst(int layer) { return (layer < 1 || layer > kLayerCount) ? 1 : layer; }
   bool CanPaint() const;

@@ -1,12 +1,13 @@
 #include "colors.h"
 
-#include <array>
+#include <algorithm>
+#include <cmath>
 
 namespace vqm {
 
 namespace {
-// The desktop theme, by colour index (button face 15, button shadow 16, button highlight 20 ...).
-constexpr std::array<TColor, 31> kThemeColors = {
+// The classic desktop theme, by colour index.
+constexpr TThemeColors kClassicColors = {
     RGBColor(200, 200, 200),  //  0 scroll bar
     RGBColor(0, 0, 0),        //  1 desktop background
     RGBColor(153, 180, 209),  //  2 active caption
@@ -39,14 +40,43 @@ constexpr std::array<TColor, 31> kThemeColors = {
     RGBColor(0, 120, 215),    // 29 menu highlight
     RGBColor(240, 240, 240),  // 30 menu bar
 };
+// Text below this contrast is hard to read (the guidelines' level for large
+// text; the designs' own colours on the classic button face all reach it).
+constexpr double kLegibleContrast = 3.0;
+
+TThemeColors gThemeColors = kClassicColors;  // the user-interface thread's scheme
+
+double RelativeLuminance(TColor c) {
+  auto linear = [](int channel) {
+    const double v = channel / 255.0;
+    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(RedOf(c)) + 0.7152 * linear(GreenOf(c)) + 0.0722 * linear(BlueOf(c));
+}
 }  // namespace
+
+const TThemeColors& ClassicThemeColors() { return kClassicColors; }
+
+void SetThemeColors(const TThemeColors& colors) { gThemeColors = colors; }
 
 TColor ResolveColor(TColor c) {
   if (IsThemeColor(c)) {
     const TColor index = c & 0x00FFFFFFu;
-    return index < kThemeColors.size() ? kThemeColors[index] : clBlack;
+    return index < gThemeColors.size() ? gThemeColors[index] : clBlack;
   }
   return c & 0x00FFFFFFu;
+}
+
+double ContrastRatio(TColor a, TColor b) {
+  const double la = RelativeLuminance(ResolveColor(a)), lb = RelativeLuminance(ResolveColor(b));
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TColor LegibleTextColor(TColor text, TColor background) {
+  if (!IsThemeColor(text) && !IsThemeColor(background)) return text;
+  if (ContrastRatio(text, background) >= kLegibleContrast) return text;
+  if (ContrastRatio(clBtnText, background) >= kLegibleContrast) return ResolveColor(clBtnText);
+  return ContrastRatio(clBlack, background) >= ContrastRatio(clWhite, background) ? clBlack : clWhite;
 }
 
 }  // namespace vqm

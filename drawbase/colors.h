@@ -3,6 +3,7 @@
 // (red is 255, blue is 16711680) and 0x80000000 plus an index for a colour of the
 // desktop theme. Theme colours are resolved in exactly one place, ResolveColor.
 
+#include <array>
 #include <cstdint>
 
 namespace vqm {
@@ -38,8 +39,25 @@ constexpr TColor clScrollBar = 0x80000000, clBackground = 0x80000001, clActiveCa
                  cl3DDkShadow = 0x80000015, cl3DLight = 0x80000016, clInfoText = 0x80000017,
                  clInfoBk = 0x80000018;
 
-// The fixed colour a value stands for. Theme colours take the classic desktop
-// scheme so that every machine draws the same pixels; an unknown index gives black.
+// The desktop theme's colours by index (button face 15, button shadow 16, ...).
+using TThemeColors = std::array<TColor, 31>;
+// The classic desktop scheme: theme colours resolve with it unless the desktop
+// gives a palette of its own, so that every machine draws the same pixels.
+const TThemeColors& ClassicThemeColors();
+// Theme colours resolve with `colors` from now on (the desktop's own palette).
+void SetThemeColors(const TThemeColors& colors);
+
+// The fixed colour a value stands for. Theme colours take the scheme in force
+// (the classic one at start); an unknown index gives black.
 TColor ResolveColor(TColor c);
+
+// Contrast of two colours as accessibility guidelines measure it, from 1
+// (the same luminance) to 21 (black on white).
+double ContrastRatio(TColor a, TColor b);
+// The text colour to draw on `background`: `text` itself, unless the desktop's
+// scheme chose one of the two (a theme colour) and the text would no longer be
+// legible on it; then the scheme's button text, or failing that black or white.
+// Two fixed colours always stay as designed.
+TColor LegibleTextColor(TColor text, TColor background);
 
 }  // namespace vqm

@@ -1,10 +1,12 @@
 #include "numlab/numlab.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <algorithm>
 
 #include "drawbase/device_pixels.h"
 #include "drawbase/painter_canvas.h"
+#include "numlab/numlab_accessible.h"
 #include "drawbase/vqm_error.h"
 
 namespace vqm {
@@ -26,6 +28,10 @@ void TNumLab::Store(T& field, const T& value) {
 // made while painting (by the display event) gets a queued paint instead of a
 // recursive one.
 void TNumLab::Changed() {
+  if (QAccessible::isActive()) {  // a screen reader hears the new text: all of it, value and unit
+    QAccessibleTextUpdateEvent shown(this, 0, QString(), TNumLabAccessible(this).ValueWithUnit());
+    QAccessible::updateAccessibility(&shown);
+  }
   if (fPainting) {
     update();
     return;

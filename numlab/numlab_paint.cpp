@@ -105,7 +105,7 @@ void PaintNumLab(TCanvas& canvas, const TNumLabLook& look, const TFrameColors& f
   canvas.Pen.Color = look.ColorOutBakG;
   canvas.Brush = {look.ColorOutBakG, bsSolid};
   canvas.Rectangle(0, 0, w, h);
-  canvas.Font.Color = look.ColorOutText;
+  canvas.Font.Color = LegibleTextColor(look.ColorOutText, look.ColorOutBakG);  // on a desktop's dark face too
   canvas.TextOut(LeftCaptionX(look.LeftTextAlignment, ls, canvas.TextWidth(look.LeftText)), y, look.LeftText);
   canvas.TextOut(RightCaptionX(look.RightTextAlignment, w, ls, lw, canvas.TextWidth(look.RightText)), y,
                  look.RightText);
@@ -114,7 +114,7 @@ void PaintNumLab(TCanvas& canvas, const TNumLabLook& look, const TFrameColors& f
 
   if (look.Empty || !value) return;
   const QString text = FittedValueText(canvas, *value, lw);
-  canvas.Font.Color = look.ColorLabText;
+  canvas.Font.Color = LegibleTextColor(look.ColorLabText, look.ColorLabBakG);
   const int x = ValueTextX(look.Alignment, ls, lw, canvas.TextWidth(text));
   TextOutClipped(canvas, ValueClipRect(ls, lw, h), x, y, text, look.ColorLabBakG);
 }

@@ -17,6 +17,7 @@
 #include <stdexcept>
 
 #include "aboutbox.h"
+#include "accessible_names.h"
 #include "app/command_line.h"
 #include "app/file_replace.h"
 #include "app/message_text.h"
@@ -28,6 +29,7 @@
 #include "chart/rchart.h"
 #include "data_files.h"
 #include "design.h"
+#include "desktop_palette.h"
 #include "hostlink/demon_client.h"
 #include "keyboard_path.h"
 #include "language_tables.h"
@@ -117,6 +119,7 @@ TForm1::TForm1(const QString& translationFile, QWidget* parent)
 
 TForm1::TForm1(const TFormStart& start, QWidget* parent) : QWidget(parent), fStart(start) {
   setObjectName(QStringLiteral("Form1"));
+  FollowDesktopPalette();  // before the first colour is set
   setWindowTitle(QStringLiteral("XL_Analog/Digital Conversion"));
   setFont(DesignFont("MS Sans Serif", 13));
   SetColors(this, vqm::clBtnFace);
@@ -147,6 +150,8 @@ TForm1::TForm1(const TFormStart& start, QWidget* parent) : QWidget(parent), fSta
 
   LayOut();
   SetUpKeyboardPath();
+  InstallAccessibleInterfaces();
+  NameControls(*this);
   fTimeAxisEnd = RCSig->Scale1X()->RangeHigh();
   ChartMenu = new TChartMenu(
       RCSig, RCSample, [this](const char* key) { return QString::fromStdString(Texts().Translate(key)); },

@@ -25,10 +25,7 @@ void DrawRing(QPainter& p, QRect r, TPanel::Bevel bevel, bool focusShown) {
 }  // namespace
 
 TPanel::TPanel(QWidget* parent) : QFrame(parent) {
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, DesignColor(vqm::clBtnFace));
-  setPalette(pal);
+  SetBackground(this, vqm::clBtnFace);
   SetBevels(bvRaised, bvNone);
 }
 

@@ -2,6 +2,10 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionSlider>
+
+#include "desktop_palette.h"
 
 namespace quantora {
 
@@ -31,11 +35,20 @@ void TScrollBar::keyPressEvent(QKeyEvent* event) {
   event->accept();
 }
 
-// The toolkit's styles draw no focus on a scroll bar.
+// The toolkit's styles draw no focus on a scroll bar. Under a desktop's own
+// palette the thumb also gets an outline in the button text colour: the styles
+// shade its edge from the face colour, which a black face leaves invisible.
 void TScrollBar::paintEvent(QPaintEvent* event) {
   QScrollBar::paintEvent(event);
-  if (!hasFocus()) return;
   QPainter painter(this);
+  if (DesktopPaletteInForce()) {
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.drawRect(style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this)
+                         .adjusted(0, 0, -1, -1));
+  }
+  if (!hasFocus()) return;
   painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));

@@ -32,6 +32,10 @@ TSpectrumWindow::TSpectrumWindow(glossator::TGlossator& translator, QWidget* own
   SetColors(MMFigures, vqm::clCream);
   MMFigures->setReadOnly(true);
   MMFigures->setTabChangesFocus(true);
+  // For screen readers; the chart is named by its caption and says its ranges.
+  RCSpectrum->setAccessibleDescription(
+      QStringLiteral("XL_Blue: the sampled signal up to fs/2; green: the analog signal; red line: fs/2."));
+  MMFigures->setAccessibleName(QStringLiteral("XL_Figures of the spectrum"));
 
   fEngine.PrepareAnalogSpectra();  // a change of waveform then costs no more than any other
   fDesignTexts.Remember(this, fTranslator.Prefix());

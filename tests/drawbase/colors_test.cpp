@@ -30,3 +30,20 @@ TEST(Colors, ThemeColoursResolveToFixedOnes) {
   };
   for (const auto& [theme, fixed] : used) EXPECT_EQ(ResolveColor(theme), fixed) << std::hex << theme;
 }
+
+// Text keeps its colour while legible; a desktop's dark scheme moves only what
+// would vanish on a theme colour, to the scheme's button text or black/white.
+TEST(Colors, TextStaysLegibleUnderADesktopScheme) {
+  struct TCase { TColor text, background, classic, dark; };
+  const TCase cases[] = {
+      {clBlack, clBtnFace, clBlack, clWhite},         {clRed, clBtnFace, clRed, clRed},
+      {clMaroon, clBtnFace, clMaroon, clWhite},       {clWindowText, clCream, clBlack, clBlack},
+      {clBlack, clBlack, clBlack, clBlack},           {clWindowText, clBtnFace, clBlack, clWhite}};
+  TThemeColors dark = ClassicThemeColors();
+  dark[15] = clBlack;                        // button face
+  dark[8] = dark[18] = clWhite;              // window and button text
+  for (const TCase& c : cases) EXPECT_EQ(ResolveColor(LegibleTextColor(c.text, c.background)), c.classic) << c.text;
+  SetThemeColors(dark);
+  for (const TCase& c : cases) EXPECT_EQ(ResolveColor(LegibleTextColor(c.text, c.background)), c.dark) << c.text;
+  SetThemeColors(ClassicThemeColors());
+}

@@ -143,6 +143,28 @@ int RenderLanguage(const QString& folder, const QString& table, const QString& s
   written += SaveSpectra(form, folder, suffix);
   return written;
 }
+
+// The window under a dark high-contrast palette of the desktop's, the keyboard
+// focus on the sampled chart: faces and their texts take the desktop's colours,
+// the charts and the explanation keep the design's.
+int RenderHighContrast(const QString& folder) {
+  const QPalette original = QApplication::palette();
+  QPalette dark(Qt::white, Qt::black, Qt::white, Qt::darkGray, Qt::gray, Qt::white, Qt::white, Qt::black, Qt::black);
+  dark.setColor(QPalette::Highlight, Qt::yellow);
+  dark.setColor(QPalette::HighlightedText, Qt::black);
+  QApplication::setPalette(dark);
+  quantora::TFormStart start{Table(QStringLiteral("quantora.itl"))};
+  start.showAbout = false;
+  quantora::TForm1 form(start);
+  form.setAttribute(Qt::WA_DontShowOnScreen);
+  form.show();
+  QCoreApplication::processEvents();  // the start-up sequence
+  QApplication::setActiveWindow(&form);
+  form.RCSample->setFocus();
+  const bool saved = form.grab().save(folder + QStringLiteral("/window_high_contrast_en.png"));
+  QApplication::setPalette(original);
+  return saved;
+}
 }  // namespace
 
 std::unique_ptr<quantora::TForm1> ShownOffScreen(quantora::TFormStart start) {
@@ -164,7 +186,7 @@ bool RenderReadmePicture(const QString& file) {
 
 int RenderWindows(const QString& folder) {
   return RenderLanguage(folder, QStringLiteral("quantora.itl"), QStringLiteral("en")) +
-         RenderLanguage(folder, QStringLiteral("quantora.de.itl"), QStringLiteral("de"));
+         RenderLanguage(folder, QStringLiteral("quantora.de.itl"), QStringLiteral("de")) + RenderHighContrast(folder);
 }
 
 }  // namespace gallery
