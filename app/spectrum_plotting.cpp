@@ -71,15 +71,11 @@ void ApplySpectrumChartSettings(vqm::TRChart& chart) {
 
 void PlotSpectrum(const TSpectrumResult& s, vqm::TCustomRChart& chart, TSpectrumRange range) {
   // Every setter of a label, a crosshair or a range repaints the chart on its
-  // own: all of them first, then one paint. A range change paints even without
-  // AutoRedraw, when it releases the paint lock: the lock is held till the end.
+  // own: all of them first, then one paint.
   const bool autoRedraw = chart.AutoRedraw();
-  const bool locked = chart.PaintLock();
   chart.SetAutoRedraw(false);
-  if (range == TSpectrumRange::srWholeBand) {
-    chart.SetPaintLock(true);
+  if (range == TSpectrumRange::srWholeBand)
     chart.SetLayerRange(1, 0, kSpectrumFloorDbfs, s.bandMHz, kSpectrumTopDbfs, false);
-  }
   chart.ClearItems();
   chart.SetPenStyle(vqm::psSolid);
   chart.SetDataColor(vqm::clGreen);
@@ -124,8 +120,8 @@ void PlotSpectrum(const TSpectrumResult& s, vqm::TCustomRChart& chart, TSpectrum
   for (; label <= vqm::TCustomRChart::kTextLabelCount; ++label) chart.TextLabel(label)->SetVisible(false);
   chart.SetAutoRedraw(autoRedraw);
   // New ranges need the axes drawn again; otherwise the data area will do.
-  if (range == TSpectrumRange::srWholeBand) chart.SetPaintLock(locked);
-  else if (autoRedraw) chart.ShowItems();
+  if (!autoRedraw) return;
+  range == TSpectrumRange::srWholeBand ? chart.Paint() : chart.ShowItems();
 }
 
 }  // namespace quantora

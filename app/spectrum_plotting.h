@@ -29,9 +29,8 @@ enum class TSpectrumRange {
 // for each main component above fs/2 a dashed arrow at its level to where it
 // lands, and the fs/2 marker (crosshair 1, red) with its label at the floor;
 // each alias frequency gets one label "f1, f2 → alias MHz". Levels below the floor are drawn on it. Sets the
-// ranges as asked, then paints once: the whole chart for new ranges (when that
-// releases the chart's paint lock), else the data area (when the chart redraws
-// by itself). Under a paint lock held by the caller nothing is painted.
+// ranges as asked, then paints once (when the chart redraws by itself): the
+// whole chart for new ranges, else the data area.
 void PlotSpectrum(const TSpectrumResult& spectrum, vqm::TCustomRChart& chart, TSpectrumRange range);
 
 }  // namespace quantora
