@@ -66,18 +66,14 @@ void TSpectrumWindow::ShowSetting(const TSimulationSettings& settings, const TQu
 }
 
 void TSpectrumWindow::Follow(const TSimulationSettings& settings, const TQuantizationFigures& timeDomain) {
+  const bool showPending = fTaken.has_value();
   Take(settings, timeDomain);
-  if (fShowPosted) return;
-  fShowPosted = true;
   // Behind the main window's update request, which its charts posted before.
-  QCoreApplication::postEvent(this, new QEvent(ShowTakenEvent()), Qt::LowEventPriority);
+  if (!showPending) QCoreApplication::postEvent(this, new QEvent(ShowTakenEvent()), Qt::LowEventPriority);
 }
 
-bool TSpectrumWindow::event(QEvent* event) {
-  if (event->type() != ShowTakenEvent()) return QWidget::event(event);
-  fShowPosted = false;
-  ShowTaken();
-  return true;
+void TSpectrumWindow::customEvent(QEvent* event) {
+  if (event->type() == ShowTakenEvent()) ShowTaken();
 }
 
 void TSpectrumWindow::Take(const TSimulationSettings& settings, const TQuantizationFigures& timeDomain) {

@@ -54,7 +54,7 @@ class TSpectrumWindow : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
-  bool event(QEvent* event) override;
+  void customEvent(QEvent* event) override;
 
  private:
   QString Translated(const std::string& key, const std::vector<std::string>& params = {}) const;
@@ -72,8 +72,7 @@ class TSpectrumWindow : public QWidget {
     TSimulationSettings settings;
     TQuantizationFigures timeDomain;
   };
-  std::optional<TTaken> fTaken;  // plotted, not yet shown
-  bool fShowPosted = false;
+  std::optional<TTaken> fTaken;  // plotted, not yet shown: its showing is posted
 };
 
 }  // namespace quantora
