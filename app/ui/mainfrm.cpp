@@ -433,7 +433,7 @@ void TForm1::Recompute() {
   ReplotSampled(in);
   const TQuantizationFigures figures = WholeAxisFigures(in, &fWindowRuns);
   ShowQuantizationFigures(figures);
-  if (Spectrum && Spectrum->isVisible()) Spectrum->ShowSetting(in.settings, figures);
+  if (Spectrum && Spectrum->isVisible()) Spectrum->Follow(in.settings, figures);
 }
 
 void TForm1::OpenSpectrum() {

@@ -1,5 +1,8 @@
 #include "spectrum_window.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+
 #include "app/spectrum_plotting.h"
 #include "app/spectrum_text.h"
 #include "chart/rchart.h"
@@ -12,6 +15,11 @@ namespace quantora {
 
 namespace {
 constexpr int kFiguresHeight = 190;  // the explanation below the chart
+
+QEvent::Type ShowTakenEvent() {
+  static const auto type = QEvent::Type(QEvent::registerEventType());
+  return type;
+}
 }  // namespace
 
 TSpectrumWindow::TSpectrumWindow(glossator::TGlossator& translator, QWidget* owner)
@@ -57,17 +65,42 @@ void TSpectrumWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void TSpectrumWindow::ShowSetting(const TSimulationSettings& settings, const TQuantizationFigures& timeDomain) {
+  Take(settings, timeDomain);
+  ShowTaken();
+}
+
+void TSpectrumWindow::Follow(const TSimulationSettings& settings, const TQuantizationFigures& timeDomain) {
+  const bool showPending = fTaken.has_value();
+  Take(settings, timeDomain);
+  // Behind the main window's update request, which its charts posted before.
+  if (!showPending) QCoreApplication::postEvent(this, new QEvent(ShowTakenEvent()), Qt::LowEventPriority);
+}
+
+void TSpectrumWindow::customEvent(QEvent* event) {
+  if (event->type() == ShowTakenEvent()) ShowTaken();
+}
+
+void TSpectrumWindow::Take(const TSimulationSettings& settings, const TQuantizationFigures& timeDomain) {
   fEngine.Compute(settings.form, settings.interval, settings.bits, fResult);
   const bool newBand = fResult.bandMHz != fShownBandMHz;
+  RCSpectrum->SetPaintLock(true);
   PlotSpectrum(fResult, *RCSpectrum, newBand ? TSpectrumRange::srWholeBand : TSpectrumRange::srKeep);
   if (newBand) {
     ChartMenu->RememberEverything(RCSpectrum);
     fShownBandMHz = fResult.bandMHz;
   }
+  fTaken = TTaken{settings, timeDomain};
+}
+
+void TSpectrumWindow::ShowTaken() {
+  if (!fTaken) return;  // shown already
+  RCSpectrum->SetPaintLock(false);
   QStringList lines;
-  for (const TTooltipLine& line : SpectrumReportLines(settings.form, settings.interval, fResult, timeDomain))
+  for (const TTooltipLine& line :
+       SpectrumReportLines(fTaken->settings.form, fTaken->settings.interval, fResult, fTaken->timeDomain))
     lines << Translated(line.key, line.params);
   MMFigures->SetLines(lines);
+  fTaken.reset();
 }
 
 std::string TSpectrumWindow::SpectrumText() const { return SpectrumCsv(fResult); }

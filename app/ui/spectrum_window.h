@@ -5,6 +5,7 @@
 // figures next to the rule; the main window hands it every new setting.
 
 #include <QWidget>
+#include <optional>
 #include <string>
 
 #include "app/model/quantization_figures.h"
@@ -36,6 +37,11 @@ class TSpectrumWindow : public QWidget {
   // the whole new band and starts the zoom history again; otherwise the chart
   // keeps its zoom. `timeDomain` gives the rule and the time-domain SQNR.
   void ShowSetting(const TSimulationSettings& settings, const TQuantizationFigures& timeDomain);
+  // The same, with the chart's picture and the explanation left for the event
+  // loop once the main window's pictures are on the screen: a burst of
+  // changes paints them once, with the last setting. The spectra, the chart's
+  // items and ranges are the new ones at once.
+  void Follow(const TSimulationSettings& settings, const TQuantizationFigures& timeDomain);
   const TSpectrumResult& Result() const { return fResult; }
   // The spectra shown, as the CSV table of --export-spectrum-csv.
   std::string SpectrumText() const;
@@ -48,15 +54,25 @@ class TSpectrumWindow : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void customEvent(QEvent* event) override;
 
  private:
   QString Translated(const std::string& key, const std::vector<std::string>& params = {}) const;
+  // Computes and plots `settings` under the chart's paint lock.
+  void Take(const TSimulationSettings& settings, const TQuantizationFigures& timeDomain);
+  // Releases the paint lock (one paint) and writes the explanation.
+  void ShowTaken();
 
   glossator::TGlossator& fTranslator;
   TDesignTexts fDesignTexts;
   TSpectrumEngine fEngine;
   TSpectrumResult fResult;
   double fShownBandMHz = -1;  // the band the axis shows as its whole
+  struct TTaken {
+    TSimulationSettings settings;
+    TQuantizationFigures timeDomain;
+  };
+  std::optional<TTaken> fTaken;  // plotted, not yet shown: its showing is posted
 };
 
 }  // namespace quantora

@@ -85,5 +85,22 @@ TEST(SpectrumWindowTest, OpensFollowsTheIntervalAndExports) {
   EXPECT_EQ(file.readLine().split(',').size(), 3);
 }
 
+TEST(SpectrumWindowTest, ABurstOfChangesPaintsOnceInTheEventLoop) {
+  TShownMainWindow w;
+  QTest::keyClick(&w.form, Qt::Key_F, Qt::ControlModifier);
+  ASSERT_TRUE(w.form.Spectrum);
+  TSpectrumWindow& spectrum = *w.form.Spectrum;
+  int paints = 0;
+  spectrum.RCSpectrum->OnScalesRendered = [&paints](QObject*, vqm::TCanvas*&, int, int) { ++paints; };
+  for (int press = 0; press < 5; ++press) QTest::keyClick(w.form.SBarSampleFreq, Qt::Key_Right);
+  EXPECT_DOUBLE_EQ(spectrum.Result().nyquistMHz, 1000.0 / 15 / 2);
+  EXPECT_EQ(paints, 0);
+  QCoreApplication::sendPostedEvents(&spectrum);  // the one showing posted for the burst
+  EXPECT_EQ(paints, 1);
+  QTest::keyClick(w.form.SBarSampleFreq, Qt::Key_Right);  // a single change is shown too
+  QCoreApplication::sendPostedEvents(&spectrum);
+  EXPECT_EQ(paints, 2);
+}
+
 }  // namespace
 }  // namespace quantora
