@@ -39,15 +39,6 @@ const DashPattern* PatternOf(TPenStyle s) {
   }
 }
 
-bool PatternOn(const DashPattern& p, int phase) {
-  int pos = phase % p.period;
-  for (int i = 0; i < p.count; ++i) {
-    if (pos < p.runs[size_t(i)]) return (i % 2) == 0;
-    pos -= p.runs[size_t(i)];
-  }
-  return true;
-}
-
 // floor(a / b) for b > 0.
 long long FloorDiv(long long a, long long b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 
@@ -189,21 +180,59 @@ void TImageCanvas::MoveTo(int x, int y) {
   fDashPhase = 0;
 }
 
+namespace {
+
+// A position in a dash pattern, stepped one pixel at a time (no division per pixel).
+class DashWalk {
+ public:
+  DashWalk(const DashPattern& p, int phase) : fP(p) {
+    int pos = phase % p.period;
+    while (pos >= p.runs[size_t(fRun)]) pos -= p.runs[size_t(fRun++)];
+    fLeft = p.runs[size_t(fRun)] - pos;
+  }
+  bool On() const { return fRun % 2 == 0; }
+  void Step() {
+    if (--fLeft > 0) return;
+    fRun = fRun + 1 == fP.count ? 0 : fRun + 1;
+    fLeft = fP.runs[size_t(fRun)];
+  }
+
+ private:
+  const DashPattern& fP;
+  int fRun = 0;
+  int fLeft = 0;
+};
+
+}  // namespace
+
+// What a one-pixel pen writes, worked out once per line or polyline.
+struct TImageCanvas::ThinInk {
+  unsigned int rgb;     // the pen's pixel value
+  unsigned int gapRgb;  // the brush's, for the gaps of a pattern
+  const DashPattern* pattern;
+  bool gapFill;  // gaps painted (solid brush) rather than left alone
+  bool xorMode;
+  bool clear;
+};
+
+TImageCanvas::ThinInk TImageCanvas::CurrentThinInk() const {
+  const DashPattern* pattern = PatternOf(Pen.Style);
+  return {ToQRgb(Pen.Color), ToQRgb(Brush.Color), pattern, pattern && Brush.Style == bsSolid, Pen.Mode == pmXor,
+          Pen.Style == psClear};
+}
+
+void TImageCanvas::ThinLine(int x0, int y0, int x1, int y1) { ThinLine(x0, y0, x1, y1, CurrentThinInk()); }
+
 // One-pixel line from (x0, y0) towards (x1, y1), the end pixel excluded. The
 // minor coordinate of step k is the exact rounding of the ideal line (ties go
 // toward +x / +y), so a line and its pixels do not depend on clipping.
-void TImageCanvas::ThinLine(int x0, int y0, int x1, int y1) {
+void TImageCanvas::ThinLine(int x0, int y0, int x1, int y1, const ThinInk& ink) {
   const long long dx = (long long)x1 - x0, dy = (long long)y1 - y0;
   const long long adx = std::llabs(dx), ady = std::llabs(dy);
   const long long steps = std::max(adx, ady);
-  if (steps == 0 || Pen.Style == psClear || !fBits) {
-    fDashPhase += int(steps);
-    return;
-  }
-  const DashPattern* pattern = PatternOf(Pen.Style);
-  const unsigned int rgb = ToQRgb(Pen.Color);
-  const bool gapFill = pattern && Brush.Style == bsSolid;
-  const unsigned int gapRgb = ToQRgb(Brush.Color);
+  const int phase = fDashPhase;
+  fDashPhase += int(steps);
+  if (steps == 0 || ink.clear || !fBits) return;
   const bool xMajor = adx >= ady;
   const long long majorStart = xMajor ? x0 : y0;
   const long long majorDir = (xMajor ? dx : dy) > 0 ? 1 : -1;
@@ -221,33 +250,68 @@ void TImageCanvas::ThinLine(int x0, int y0, int x1, int y1) {
     kFirst = std::max(kFirst, majorStart - (majorLimit - 1));
     kLast = std::min(kLast, majorStart);
   }
+  if (kFirst > kLast) return;
   // The minor offset of step k is (2 k minorDelta + steps) / (2 steps) rounded
   // down; it is carried from step to step as quotient and remainder instead of
   // dividing at every pixel. |2 minorDelta| <= 2 steps, so one correction a step suffices.
   const long long denominator = 2 * steps;
   const long long remainderStep = 2 * minorDelta;
-  long long offset = FloorDiv(2 * kFirst * minorDelta + steps, denominator);
+  const long long offset = FloorDiv(2 * kFirst * minorDelta + steps, denominator);
   long long remainder = 2 * kFirst * minorDelta + steps - offset * denominator;  // 0 <= remainder < denominator
-  for (long long k = kFirst; k <= kLast; ++k) {
-    const long long major = majorStart + majorDir * k;
-    const long long minor = minorStart + offset;
-    if (minor >= 0 && minor < minorLimit) {
-      const int px = int(xMajor ? major : minor), py = int(xMajor ? minor : major);
-      if (!pattern || PatternOn(*pattern, fDashPhase + int(k)))
-        PutPenPixel(px, py, rgb);
-      else if (gapFill)
-        fBits[size_t(py) * size_t(fStride) + size_t(px)] = gapRgb;
+  long long minor = minorStart + offset;
+
+  // The pixel index moves by one row or column per step; locals keep the
+  // compiler from reloading members after every store into the image.
+  unsigned int* const bits = fBits;
+  const std::ptrdiff_t stride = fStride;
+  const std::ptrdiff_t majorMove = xMajor ? std::ptrdiff_t(majorDir) : majorDir * stride;
+  const std::ptrdiff_t minorMove = xMajor ? stride : 1;
+  const long long major = majorStart + majorDir * kFirst;
+  std::ptrdiff_t index = xMajor ? std::ptrdiff_t(minor) * stride + std::ptrdiff_t(major)
+                                : std::ptrdiff_t(major) * stride + std::ptrdiff_t(minor);
+  auto walk = [&](auto plot) {
+    for (long long k = kFirst; k <= kLast; ++k) {
+      plot(index, minor >= 0 && minor < minorLimit);
+      index += majorMove;
+      remainder += remainderStep;
+      if (remainder >= denominator) {
+        remainder -= denominator;
+        ++minor;
+        index += minorMove;
+      } else if (remainder < 0) {
+        remainder += denominator;
+        --minor;
+        index -= minorMove;
+      }
     }
-    remainder += remainderStep;
-    if (remainder >= denominator) {
-      remainder -= denominator;
-      ++offset;
-    } else if (remainder < 0) {
-      remainder += denominator;
-      --offset;
+  };
+  const unsigned int rgb = ink.rgb, xorBits = ink.rgb & 0x00FFFFFFu;
+  if (!ink.pattern) {
+    if (minorDelta == 0 && !ink.xorMode) {  // a horizontal or vertical run: one span
+      if (minor < 0 || minor >= minorLimit) return;
+      for (long long k = kFirst; k <= kLast; ++k, index += majorMove) bits[index] = rgb;
+      return;
     }
+    if (ink.xorMode)
+      walk([&](std::ptrdiff_t i, bool inside) {
+        if (inside) bits[i] ^= xorBits;
+      });
+    else
+      walk([&](std::ptrdiff_t i, bool inside) {
+        if (inside) bits[i] = rgb;
+      });
+    return;
   }
-  fDashPhase += int(steps);
+  DashWalk dash(*ink.pattern, phase + int(kFirst));
+  walk([&](std::ptrdiff_t i, bool inside) {
+    if (inside) {
+      if (dash.On())
+        bits[i] = ink.xorMode ? bits[i] ^ xorBits : rgb;
+      else if (ink.gapFill)
+        bits[i] = ink.gapRgb;
+    }
+    dash.Step();
+  });
 }
 
 void TImageCanvas::WideLine(int x0, int y0, int x1, int y1) {
@@ -269,7 +333,9 @@ void TImageCanvas::Polyline(std::span<const TPoint> points) {
   if (ThinPen()) {
     const int savedPhase = fDashPhase;
     fDashPhase = 0;
-    for (size_t i = 1; i < points.size(); ++i) ThinLine(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
+    const ThinInk ink = CurrentThinInk();
+    for (size_t i = 1; i < points.size(); ++i)
+      ThinLine(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y, ink);
     fDashPhase = savedPhase;
     return;
   }
@@ -289,10 +355,11 @@ void TImageCanvas::Polygon(std::span<const TPoint> points) {
     if (Brush.Style == bsSolid) FillPolygonInside(points);
     const int savedPhase = fDashPhase;
     fDashPhase = 0;
+    const ThinInk ink = CurrentThinInk();
     for (size_t i = 0; i < points.size(); ++i) {
       const TPoint& a = points[i];
       const TPoint& b = points[(i + 1) % points.size()];
-      ThinLine(a.x, a.y, b.x, b.y);
+      ThinLine(a.x, a.y, b.x, b.y, ink);
     }
     fDashPhase = savedPhase;
     return;

@@ -66,7 +66,10 @@ class TImageCanvas : public TCanvas {
 
  private:
   bool ThinPen() const;
+  struct ThinInk;
+  ThinInk CurrentThinInk() const;
   void ThinLine(int x0, int y0, int x1, int y1);
+  void ThinLine(int x0, int y0, int x1, int y1, const ThinInk& ink);
   void WideLine(int x0, int y0, int x1, int y1);
   void PutPenPixel(int x, int y, unsigned int rgb);
   void FillSpan(int x1, int x2, int y, unsigned int rgb);
