@@ -56,8 +56,7 @@ void TDisplayList::Grow() {
   const std::size_t newLength = std::size_t(Capacity()) + std::size_t(fAllocSize);
   if (AllocationHook()) AllocationHook()(newLength);
   // An array that only this list references grows in place (resize keeps the
-  // entries, zero-fills the new ones and leaves everything unchanged if it
-  // throws). A shared array is copied: the partners keep the old one until
+  // entries and leaves everything unchanged if it throws). A shared array is copied: the partners keep the old one until
   // propagation hands them this one.
   if (!fArray && fSpare) {
     fSpare->resize(newLength);
@@ -76,6 +75,7 @@ void TDisplayList::Grow() {
 TChartItem& TDisplayList::Append(TItemKind kind) {
   if (fCount >= Capacity()) Grow();
   TChartItem& item = (*fArray)[std::size_t(fCount)];
+  item = TChartItem{};  // the storage is not zero-filled beforehand
   item.Kind = kind;
   item.Layer = fState.ActiveLayer;
   item.Class = fState.ClassDefault;
