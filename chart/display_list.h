@@ -105,7 +105,9 @@ class TDisplayList {
   // Shows the list of v (nullptr: stop sharing). Refusals go to the information box.
   void UseDataOf(TDisplayList* v);
   // Hands this list's array, count and counters to every partner of its group.
-  void Propagate();
+  void Propagate() {
+    if (fOwner || fSharerCount > 0) PropagateToPartners();
+  }
   // Asks the owner, every list in the owner's sharing list (this one among
   // them) and this list's sharers to repaint.
   void RequestPartnerRepaints();
@@ -122,6 +124,7 @@ class TDisplayList {
 
  private:
   TChartItem& Append(TItemKind kind);
+  void PropagateToPartners();
   void Grow();
   void Detach();
   void TakeOwnCopy();

@@ -35,7 +35,7 @@ TPoint MapToDataImage(const TWorldAxisMap& mapX, const TWorldAxisMap& mapY, doub
   return {ClampPixel(mapX.ToPixel(x)) - originX, ClampPixel(mapY.ToPixel(y)) - originY};
 }
 
-TPoint TItemRenderer::Map(int layer, double x, double y) const {
+inline TPoint TItemRenderer::Map(int layer, double x, double y) const {
   const std::size_t i = std::size_t(std::clamp(layer, 1, kLayerCount) - 1);
   return {ClampPixel(fMapX[i].ToPixel(x)) - fS.OriginX, ClampPixel(fMapY[i].ToPixel(y)) - fS.OriginY};
 }
@@ -58,7 +58,7 @@ void TItemRenderer::FlushPolyline() {
   fPendingCount = 0;
 }
 
-void TItemRenderer::AddPolylinePoint(TPoint p) {
+inline void TItemRenderer::AddPolylinePoint(TPoint p) {
   if (fPendingCount == 0) fPending[std::size_t(fPendingCount++)] = fPenPos;
   fPending[std::size_t(fPendingCount++)] = p;
   if (fPendingCount == kMaxPolylinePoints) {

@@ -55,10 +55,12 @@ class TDoubleAxisMap {
         if (0.5 - std::fabs(p - nearest) > 0x1p-50 * (std::fabs(term) + std::fabs(fD))) return int(nearest);
       }
     }
-    return fMap->ToPixel(v);
+    return ExactPixel(v);
   }
 
  private:
+  int ExactPixel(double v) const;  // out of line: keeps ToPixel small enough to inline
+
   double fK = 0, fD = 0;
   bool fLinear = false;
   const TWorldAxisMap* fMap = nullptr;

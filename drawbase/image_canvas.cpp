@@ -182,7 +182,9 @@ void TImageCanvas::MoveTo(int x, int y) {
 
 namespace {
 
-// A position in a dash pattern, stepped one pixel at a time (no division per pixel).
+// A position in a dash pattern, stepped one pixel at a time (no division per
+// pixel). It keeps its own copy of the pattern: the image's pixels may alias a
+// pattern held elsewhere, which would have it reloaded after every store.
 class DashWalk {
  public:
   DashWalk(const DashPattern& p, int phase) : fP(p) {
@@ -191,14 +193,17 @@ class DashWalk {
     fLeft = p.runs[size_t(fRun)] - pos;
   }
   bool On() const { return fRun % 2 == 0; }
-  void Step() {
-    if (--fLeft > 0) return;
+  int Left() const { return fLeft; }  // pixels to the end of the current dash or gap
+  // Moves on by n <= Left() pixels.
+  void Advance(int n) {
+    fLeft -= n;
+    if (fLeft > 0) return;
     fRun = fRun + 1 == fP.count ? 0 : fRun + 1;
     fLeft = fP.runs[size_t(fRun)];
   }
 
  private:
-  const DashPattern& fP;
+  const DashPattern fP;
   int fRun = 0;
   int fLeft = 0;
 };
@@ -234,6 +239,11 @@ void TImageCanvas::ThinLine(int x0, int y0, int x1, int y1, const ThinInk& ink) 
   fDashPhase += int(steps);
   if (steps == 0 || ink.clear || !fBits) return;
   const bool xMajor = adx >= ady;
+  if (!ink.pattern && !ink.xorMode && x0 >= 0 && x0 < fW && y0 >= 0 && y0 < fH && x1 >= 0 && x1 < fW && y1 >= 0 &&
+      y1 < fH) {
+    SolidLineInside(x0, y0, dx, dy, steps, xMajor, ink.rgb);
+    return;
+  }
   const long long majorStart = xMajor ? x0 : y0;
   const long long majorDir = (xMajor ? dx : dy) > 0 ? 1 : -1;
   const long long minorStart = xMajor ? y0 : x0;
@@ -286,12 +296,12 @@ void TImageCanvas::ThinLine(int x0, int y0, int x1, int y1, const ThinInk& ink) 
     }
   };
   const unsigned int rgb = ink.rgb, xorBits = ink.rgb & 0x00FFFFFFu;
+  if (minorDelta == 0) {
+    if (minor < 0 || minor >= minorLimit) return;
+    AxisAlignedLine(index, majorMove, kLast - kFirst + 1, phase + int(kFirst), ink);
+    return;
+  }
   if (!ink.pattern) {
-    if (minorDelta == 0 && !ink.xorMode) {  // a horizontal or vertical run: one span
-      if (minor < 0 || minor >= minorLimit) return;
-      for (long long k = kFirst; k <= kLast; ++k, index += majorMove) bits[index] = rgb;
-      return;
-    }
     if (ink.xorMode)
       walk([&](std::ptrdiff_t i, bool inside) {
         if (inside) bits[i] ^= xorBits;
@@ -303,15 +313,76 @@ void TImageCanvas::ThinLine(int x0, int y0, int x1, int y1, const ThinInk& ink) 
     return;
   }
   DashWalk dash(*ink.pattern, phase + int(kFirst));
+  const bool xorMode = ink.xorMode, gapFill = ink.gapFill;
+  const unsigned int gapRgb = ink.gapRgb;
   walk([&](std::ptrdiff_t i, bool inside) {
     if (inside) {
       if (dash.On())
-        bits[i] = ink.xorMode ? bits[i] ^ xorBits : rgb;
-      else if (ink.gapFill)
-        bits[i] = ink.gapRgb;
+        bits[i] = xorMode ? bits[i] ^ xorBits : rgb;
+      else if (gapFill)
+        bits[i] = gapRgb;
     }
-    dash.Step();
+    dash.Advance(1);
   });
+}
+
+// A horizontal or vertical line of `count` pixels from `index` on, its dashes
+// and gaps written as whole stretches.
+void TImageCanvas::AxisAlignedLine(std::ptrdiff_t index, std::ptrdiff_t move, long long count, int phase,
+                                   const ThinInk& ink) {
+  unsigned int* const bits = fBits;
+  auto paint = [&](long long n, auto write) {
+    for (; n > 0; --n, index += move) write(bits[index]);
+  };
+  const unsigned int rgb = ink.rgb, xorBits = ink.rgb & 0x00FFFFFFu, gapRgb = ink.gapRgb;
+  auto pen = [&](long long n) {
+    if (ink.xorMode)
+      paint(n, [xorBits](unsigned int& px) { px ^= xorBits; });
+    else
+      paint(n, [rgb](unsigned int& px) { px = rgb; });
+  };
+  if (!ink.pattern) {
+    pen(count);
+    return;
+  }
+  DashWalk dash(*ink.pattern, phase);
+  while (count > 0) {
+    const long long n = std::min<long long>(count, dash.Left());
+    if (dash.On())
+      pen(n);
+    else if (ink.gapFill)
+      paint(n, [gapRgb](unsigned int& px) { px = gapRgb; });
+    else
+      index += std::ptrdiff_t(n) * move;
+    dash.Advance(int(n));
+    count -= n;
+  }
+}
+
+// The common case of a solid line with both ends inside the image: no clipping,
+// and the minor offset starts at 0 with the remainder at `steps`.
+void TImageCanvas::SolidLineInside(int x0, int y0, long long dx, long long dy, long long steps, bool xMajor,
+                                   unsigned int rgb) {
+  unsigned int* const bits = fBits;
+  const std::ptrdiff_t stride = fStride;
+  const long long majorDelta = xMajor ? dx : dy, minorDelta = xMajor ? dy : dx;
+  const std::ptrdiff_t majorUnit = xMajor ? 1 : stride, minorUnit = xMajor ? stride : 1;
+  const std::ptrdiff_t majorMove = majorDelta > 0 ? majorUnit : -majorUnit;
+  const long long denominator = 2 * steps, remainderStep = 2 * minorDelta;
+  std::ptrdiff_t index = std::ptrdiff_t(y0) * stride + x0;
+  long long remainder = steps;
+  for (long long k = 0; k < steps; ++k) {
+    bits[index] = rgb;
+    index += majorMove;
+    remainder += remainderStep;
+    if (remainder >= denominator) {
+      remainder -= denominator;
+      index += minorUnit;
+    } else if (remainder < 0) {
+      remainder += denominator;
+      index -= minorUnit;
+    }
+  }
 }
 
 void TImageCanvas::WideLine(int x0, int y0, int x1, int y1) {

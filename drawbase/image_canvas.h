@@ -70,6 +70,8 @@ class TImageCanvas : public TCanvas {
   ThinInk CurrentThinInk() const;
   void ThinLine(int x0, int y0, int x1, int y1);
   void ThinLine(int x0, int y0, int x1, int y1, const ThinInk& ink);
+  void AxisAlignedLine(std::ptrdiff_t index, std::ptrdiff_t move, long long count, int phase, const ThinInk& ink);
+  void SolidLineInside(int x0, int y0, long long dx, long long dy, long long steps, bool xMajor, unsigned int rgb);
   void WideLine(int x0, int y0, int x1, int y1);
   void PutPenPixel(int x, int y, unsigned int rgb);
   void FillSpan(int x1, int x2, int y, unsigned int rgb);
