@@ -48,8 +48,19 @@ bool TCustomRChart::CanPaint() const { return isVisible() && !fLoading && !fPain
 void TCustomRChart::Paint() {
   if (!CanPaint()) return;
   fFrameImage.SetSize(width(), height());
-  PaintFrameImage(fFrameImage.Canvas());
   ResizeDataImage();
+  // The data image covers its area of the frame image, so that area need not be
+  // filled first; a callback that may move the margins gets the whole fill.
+  auto dataArea = [this] {
+    return fDataImage.Width() == 0 ? TRect{}
+                                   : TRect{fMarginLeft, fMarginTop, fMarginLeft + fDataImage.Width(),
+                                           fMarginTop + fDataImage.Height()};
+  };
+  const TRect covered = OnScalesRendered ? TRect{} : dataArea();
+  PaintFrameImage(fFrameImage.Canvas(), covered);
+  ResizeDataImage();
+  if (covered.Width() > 0 && !(covered == dataArea()))
+    PaintFrameImage(fFrameImage.Canvas());  // the data area moved while the frame was painted
   PaintDataBackground(fDataImage.Canvas());
   RenderItems(fDataImage.Canvas());
   QImage* frame = fFrameImage.Canvas().Image();
@@ -65,11 +76,20 @@ void TCustomRChart::PaintOn(TCanvas& whole, TCanvas& dataArea) {
   DrawCrosshairs(whole, 0, 0);
 }
 
-void TCustomRChart::PaintFrameImage(TCanvas& c) {
+void TCustomRChart::PaintFrameImage(TCanvas& c, const TRect& covered) {
   const int W = width(), H = height();
   c.Pen = TPen{fWindColor, psSolid, 1, pmCopy};
   c.Brush = TBrush{fWindColor, bsSolid};
-  c.FillRect({0, 0, W, H});
+  const int left = std::clamp(covered.Left, 0, W), right = std::clamp(covered.Right, left, W);
+  const int top = std::clamp(covered.Top, 0, H), bottom = std::clamp(covered.Bottom, top, H);
+  if (left == right || top == bottom) {
+    c.FillRect({0, 0, W, H});
+  } else {
+    c.FillRect({0, 0, W, top});
+    c.FillRect({0, top, left, bottom});
+    c.FillRect({right, top, W, bottom});
+    c.FillRect({0, bottom, W, H});
+  }
 
   if (const int s = fShadowWidth; s > 0) {
     c.Pen.Color = fShadowBakColor;

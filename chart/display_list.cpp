@@ -56,8 +56,7 @@ void TDisplayList::Grow() {
   const std::size_t newLength = std::size_t(Capacity()) + std::size_t(fAllocSize);
   if (AllocationHook()) AllocationHook()(newLength);
   // An array that only this list references grows in place (resize keeps the
-  // entries, zero-fills the new ones and leaves everything unchanged if it
-  // throws). A shared array is copied: the partners keep the old one until
+  // entries and leaves everything unchanged if it throws). A shared array is copied: the partners keep the old one until
   // propagation hands them this one.
   if (!fArray && fSpare) {
     fSpare->resize(newLength);
@@ -76,6 +75,10 @@ void TDisplayList::Grow() {
 TChartItem& TDisplayList::Append(TItemKind kind) {
   if (fCount >= Capacity()) Grow();
   TChartItem& item = (*fArray)[std::size_t(fCount)];
+  // The storage is not zero-filled beforehand; copying a blank item is a few
+  // wide moves, where assigning TChartItem{} becomes a slow string store.
+  static constexpr TChartItem kBlank{};
+  item = kBlank;
   item.Kind = kind;
   item.Layer = fState.ActiveLayer;
   item.Class = fState.ClassDefault;
@@ -131,7 +134,7 @@ void TDisplayList::TakeShared(const TDisplayList& from) {
   fKindCounters = from.fKindCounters;
 }
 
-void TDisplayList::Propagate() {
+void TDisplayList::PropagateToPartners() {
   if (fOwner) {
     fOwner->TakeShared(*this);
     for (int i = 0; i < fOwner->fSharerCount; ++i) {

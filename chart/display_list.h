@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "chart/chart_item.h"
@@ -29,6 +30,22 @@ struct TDrawingState {
   TColor FillColor = clSilver;       // brush of the filled kinds; not copied by the three appends
 };
 
+// Storage of the items that leaves new entries unwritten when it grows: every
+// entry below the count is written whole by its append, and the list reads the
+// entries above the count as empty items, which is what growth made them.
+template <typename T>
+struct TUnfilledAllocator : std::allocator<T> {
+  TUnfilledAllocator() = default;
+  template <typename U>
+  TUnfilledAllocator(const TUnfilledAllocator<U>&) noexcept {}
+  template <typename U>
+  void construct(U*) noexcept {}
+  template <typename U, typename... Args>
+  void construct(U* p, Args&&... args) {
+    ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+  }
+};
+
 class TDisplayList {
  public:
   static constexpr int kMaxSharers = 4;
@@ -36,7 +53,7 @@ class TDisplayList {
   static constexpr int kMaxAllocSize = 1000000;
 
   using TKindCounters = std::array<std::int32_t, kItemKindCount>;
-  using TItemArray = std::vector<TChartItem>;
+  using TItemArray = std::vector<TChartItem, TUnfilledAllocator<TChartItem>>;
   // Shows a refusal to share data; the default is a modal information box.
   using TInformationBox = std::function<void(const QString& message)>;
   // Runs before the array grows to the given number of entries; it may throw
@@ -57,7 +74,11 @@ class TDisplayList {
 
   int Count() const { return fCount; }
   int Capacity() const { return fArray ? int(fArray->size()) : 0; }
-  const TChartItem& Item(int index) const { return (*fArray)[std::size_t(index)]; }
+  // Entries between the count and the capacity are empty (zero) items.
+  const TChartItem& Item(int index) const {
+    static constexpr TChartItem kEmpty{};
+    return index < fCount ? (*fArray)[std::size_t(index)] : kEmpty;
+  }
   const TChartItem* Items() const { return fArray ? fArray->data() : nullptr; }
   const TKindCounters& KindCounters() const { return fKindCounters; }
 
@@ -84,7 +105,9 @@ class TDisplayList {
   // Shows the list of v (nullptr: stop sharing). Refusals go to the information box.
   void UseDataOf(TDisplayList* v);
   // Hands this list's array, count and counters to every partner of its group.
-  void Propagate();
+  void Propagate() {
+    if (fOwner || fSharerCount > 0) PropagateToPartners();
+  }
   // Asks the owner, every list in the owner's sharing list (this one among
   // them) and this list's sharers to repaint.
   void RequestPartnerRepaints();
@@ -101,6 +124,7 @@ class TDisplayList {
 
  private:
   TChartItem& Append(TItemKind kind);
+  void PropagateToPartners();
   void Grow();
   void Detach();
   void TakeOwnCopy();

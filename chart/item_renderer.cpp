@@ -15,6 +15,10 @@ int RoundToInt(double v) { return int(std::lrint(v)); }
 
 TItemRenderer::TItemRenderer(TCanvas& canvas, const TItemRenderSettings& settings)
     : fCanvas(canvas), fS(settings) {
+  for (std::size_t i = 0; i < std::size_t(kLayerCount); ++i) {
+    fMapX[i] = TDoubleAxisMap((*settings.MapX)[i]);
+    fMapY[i] = TDoubleAxisMap((*settings.MapY)[i]);
+  }
   fPenWidth = settings.StartPenWidth;
   fPenColor = fBrushColor = fFontColor = settings.ChartColor;
   fCanvas.Pen.Width = fPenWidth;
@@ -31,9 +35,9 @@ TPoint MapToDataImage(const TWorldAxisMap& mapX, const TWorldAxisMap& mapY, doub
   return {ClampPixel(mapX.ToPixel(x)) - originX, ClampPixel(mapY.ToPixel(y)) - originY};
 }
 
-TPoint TItemRenderer::Map(int layer, double x, double y) const {
+inline TPoint TItemRenderer::Map(int layer, double x, double y) const {
   const std::size_t i = std::size_t(std::clamp(layer, 1, kLayerCount) - 1);
-  return MapToDataImage((*fS.MapX)[i], (*fS.MapY)[i], x, y, fS.OriginX, fS.OriginY);
+  return {ClampPixel(fMapX[i].ToPixel(x)) - fS.OriginX, ClampPixel(fMapY[i].ToPixel(y)) - fS.OriginY};
 }
 
 void TItemRenderer::UsePen(TColor color, TPenStyle style) {
@@ -54,7 +58,7 @@ void TItemRenderer::FlushPolyline() {
   fPendingCount = 0;
 }
 
-void TItemRenderer::AddPolylinePoint(TPoint p) {
+inline void TItemRenderer::AddPolylinePoint(TPoint p) {
   if (fPendingCount == 0) fPending[std::size_t(fPendingCount++)] = fPenPos;
   fPending[std::size_t(fPendingCount++)] = p;
   if (fPendingCount == kMaxPolylinePoints) {

@@ -60,6 +60,7 @@ class TItemRenderer {
 
   TCanvas& fCanvas;
   const TItemRenderSettings& fS;
+  std::array<TDoubleAxisMap, kLayerCount> fMapX, fMapY;
   TPoint fPenPos;  // where the next polyline starts; Line items leave it alone
   std::array<TPoint, kMaxPolylinePoints> fPending;
   int fPendingCount = 0;

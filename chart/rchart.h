@@ -358,7 +358,8 @@ class TCustomRChart : public QWidget {
   void JoinLayer(TAxisDirection dir, int follower, int leader);
   TRangeHistory::TSnapshot CurrentRanges() const;
 
-  void PaintFrameImage(TCanvas& canvas);
+  // `covered`: the part the data image is copied over afterwards, left unfilled.
+  void PaintFrameImage(TCanvas& canvas, const TRect& covered = {});
   void PaintDataBackground(TCanvas& canvas);
   void RenderItems(TCanvas& canvas);
   void DrawGrid(TCanvas& canvas);

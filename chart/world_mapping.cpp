@@ -11,6 +11,8 @@ double TWorldAxisMap::ToWorld(int pixel) const {
   return double(Logarithmic ? std::exp(v) : v);
 }
 
+int TDoubleAxisMap::ExactPixel(double v) const { return fMap->ToPixel(v); }
+
 TWorldAxisMap MakeWorldAxisMap(const TAxisPlacement& a) {
   TWorldAxisMap m;
   m.Logarithmic = a.Logarithmic;

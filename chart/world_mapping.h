@@ -35,6 +35,37 @@ struct TWorldAxisMap {
   double ToWorld(int pixel) const;
 };
 
+// The same mapping carried in doubles for the renderer's many points. A pixel
+// comes from the doubles only when the value lies further from a rounding tie
+// than the doubles can be off (a few units in the last place of the terms);
+// otherwise, and on a logarithmic axis, the extended-precision mapping decides.
+// Either way the pixel is the one TWorldAxisMap::ToPixel gives.
+class TDoubleAxisMap {
+ public:
+  TDoubleAxisMap() = default;
+  explicit TDoubleAxisMap(const TWorldAxisMap& exact)
+      : fK(double(exact.K)), fD(double(exact.D)), fLinear(!exact.Logarithmic), fMap(&exact) {}
+
+  int ToPixel(double v) const {
+    if (fLinear) {
+      const double term = fK * v;
+      const double p = term + fD;
+      if (std::fabs(p) < 0x1p30) {
+        const double nearest = std::nearbyint(p);
+        if (0.5 - std::fabs(p - nearest) > 0x1p-50 * (std::fabs(term) + std::fabs(fD))) return int(nearest);
+      }
+    }
+    return ExactPixel(v);
+  }
+
+ private:
+  int ExactPixel(double v) const;  // out of line: keeps ToPixel small enough to inline
+
+  double fK = 0, fD = 0;
+  bool fLinear = false;
+  const TWorldAxisMap* fMap = nullptr;
+};
+
 // What a layer's axis needs to be mapped: its world range and the pixels its two
 // ends go to. `pixelsOfNothing` is where everything goes when the data area has
 // no room in this direction (the middle of the control).

@@ -196,16 +196,220 @@ void TImageCanvas::MoveTo(int x, int y) {
   fDashPhase = 0;
 }
 
-// One-pixel line from (x0, y0) towards (x1, y1), the end pixel excluded.
-void TImageCanvas::ThinLine(int x0, int y0, int x1, int y1) {
-  const long long dx = (long long)x1 - x0, dy = (long long)y1 - y0;
-  const bool xMajor = std::llabs(dx) >= std::llabs(dy);
-  if (fDevice.IsIdentity()) {
-    const long long steps = xMajor ? std::llabs(dx) : std::llabs(dy);
-    PaintThinRun({xMajor, xMajor ? x0 : y0, (xMajor ? dx : dy) > 0 ? 1 : -1, steps, xMajor ? y0 : x0,
-                  xMajor ? dy : dx, 1});
+namespace {
+
+// A position in a dash pattern, stepped one pixel at a time (no division per
+// pixel). It keeps its own copy of the pattern: the image's pixels may alias a
+// pattern held elsewhere, which would have it reloaded after every store.
+class DashWalk {
+ public:
+  DashWalk(const DashPattern& p, int phase) : fP(p) {
+    int pos = phase % p.period;
+    while (pos >= p.runs[size_t(fRun)]) pos -= p.runs[size_t(fRun++)];
+    fLeft = p.runs[size_t(fRun)] - pos;
+  }
+  bool On() const { return fRun % 2 == 0; }
+  int Left() const { return fLeft; }  // pixels to the end of the current dash or gap
+  // Moves on by n <= Left() pixels.
+  void Advance(int n) {
+    fLeft -= n;
+    if (fLeft > 0) return;
+    fRun = fRun + 1 == fP.count ? 0 : fRun + 1;
+    fLeft = fP.runs[size_t(fRun)];
+  }
+
+ private:
+  const DashPattern fP;
+  int fRun = 0;
+  int fLeft = 0;
+};
+
+}  // namespace
+
+// What a one-pixel pen writes, worked out once per line or polyline.
+struct TImageCanvas::ThinInk {
+  unsigned int rgb;     // the pen's pixel value
+  unsigned int gapRgb;  // the brush's, for the gaps of a pattern
+  const DashPattern* pattern;
+  bool gapFill;  // gaps painted (solid brush) rather than left alone
+  bool xorMode;
+  bool clear;
+};
+
+TImageCanvas::ThinInk TImageCanvas::CurrentThinInk() const {
+  const DashPattern* pattern = PatternOf(Pen.Style);
+  return {ToQRgb(Pen.Color), ToQRgb(Brush.Color), pattern, pattern && Brush.Style == bsSolid, Pen.Mode == pmXor,
+          Pen.Style == psClear};
+}
+
+void TImageCanvas::ThinLine(int x0, int y0, int x1, int y1) { ThinLine(x0, y0, x1, y1, CurrentThinInk()); }
+
+// One-pixel line from (x0, y0) towards (x1, y1), the end pixel excluded. The
+// minor coordinate of step k is the exact rounding of the ideal line (ties go
+// toward +x / +y), so a line and its pixels do not depend on clipping.
+void TImageCanvas::ThinLine(int x0, int y0, int x1, int y1, const ThinInk& ink) {
+  if (!fDevice.IsIdentity()) {
+    DeviceThinLine(x0, y0, x1, y1);
     return;
   }
+  const long long dx = (long long)x1 - x0, dy = (long long)y1 - y0;
+  const long long adx = std::llabs(dx), ady = std::llabs(dy);
+  const long long steps = std::max(adx, ady);
+  const int phase = fDashPhase;
+  fDashPhase += int(steps);
+  if (steps == 0 || ink.clear || !fBits) return;
+  const bool xMajor = adx >= ady;
+  if (!ink.pattern && !ink.xorMode && x0 >= 0 && x0 < fW && y0 >= 0 && y0 < fH && x1 >= 0 && x1 < fW && y1 >= 0 &&
+      y1 < fH) {
+    SolidLineInside(x0, y0, dx, dy, steps, xMajor, ink.rgb);
+    return;
+  }
+  const long long majorStart = xMajor ? x0 : y0;
+  const long long majorDir = (xMajor ? dx : dy) > 0 ? 1 : -1;
+  const long long minorStart = xMajor ? y0 : x0;
+  const long long minorDelta = xMajor ? dy : dx;
+  const long long majorLimit = xMajor ? fW : fH;
+  const long long minorLimit = xMajor ? fH : fW;
+
+  // Steps k in [kFirst, kLast] keep the major coordinate inside the image.
+  long long kFirst = 0, kLast = steps - 1;
+  if (majorDir > 0) {
+    kFirst = std::max(kFirst, -majorStart);
+    kLast = std::min(kLast, majorLimit - 1 - majorStart);
+  } else {
+    kFirst = std::max(kFirst, majorStart - (majorLimit - 1));
+    kLast = std::min(kLast, majorStart);
+  }
+  if (kFirst > kLast) return;
+  // The minor offset of step k is (2 k minorDelta + steps) / (2 steps) rounded
+  // down; it is carried from step to step as quotient and remainder instead of
+  // dividing at every pixel. |2 minorDelta| <= 2 steps, so one correction a step suffices.
+  const long long denominator = 2 * steps;
+  const long long remainderStep = 2 * minorDelta;
+  const long long offset = FloorDiv(2 * kFirst * minorDelta + steps, denominator);
+  long long remainder = 2 * kFirst * minorDelta + steps - offset * denominator;  // 0 <= remainder < denominator
+  long long minor = minorStart + offset;
+
+  // The pixel index moves by one row or column per step; locals keep the
+  // compiler from reloading members after every store into the image.
+  unsigned int* const bits = fBits;
+  const std::ptrdiff_t stride = fStride;
+  const std::ptrdiff_t majorMove = xMajor ? std::ptrdiff_t(majorDir) : majorDir * stride;
+  const std::ptrdiff_t minorMove = xMajor ? stride : 1;
+  const long long major = majorStart + majorDir * kFirst;
+  std::ptrdiff_t index = xMajor ? std::ptrdiff_t(minor) * stride + std::ptrdiff_t(major)
+                                : std::ptrdiff_t(major) * stride + std::ptrdiff_t(minor);
+  auto walk = [&](auto plot) {
+    for (long long k = kFirst; k <= kLast; ++k) {
+      plot(index, minor >= 0 && minor < minorLimit);
+      index += majorMove;
+      remainder += remainderStep;
+      if (remainder >= denominator) {
+        remainder -= denominator;
+        ++minor;
+        index += minorMove;
+      } else if (remainder < 0) {
+        remainder += denominator;
+        --minor;
+        index -= minorMove;
+      }
+    }
+  };
+  const unsigned int rgb = ink.rgb, xorBits = ink.rgb & 0x00FFFFFFu;
+  if (minorDelta == 0) {
+    if (minor < 0 || minor >= minorLimit) return;
+    AxisAlignedLine(index, majorMove, kLast - kFirst + 1, phase + int(kFirst), ink);
+    return;
+  }
+  if (!ink.pattern) {
+    if (ink.xorMode)
+      walk([&](std::ptrdiff_t i, bool inside) {
+        if (inside) bits[i] ^= xorBits;
+      });
+    else
+      walk([&](std::ptrdiff_t i, bool inside) {
+        if (inside) bits[i] = rgb;
+      });
+    return;
+  }
+  DashWalk dash(*ink.pattern, phase + int(kFirst));
+  const bool xorMode = ink.xorMode, gapFill = ink.gapFill;
+  const unsigned int gapRgb = ink.gapRgb;
+  walk([&](std::ptrdiff_t i, bool inside) {
+    if (inside) {
+      if (dash.On())
+        bits[i] = xorMode ? bits[i] ^ xorBits : rgb;
+      else if (gapFill)
+        bits[i] = gapRgb;
+    }
+    dash.Advance(1);
+  });
+}
+
+// A horizontal or vertical line of `count` pixels from `index` on, its dashes
+// and gaps written as whole stretches.
+void TImageCanvas::AxisAlignedLine(std::ptrdiff_t index, std::ptrdiff_t move, long long count, int phase,
+                                   const ThinInk& ink) {
+  unsigned int* const bits = fBits;
+  auto paint = [&](long long n, auto write) {
+    for (; n > 0; --n, index += move) write(bits[index]);
+  };
+  const unsigned int rgb = ink.rgb, xorBits = ink.rgb & 0x00FFFFFFu, gapRgb = ink.gapRgb;
+  auto pen = [&](long long n) {
+    if (ink.xorMode)
+      paint(n, [xorBits](unsigned int& px) { px ^= xorBits; });
+    else
+      paint(n, [rgb](unsigned int& px) { px = rgb; });
+  };
+  if (!ink.pattern) {
+    pen(count);
+    return;
+  }
+  DashWalk dash(*ink.pattern, phase);
+  while (count > 0) {
+    const long long n = std::min<long long>(count, dash.Left());
+    if (dash.On())
+      pen(n);
+    else if (ink.gapFill)
+      paint(n, [gapRgb](unsigned int& px) { px = gapRgb; });
+    else
+      index += std::ptrdiff_t(n) * move;
+    dash.Advance(int(n));
+    count -= n;
+  }
+}
+
+// The common case of a solid line with both ends inside the image: no clipping,
+// and the minor offset starts at 0 with the remainder at `steps`.
+void TImageCanvas::SolidLineInside(int x0, int y0, long long dx, long long dy, long long steps, bool xMajor,
+                                   unsigned int rgb) {
+  unsigned int* const bits = fBits;
+  const std::ptrdiff_t stride = fStride;
+  const long long majorDelta = xMajor ? dx : dy, minorDelta = xMajor ? dy : dx;
+  const std::ptrdiff_t majorUnit = xMajor ? 1 : stride, minorUnit = xMajor ? stride : 1;
+  const std::ptrdiff_t majorMove = majorDelta > 0 ? majorUnit : -majorUnit;
+  const long long denominator = 2 * steps, remainderStep = 2 * minorDelta;
+  std::ptrdiff_t index = std::ptrdiff_t(y0) * stride + x0;
+  long long remainder = steps;
+  for (long long k = 0; k < steps; ++k) {
+    bits[index] = rgb;
+    index += majorMove;
+    remainder += remainderStep;
+    if (remainder >= denominator) {
+      remainder -= denominator;
+      index += minorUnit;
+    } else if (remainder < 0) {
+      remainder += denominator;
+      index -= minorUnit;
+    }
+  }
+}
+
+// On a high-density surface: the logical line's device pixels, a pen of the
+// ratio's width across it.
+void TImageCanvas::DeviceThinLine(int x0, int y0, int x1, int y1) {
+  const long long dx = (long long)x1 - x0, dy = (long long)y1 - y0;
+  const bool xMajor = std::llabs(dx) >= std::llabs(dy);
   PaintThinRun(DeviceRun(xMajor, xMajor ? x0 : y0, xMajor ? x1 : y1, xMajor ? y0 : x0, xMajor ? y1 : x1));
 }
 
@@ -302,7 +506,9 @@ void TImageCanvas::Polyline(std::span<const TPoint> points) {
   if (ThinPen()) {
     const int savedPhase = fDashPhase;
     fDashPhase = 0;
-    for (size_t i = 1; i < points.size(); ++i) ThinLine(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
+    const ThinInk ink = CurrentThinInk();
+    for (size_t i = 1; i < points.size(); ++i)
+      ThinLine(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y, ink);
     fDashPhase = savedPhase;
     return;
   }
@@ -322,10 +528,11 @@ void TImageCanvas::Polygon(std::span<const TPoint> points) {
     if (Brush.Style == bsSolid) FillPolygonInside(fDevice.IsIdentity() ? points : DevicePoints(points));
     const int savedPhase = fDashPhase;
     fDashPhase = 0;
+    const ThinInk ink = CurrentThinInk();
     for (size_t i = 0; i < points.size(); ++i) {
       const TPoint& a = points[i];
       const TPoint& b = points[(i + 1) % points.size()];
-      ThinLine(a.x, a.y, b.x, b.y);
+      ThinLine(a.x, a.y, b.x, b.y, ink);
     }
     fDashPhase = savedPhase;
     return;

@@ -64,5 +64,27 @@ TEST(WorldMapping, NoRoomOrNoSpanMapsToTheMiddle) {
   EXPECT_EQ(narrow.ToPixel(1000), 51);
 }
 
+// The doubles decide only far from a rounding tie: next to one, and where the
+// doubles cannot hold the terms, the pixel is the extended-precision one.
+TEST(WorldMapping, DoubleMappingGivesTheExtendedPixel) {
+  struct Case { long double k, d; bool log; double v; };
+  const Case cases[] = {
+      {1, 0.5L + 0x1p-60L, false, 0},       // just past a tie the doubles cannot see: 1, not 0
+      {1, 1.5L - 0x1p-60L, false, 0},       // just short of one: 1, not 2
+      {1.0L / 3, 0, false, 1.5},            // a third of 1.5 falls a hair below 0.5
+      {2, -0.5L, false, 0.75},              // an exact tie rounds to even
+      {1e-3L, 7, false, 2.5e12},            // beyond the doubles' range of pixels
+      {1, 0, false, std::nan("")},          // no pixel: 0
+      {100, 3, true, 10},                   // logarithmic axis
+  };
+  for (const Case& c : cases) {
+    TWorldAxisMap exact;
+    exact.K = c.k;
+    exact.D = c.d;
+    exact.Logarithmic = c.log;
+    EXPECT_EQ(TDoubleAxisMap(exact).ToPixel(c.v), exact.ToPixel(c.v)) << double(c.k) << " " << c.v;
+  }
+}
+
 }  // namespace
 }  // namespace vqm
