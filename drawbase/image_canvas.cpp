@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace vqm {
@@ -48,6 +49,13 @@ bool PatternOn(const DashPattern& p, int phase, int scale) {
     pos -= p.runs[size_t(i)] * scale;
   }
   return true;
+}
+
+// The steps k in [first, last] of a line from majorStart, one pixel a step in
+// majorDir, that keep its major coordinate inside 0..limit-1 (first > last: none).
+std::pair<long long, long long> StepsInside(long long majorStart, long long majorDir, long long steps, long long limit) {
+  if (majorDir > 0) return {std::max(0LL, -majorStart), std::min(steps - 1, limit - 1 - majorStart)};
+  return {std::max(0LL, majorStart - (limit - 1)), std::min(steps - 1, majorStart)};
 }
 
 // floor(a / b) for b > 0.
@@ -271,15 +279,7 @@ void TImageCanvas::ThinLine(int x0, int y0, int x1, int y1, const ThinInk& ink) 
   const long long majorLimit = xMajor ? fW : fH;
   const long long minorLimit = xMajor ? fH : fW;
 
-  // Steps k in [kFirst, kLast] keep the major coordinate inside the image.
-  long long kFirst = 0, kLast = steps - 1;
-  if (majorDir > 0) {
-    kFirst = std::max(kFirst, -majorStart);
-    kLast = std::min(kLast, majorLimit - 1 - majorStart);
-  } else {
-    kFirst = std::max(kFirst, majorStart - (majorLimit - 1));
-    kLast = std::min(kLast, majorStart);
-  }
+  const auto [kFirst, kLast] = StepsInside(majorStart, majorDir, steps, majorLimit);
   if (kFirst > kLast) return;
   // The minor offset of step k is (2 k minorDelta + steps) / (2 steps) rounded
   // down; it is carried from step to step as quotient and remainder instead of
@@ -447,15 +447,7 @@ void TImageCanvas::PaintThinRun(const TThinRun& run) {
   const long long majorLimit = xMajor ? fW : fH;
   const long long minorLimit = xMajor ? fH : fW;
 
-  // Steps k in [kFirst, kLast] keep the major coordinate inside the image.
-  long long kFirst = 0, kLast = steps - 1;
-  if (majorDir > 0) {
-    kFirst = std::max(kFirst, -majorStart);
-    kLast = std::min(kLast, majorLimit - 1 - majorStart);
-  } else {
-    kFirst = std::max(kFirst, majorStart - (majorLimit - 1));
-    kLast = std::min(kLast, majorStart);
-  }
+  const auto [kFirst, kLast] = StepsInside(majorStart, majorDir, steps, majorLimit);
   // The minor offset of step k is (2 k minorDelta + steps) / (2 steps) rounded
   // down; it is carried from step to step as quotient and remainder instead of
   // dividing at every pixel. |2 minorDelta| <= 2 steps, so one correction a step suffices.
