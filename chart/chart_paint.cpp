@@ -408,7 +408,7 @@ void TCustomRChart::paintEvent(QPaintEvent* event) {
 // The keyboard focus: a line in the highlight colour along the chart's edge,
 // on the screen only (pictures of the chart and pages never show it).
 void TCustomRChart::DrawFocusFrame(QPainter& painter) const {
-  if (!hasFocus()) return;
+  if (!hasFocus() || redirected(nullptr)) return;  // rendered into a picture, not on the screen
   painter.setPen(QColor::fromRgb(ToQRgb(clHighlight)));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -1,5 +1,6 @@
 // Pictures with more device pixels than logical ones: the charts, axes and
 // read-outs draw again at that resolution instead of being enlarged.
+#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <gtest/gtest.h>
@@ -30,6 +31,9 @@ void ExpectGolden(const QImage& picture, const char* name) {
 
 TEST(HighDensity, ChartAxisAndReadOutAtRatioTwo) {
   TShownMainWindow w;
+  QApplication::setActiveWindow(&w.form);  // the focus frame is for the screen, never in a picture
+  w.form.RCSample->setFocus();
+  ASSERT_TRUE(w.form.RCSample->hasFocus());
   ExpectGolden(WidgetPicture(*w.form.RCSample, 2), "chart_ratio2.png");
   ExpectGolden(WidgetPicture(*w.form.NLabSampleFreq, 2), "readout_ratio2.png");
   vqm::TScaleWidget axis;
