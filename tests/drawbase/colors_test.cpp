@@ -33,6 +33,12 @@ TEST(Colors, ThemeColoursResolveToFixedOnes) {
 
 // Text keeps its colour while legible; a desktop's dark scheme moves only what
 // would vanish on a theme colour, to the scheme's button text or black/white.
+TEST(Colors, ContrastRatiosAsTheGuidelinesMeasureThem) {
+  EXPECT_DOUBLE_EQ(ContrastRatio(clWhite, clBlack), 21.0);
+  EXPECT_NEAR(ContrastRatio(RGBColor(118, 118, 118), clWhite), 4.5422, 1e-4);  // the guidelines' grey
+  EXPECT_NEAR(ContrastRatio(clBlack, RGBColor(8, 8, 8)), 1.0486, 1e-4);        // dark channels: the linear segment
+}
+
 TEST(Colors, TextStaysLegibleUnderADesktopScheme) {
   struct TCase { TColor text, background, classic, dark; };
   const TCase cases[] = {
