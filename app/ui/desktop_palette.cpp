@@ -13,9 +13,14 @@ namespace quantora {
 
 namespace {
 
+// Decided once per palette, not at every paint: building the style's standard
+// palette to compare with is not cheap.
+bool gDesktopPaletteInForce = false;
+
 void TakeScheme() {
-  vqm::SetThemeColors(DesktopPaletteInForce() ? vqm::ThemeColorsFrom(QApplication::palette())
-                                              : vqm::ClassicThemeColors());
+  gDesktopPaletteInForce = QApplication::palette() != QApplication::style()->standardPalette();
+  vqm::SetThemeColors(gDesktopPaletteInForce ? vqm::ThemeColorsFrom(QApplication::palette())
+                                             : vqm::ClassicThemeColors());
 }
 
 void RepaintWindows() {
@@ -47,7 +52,7 @@ class TPaletteWatch : public QObject {
 
 }  // namespace
 
-bool DesktopPaletteInForce() { return QApplication::palette() != QApplication::style()->standardPalette(); }
+bool DesktopPaletteInForce() { return gDesktopPaletteInForce; }
 
 void FollowDesktopPalette() {
   TakeScheme();
