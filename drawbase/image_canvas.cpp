@@ -162,14 +162,14 @@ void TImageCanvas::SyncPainter(bool withPen, bool withBrush) {
 namespace {
 // Colour does not change how a text is shaped.
 bool SameShape(const TFont& a, const TFont& b) { return a.Name == b.Name && a.Height == b.Height && a.Style == b.Style; }
-constexpr int kMaxCachedWidths = 512;
+constexpr int kMaxShapedTexts = 512;
 }  // namespace
 
 void TImageCanvas::SyncFont() {
   if (!fMetrics || !SameShape(fMetricsFont, Font)) {
     fMetricsFont = Font;
     fMetrics = std::make_unique<QFontMetrics>(ToQFont(Font));
-    fTextWidths.clear();
+    fShapedTexts.clear();
     fPainterFontValid = false;
   }
   if (fPainter && !fPainterFontValid) {
@@ -178,15 +178,12 @@ void TImageCanvas::SyncFont() {
   }
 }
 
-// Axes and read-outs measure the same few labels on every paint; shaping them
-// again each time is the dearest part of drawing a label.
-int TImageCanvas::CachedTextWidth(const QString& text) {
-  const auto it = fTextWidths.constFind(text);
-  if (it != fTextWidths.constEnd()) return it.value();
-  if (fTextWidths.size() >= kMaxCachedWidths) fTextWidths.clear();
-  const int w = fMetrics->horizontalAdvance(text);
-  fTextWidths.insert(text, w);
-  return w;
+// Axes and read-outs measure and draw the same few labels on every paint.
+const TShapedText& TImageCanvas::Shaped(const QString& text) {
+  const auto it = fShapedTexts.constFind(text);
+  if (it != fShapedTexts.constEnd()) return it.value();
+  if (fShapedTexts.size() >= kMaxShapedTexts) fShapedTexts.clear();
+  return *fShapedTexts.insert(text, TShapedText(ToQFont(fMetricsFont), *fMetrics, text));
 }
 
 bool TImageCanvas::ThinPen() const { return Pen.Width <= 1; }
@@ -716,19 +713,38 @@ TColor TImageCanvas::GetPixel(int x, int y) const {
 
 TSize TImageCanvas::TextExtent(const QString& text) {
   SyncFont();
-  return {CachedTextWidth(text), fMetrics->ascent() + fMetrics->descent()};
+  return {Shaped(text).Width(), fMetrics->ascent() + fMetrics->descent()};
 }
 
 void TImageCanvas::TextOut(int x, int y, const QString& text) {
   if (text.isEmpty() || !Painter()) return;
   SyncFont();
-  const TSize extent{CachedTextWidth(text), fMetrics->ascent() + fMetrics->descent()};
+  const TShapedText& shaped = Shaped(text);
+  const TSize extent{shaped.Width(), fMetrics->ascent() + fMetrics->descent()};
   if (Brush.Style == bsSolid) FillRect({x, y, x + extent.cx, y + extent.cy});
   fPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
   fPainter->setPen(QColor::fromRgb(ToQRgb(Font.Color)));
   fPainterPenValid = false;
-  fPainter->drawText(x, y + fMetrics->ascent(), text);
+  shaped.Draw(*fPainter, x, y, fMetrics->ascent(), text);
   fPenPos = {x + extent.cx, y};
+}
+
+// Drawn in place under a clip rather than through an image of the clip's size,
+// so that the text keeps the glyphs this canvas has shaped.
+void TImageCanvas::TextRect(const TRect& clip, int x, int y, const QString& text) {
+  if (clip.Width() <= 0 || clip.Height() <= 0 || text.isEmpty() || !Painter()) return;
+  const TBrush brush = Brush;
+  const TPoint penPos = fPenPos;
+  Brush.Style = bsSolid;
+  FillRect(clip);
+  Brush.Style = bsClear;
+  const TRect area = DeviceArea(clip);
+  const double ratio = fDevice.Ratio();
+  fPainter->setClipRect(QRectF(area.Left / ratio, area.Top / ratio, area.Width() / ratio, area.Height() / ratio));
+  TextOut(x, y, text);
+  fPainter->setClipping(false);
+  Brush = brush;
+  fPenPos = penPos;
 }
 
 void TImageCanvas::Draw(int x, int y, const QImage& image) {

@@ -17,6 +17,7 @@
 
 #include "canvas.h"
 #include "device_pixels.h"
+#include "shaped_text.h"
 
 class QPainter;
 class QFontMetrics;
@@ -66,6 +67,7 @@ class TImageCanvas : public TCanvas {
   TColor GetPixel(int x, int y) const override;
   void TextOut(int x, int y, const QString& text) override;
   TSize TextExtent(const QString& text) override;
+  void TextRect(const TRect& clip, int x, int y, const QString& text) override;
   using TCanvas::TextExtent;
   using TCanvas::TextOut;
   void Draw(int x, int y, const QImage& image) override;
@@ -101,7 +103,7 @@ class TImageCanvas : public TCanvas {
   QPainter* Painter();
   void SyncPainter(bool withPen, bool withBrush);
   void SyncFont();
-  int CachedTextWidth(const QString& text);
+  const TShapedText& Shaped(const QString& text);
 
   QImage* fImage = nullptr;
   unsigned int* fBits = nullptr;
@@ -120,7 +122,7 @@ class TImageCanvas : public TCanvas {
   TFont fMetricsFont;
   std::unique_ptr<QFontMetrics> fMetrics;
   bool fPainterFontValid = false;
-  QHash<QString, int> fTextWidths;  // widths in the current font
+  QHash<QString, TShapedText> fShapedTexts;  // in the current font
 };
 
 // An off-screen image with its canvas, as the components keep them.

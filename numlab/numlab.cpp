@@ -134,9 +134,9 @@ void TNumLab::paintEvent(QPaintEvent*) {
     PaintOn(canvas);
     return;
   }
-  TBitmap bitmap(0, 0, PainterPixelRatio(painter));  // lives for one paint; at the screen's resolution
-  PaintTo(bitmap);
-  painter.drawImage(0, 0, bitmap.Image());
+  fScreenBitmap.SetPixelRatio(PainterPixelRatio(painter));  // at the screen's resolution
+  PaintTo(fScreenBitmap);
+  painter.drawImage(0, 0, fScreenBitmap.Image());
 }
 
 }  // namespace vqm
