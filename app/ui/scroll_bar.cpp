@@ -1,9 +1,12 @@
 #include "scroll_bar.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <algorithm>
 
 #include "desktop_palette.h"
 
@@ -35,11 +38,72 @@ void TScrollBar::keyPressEvent(QKeyEvent* event) {
   event->accept();
 }
 
+namespace {
+
+// Everything the style's picture of a bar depends on while no part of it is
+// hovered or pressed.
+QString PictureKey(const QStyleOptionSlider& o, const QStyle& style, double ratio) {
+  return QStringLiteral("quantora-scrollbar/") + style.name() +
+         QString::asprintf("/%llx/%dx%d/%x/%d/%d/%d..%d/%d/%d/%d/%d/%d/%g", quint64(o.palette.cacheKey()),
+                           o.rect.width(), o.rect.height(), unsigned(o.state), int(o.direction), int(o.orientation),
+                           o.minimum, o.maximum, o.sliderPosition, o.sliderValue, o.pageStep, o.singleStep,
+                           int(o.upsideDown), ratio);
+}
+
+// The style's picture on a transparent image, or a null image when the style
+// lets the background through anywhere (then no picture can stand for it).
+QImage CoveringPicture(QWidget& bar, const QStyleOptionSlider& option, double ratio) {
+  QImage image((QSizeF(bar.size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
+  image.fill(Qt::transparent);
+  {
+    QPainter painter(&image);
+    bar.style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, &bar);
+  }
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    if (!std::all_of(row, row + image.width(), [](QRgb p) { return qAlpha(p) == 255; })) return {};
+  }
+  return image;
+}
+
+}  // namespace
+
+// Qt's raster engine hands the long line the style draws along the bar to its
+// thread pool, whose threads take longer to wake than the rest of the paint.
+// The keyboard moves the thumb among positions the bar has shown before, so
+// the style's picture of each state is remembered (in the toolkit's pixmap
+// cache, as the styles keep theirs) and shown again; only a picture that
+// covers every pixel, which is then what the style paints over any background.
+// A hovered or pressed bar takes Qt's own path, which knows which part that is.
+bool TScrollBar::PaintRemembered() {
+  if (underMouse() || isSliderDown() || QGuiApplication::mouseButtons() != Qt::NoButton) return false;
+  if (style() == fSeeThroughStyle) return false;
+  QStyleOptionSlider option;
+  initStyleOption(&option);
+  option.subControls = QStyle::SC_All;  // as Qt's own paint event asks for a bar nobody points at
+  option.activeSubControls = QStyle::SC_None;
+  const double ratio = devicePixelRatioF();
+  const QString key = PictureKey(option, *style(), ratio);
+  QPixmap picture;
+  if (!QPixmapCache::find(key, &picture)) {
+    const QImage covering = CoveringPicture(*this, option, ratio);
+    if (covering.isNull()) {
+      fSeeThroughStyle = style();  // not asked again for every paint
+      return false;
+    }
+    picture = QPixmap::fromImage(covering);
+    QPixmapCache::insert(key, picture);
+  }
+  QPainter(this).drawPixmap(0, 0, picture);
+  return true;
+}
+
 // The toolkit's styles draw no focus on a scroll bar. Under a desktop's own
 // palette the thumb also gets an outline in the button text colour: the styles
 // shade its edge from the face colour, which a black face leaves invisible.
 void TScrollBar::paintEvent(QPaintEvent* event) {
-  QScrollBar::paintEvent(event);
+  if (!PaintRemembered()) QScrollBar::paintEvent(event);
   QPainter painter(this);
   if (DesktopPaletteInForce()) {
     QStyleOptionSlider option;

@@ -7,6 +7,8 @@
 
 #include <QScrollBar>
 
+class QStyle;
+
 namespace quantora {
 
 class TScrollBar : public QScrollBar {
@@ -19,6 +21,11 @@ class TScrollBar : public QScrollBar {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  bool PaintRemembered();
+
+  const QStyle* fSeeThroughStyle = nullptr;  // a style whose bars have no picture of their own
 };
 
 }  // namespace quantora

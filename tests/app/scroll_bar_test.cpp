@@ -1,0 +1,81 @@
+// The interval and resolution bars show a remembered picture of the style's
+// drawing; it must be Qt's own picture, over any background, the first time
+// and every time after.
+#include <QCursor>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QScrollBar>
+#include <QStyleOption>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/ui/scroll_bar.h"
+
+namespace quantora {
+namespace {
+
+struct BarCase {
+  Qt::Orientation orientation;
+  QSize size;
+  int minimum, maximum, value;
+};
+
+// The bar as shown on a red window, twice: drawn, then remembered.
+std::vector<QImage> Shown(QScrollBar* bar, const BarCase& c, QStyle* style = nullptr) {
+  QWidget backdrop;  // a background no bar picture could have taken in
+  backdrop.setAutoFillBackground(true);
+  QPalette red = backdrop.palette();
+  red.setColor(QPalette::Window, Qt::red);
+  backdrop.setPalette(red);
+  backdrop.resize(c.size + QSize(10, 10));
+  bar->setParent(&backdrop);
+  if (style) bar->setStyle(style);
+  bar->show();  // a widget given a parent is hidden until shown
+  bar->setPalette(QPalette());       // the bar keeps the application's colours
+  bar->setFocusPolicy(Qt::NoFocus);  // no focus frame, which Qt's bar lacks
+  bar->setPageStep(1);
+  bar->setGeometry(QRect(QPoint(5, 5), c.size));
+  bar->setRange(c.minimum, c.maximum);
+  bar->setValue(c.value);
+  QCursor::setPos(0, 0);  // away from the bar: nothing of it is hovered
+  backdrop.move(200, 200);
+  backdrop.show();
+  if (!QTest::qWaitForWindowExposed(&backdrop)) return {};
+  std::vector<QImage> pictures;
+  for (int round = 0; round < 2; ++round) pictures.push_back(backdrop.grab().toImage());
+  return pictures;
+}
+
+TEST(ScrollBarPicture, RememberedPictureIsQtsOwnOverAnyBackground) {
+  const BarCase cases[] = {
+      {Qt::Horizontal, {193, 21}, 1, 200, 1},   {Qt::Horizontal, {193, 21}, 1, 200, 117},
+      {Qt::Horizontal, {193, 21}, 1, 200, 200}, {Qt::Horizontal, {129, 17}, 1, 16, 8},
+      {Qt::Horizontal, {40, 21}, 0, 3, 2},      {Qt::Vertical, {21, 300}, 0, 50, 31},
+  };
+  for (const BarCase& c : cases) {
+    const std::vector<QImage> qts = Shown(new QScrollBar(c.orientation), c);
+    const std::vector<QImage> ours = Shown(new TScrollBar(c.orientation), c);
+    ASSERT_EQ(qts.size(), 2u);
+    EXPECT_EQ(ours, qts) << c.size.width() << "x" << c.size.height() << " at " << c.value;
+  }
+}
+
+// A style whose bars let the window through: their picture cannot stand alone.
+class SeeThroughStyle : public QProxyStyle {
+ public:
+  void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                          const QWidget* widget) const override {
+    if (control != CC_ScrollBar) return QProxyStyle::drawComplexControl(control, option, painter, widget);
+    painter->fillRect(option->rect, QColor(0, 0, 255, 128));
+    painter->fillRect(option->rect.adjusted(4, 4, -4, -4), Qt::white);
+  }
+};
+
+TEST(ScrollBarPicture, ABarThatLetsTheBackgroundThroughIsDrawnByQt) {
+  SeeThroughStyle style;
+  const BarCase c{Qt::Horizontal, {193, 21}, 1, 200, 50};
+  EXPECT_EQ(Shown(new TScrollBar(c.orientation), c, &style), Shown(new QScrollBar(c.orientation), c, &style));
+}
+
+}  // namespace
+}  // namespace quantora
