@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <algorithm>
+#include <array>
 
 #include "desktop_palette.h"
 
@@ -40,42 +41,50 @@ void TScrollBar::keyPressEvent(QKeyEvent* event) {
 
 namespace {
 
-// Everything the style's picture of a bar depends on while no part of it is
-// hovered or pressed.
-QString PictureKey(const QStyleOptionSlider& o, const QStyle& style, double ratio) {
-  return QStringLiteral("quantora-scrollbar/") + style.name() +
-         QString::asprintf("/%llx/%dx%d/%x/%d/%d/%d..%d/%d/%d/%d/%d/%d/%g", quint64(o.palette.cacheKey()),
-                           o.rect.width(), o.rect.height(), unsigned(o.state), int(o.direction), int(o.orientation),
-                           o.minimum, o.maximum, o.sliderPosition, o.sliderValue, o.pageStep, o.singleStep,
-                           int(o.upsideDown), ratio);
+// Everything the picture of a bar depends on while no part of it is hovered or
+// pressed, packed into a cache key without formatting a single number.
+QString PictureKey(const QStyleOptionSlider& o, const QStyle& style, double ratio, bool desktopPalette) {
+  const std::array<qint64, 17> fields = {
+      qint64(o.palette.cacheKey()), o.rect.width(), o.rect.height(), qint64(o.state), qint64(o.direction),
+      qint64(o.orientation), o.minimum, o.maximum, o.sliderPosition, o.sliderValue, o.pageStep, o.singleStep,
+      qint64(o.upsideDown), qint64(ratio * 1024), qint64(desktopPalette), qint64(reinterpret_cast<quintptr>(&style)),
+      qint64(o.subControls)};
+  return QStringLiteral("quantora-scrollbar:") + style.name() +
+         QString(reinterpret_cast<const QChar*>(fields.data()), qsizetype(sizeof fields / sizeof(QChar)));
 }
 
-// The style's picture on a transparent image, or a null image when the style
-// lets the background through anywhere (then no picture can stand for it).
-QImage CoveringPicture(QWidget& bar, const QStyleOptionSlider& option, double ratio) {
-  QImage image((QSizeF(bar.size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
-  image.setDevicePixelRatio(ratio);
-  image.fill(Qt::transparent);
-  {
-    QPainter painter(&image);
-    bar.style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, &bar);
-  }
+bool Opaque(const QImage& image) {
   for (int y = 0; y < image.height(); ++y) {
     const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-    if (!std::all_of(row, row + image.width(), [](QRgb p) { return qAlpha(p) == 255; })) return {};
+    if (!std::all_of(row, row + image.width(), [](QRgb p) { return qAlpha(p) == 255; })) return false;
   }
-  return image;
+  return true;
 }
 
 }  // namespace
 
+// The style's picture with our marks on a transparent image, or a null image
+// when the style lets the background through anywhere (then no picture can
+// stand for it).
+QImage TScrollBar::CoveringPicture(const QStyleOptionSlider& option, double ratio) const {
+  QImage image((QSizeF(size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
+  image.fill(Qt::transparent);
+  {
+    QPainter painter(&image);
+    style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, this);
+    PaintMarks(painter, option);
+  }
+  return Opaque(image) ? image : QImage();
+}
+
 // Qt's raster engine hands the long line the style draws along the bar to its
 // thread pool, whose threads take longer to wake than the rest of the paint.
 // The keyboard moves the thumb among positions the bar has shown before, so
-// the style's picture of each state is remembered (in the toolkit's pixmap
-// cache, as the styles keep theirs) and shown again; only a picture that
-// covers every pixel, which is then what the style paints over any background.
-// A hovered or pressed bar takes Qt's own path, which knows which part that is.
+// the picture of each state is remembered (in the toolkit's pixmap cache, as
+// the styles keep theirs) and shown again; only a picture that covers every
+// pixel, which is then what the style paints over any background. A hovered
+// or pressed bar takes Qt's own path, which knows which part that is.
 bool TScrollBar::PaintRemembered() {
   if (underMouse() || isSliderDown() || QGuiApplication::mouseButtons() != Qt::NoButton) return false;
   if (style() == fSeeThroughStyle) return false;
@@ -84,10 +93,10 @@ bool TScrollBar::PaintRemembered() {
   option.subControls = QStyle::SC_All;  // as Qt's own paint event asks for a bar nobody points at
   option.activeSubControls = QStyle::SC_None;
   const double ratio = devicePixelRatioF();
-  const QString key = PictureKey(option, *style(), ratio);
+  const QString key = PictureKey(option, *style(), ratio, DesktopPaletteInForce());
   QPixmap picture;
   if (!QPixmapCache::find(key, &picture)) {
-    const QImage covering = CoveringPicture(*this, option, ratio);
+    const QImage covering = CoveringPicture(option, ratio);
     if (covering.isNull()) {
       fSeeThroughStyle = style();  // not asked again for every paint
       return false;
@@ -102,12 +111,8 @@ bool TScrollBar::PaintRemembered() {
 // The toolkit's styles draw no focus on a scroll bar. Under a desktop's own
 // palette the thumb also gets an outline in the button text colour: the styles
 // shade its edge from the face colour, which a black face leaves invisible.
-void TScrollBar::paintEvent(QPaintEvent* event) {
-  if (!PaintRemembered()) QScrollBar::paintEvent(event);
-  QPainter painter(this);
+void TScrollBar::PaintMarks(QPainter& painter, const QStyleOptionSlider& option) const {
   if (DesktopPaletteInForce()) {
-    QStyleOptionSlider option;
-    initStyleOption(&option);
     painter.setPen(palette().color(QPalette::ButtonText));
     painter.drawRect(style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this)
                          .adjusted(0, 0, -1, -1));
@@ -116,6 +121,15 @@ void TScrollBar::paintEvent(QPaintEvent* event) {
   painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+}
+
+void TScrollBar::paintEvent(QPaintEvent* event) {
+  if (PaintRemembered()) return;
+  QScrollBar::paintEvent(event);
+  QStyleOptionSlider option;
+  initStyleOption(&option);
+  QPainter painter(this);
+  PaintMarks(painter, option);
 }
 
 }  // namespace quantora

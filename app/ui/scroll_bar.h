@@ -7,7 +7,10 @@
 
 #include <QScrollBar>
 
+class QImage;
+class QPainter;
 class QStyle;
+class QStyleOptionSlider;
 
 namespace quantora {
 
@@ -24,6 +27,8 @@ class TScrollBar : public QScrollBar {
 
  private:
   bool PaintRemembered();
+  QImage CoveringPicture(const QStyleOptionSlider& option, double ratio) const;
+  void PaintMarks(QPainter& painter, const QStyleOptionSlider& option) const;
 
   const QStyle* fSeeThroughStyle = nullptr;  // a style whose bars have no picture of their own
 };
