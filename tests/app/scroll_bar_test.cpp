@@ -27,9 +27,7 @@ enum class Focus { Elsewhere, OnTheBar };
 std::vector<QImage> Shown(QScrollBar* bar, const BarCase& c, QStyle* style = nullptr, Focus focus = Focus::Elsewhere) {
   QWidget backdrop;  // a background no bar picture could have taken in
   backdrop.setAutoFillBackground(true);
-  QPalette red = backdrop.palette();
-  red.setColor(QPalette::Window, Qt::red);
-  backdrop.setPalette(red);
+  backdrop.setPalette(QPalette(Qt::red));
   backdrop.resize(c.size + QSize(10, 10));
   bar->setParent(&backdrop);
   if (style) bar->setStyle(style);
@@ -55,9 +53,8 @@ std::vector<QImage> Shown(QScrollBar* bar, const BarCase& c, QStyle* style = nul
 
 TEST(ScrollBarPicture, RememberedPictureIsQtsOwnOverAnyBackground) {
   const BarCase cases[] = {
-      {Qt::Horizontal, {193, 21}, 1, 200, 1},   {Qt::Horizontal, {193, 21}, 1, 200, 117},
-      {Qt::Horizontal, {193, 21}, 1, 200, 200}, {Qt::Horizontal, {129, 17}, 1, 16, 8},
-      {Qt::Horizontal, {40, 21}, 0, 3, 2},      {Qt::Vertical, {21, 300}, 0, 50, 31},
+      {Qt::Horizontal, {193, 21}, 1, 200, 1}, {Qt::Horizontal, {193, 21}, 1, 200, 200},
+      {Qt::Horizontal, {129, 17}, 1, 16, 8},  {Qt::Vertical, {21, 300}, 0, 50, 31},
   };
   for (const BarCase& c : cases) {
     const std::vector<QImage> qts = Shown(new QScrollBar(c.orientation), c);
