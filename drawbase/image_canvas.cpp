@@ -747,10 +747,17 @@ void TImageCanvas::StretchDraw(const TRect& r, const QImage& image) {
 
 TBitmap::TBitmap(int width, int height, double pixelRatio) : fDevice(pixelRatio) { SetSize(width, height); }
 
+TBitmap::~TBitmap() {
+  StopSharing();
+  ReleaseArea();
+}
+
 void TBitmap::SetSize(int width, int height) {
   width = std::max(width, 0);
   height = std::max(height, 0);
   if (width == fWidth && height == fHeight && !(width && height && fImage.isNull())) return;
+  StopSharing();
+  ReleaseArea();
   fWidth = width;
   fHeight = height;
   fCanvas.Attach(nullptr);
@@ -782,6 +789,8 @@ const QImage& TBitmap::Image() {
 bool TBitmap::LoadFromFile(const QString& path) {
   QImage loaded;
   if (!loaded.load(path)) return false;
+  StopSharing();
+  ReleaseArea();
   fCanvas.Attach(nullptr);
   fImage = loaded.convertToFormat(QImage::Format_RGB32);
   fImage.setDevicePixelRatio(1.0);  // a picture file's pixels are logical ones
@@ -790,6 +799,54 @@ bool TBitmap::LoadFromFile(const QString& path) {
   fHeight = fImage.height();
   fCanvas.Attach(&fImage);
   return true;
+}
+
+bool TBitmap::ShareArea(TBitmap& whole, int x, int y, int width, int height) {
+  const int deviceX = whole.fDevice.Position(x), deviceY = whole.fDevice.Position(y);
+  const int deviceWidth = fDevice.Extent(width), deviceHeight = fDevice.Extent(height);
+  const bool inside = &whole != this && !whole.fAreaOf && fDevice.Ratio() == whole.fDevice.Ratio() &&
+                      !whole.fImage.isNull() && deviceWidth > 0 && deviceHeight > 0 && deviceX >= 0 &&
+                      deviceY >= 0 && deviceX + deviceWidth <= whole.fImage.width() &&
+                      deviceY + deviceHeight <= whole.fImage.height();
+  if (!inside) {
+    StopSharing();
+    SetSize(width, height);
+    return false;
+  }
+  const QPoint origin(deviceX, deviceY);
+  if (fAreaOf == &whole && fAreaOrigin == origin && fWidth == width && fHeight == height) return true;
+  StopSharing();
+  ReleaseArea();
+  if (whole.fArea) whole.fArea->StopSharing();
+  fCanvas.Attach(nullptr);
+  // The whole's canvas writes to these very pixels: a detaching bits() could
+  // give the whole a copy of its own while its canvas went on with the old.
+  const qsizetype stride = whole.fImage.bytesPerLine();
+  uchar* pixels = const_cast<uchar*>(whole.fImage.constBits()) + deviceY * stride + deviceX * qsizetype(sizeof(quint32));
+  fImage = QImage(pixels, deviceWidth, deviceHeight, stride, QImage::Format_RGB32);
+  fImage.setDevicePixelRatio(fDevice.Ratio());
+  fWidth = width;
+  fHeight = height;
+  fAreaOf = &whole;
+  fAreaOrigin = origin;
+  whole.fArea = this;
+  fCanvas.Attach(&fImage);
+  return true;
+}
+
+// The area goes on with a copy of its pixels before the whole's change.
+void TBitmap::ReleaseArea() {
+  if (fArea) fArea->StopSharing();
+}
+
+void TBitmap::StopSharing() {
+  if (!fAreaOf) return;
+  fCanvas.Attach(nullptr);
+  fImage = fImage.copy();
+  fImage.setDevicePixelRatio(fDevice.Ratio());
+  fAreaOf->fArea = nullptr;
+  fAreaOf = nullptr;
+  fCanvas.Attach(&fImage);
 }
 
 }  // namespace vqm

@@ -128,6 +128,9 @@ class TBitmap {
  public:
   // `pixelRatio`: device pixels per logical pixel (device_pixels.h).
   TBitmap(int width = 0, int height = 0, double pixelRatio = 1.0);
+  ~TBitmap();
+  TBitmap(const TBitmap&) = delete;
+  TBitmap& operator=(const TBitmap&) = delete;
   // New size in logical pixels; the content is undefined afterwards. Negative
   // sizes count as 0.
   void SetSize(int width, int height);
@@ -141,11 +144,29 @@ class TBitmap {
   const QImage& Image();
   bool LoadFromFile(const QString& path);
 
+  // Makes this bitmap `width` x `height` logical pixels whose pixels are those
+  // of `whole` from its logical pixel (x, y) on, so that drawing here draws
+  // there and nothing needs copying. Where that area does not lie inside
+  // `whole`, or `whole` has another pixel ratio, this bitmap keeps an image of
+  // its own of that size instead and the result is false. A bitmap shares
+  // with one whole at a time, and a whole with one area; when the whole gets a
+  // new image (size, ratio, file) or goes away, the area keeps a copy of its
+  // pixels as its own image.
+  bool ShareArea(TBitmap& whole, int x, int y, int width, int height);
+  bool IsAreaOf(const TBitmap& whole) const { return fAreaOf == &whole; }
+  // Goes on with an image of its own, a copy of the pixels it shared.
+  void StopSharing();
+
  private:
+  void ReleaseArea();
+
   QImage fImage;
   TImageCanvas fCanvas;
   TDevicePixels fDevice;
   int fWidth = 0, fHeight = 0;  // logical
+  TBitmap* fAreaOf = nullptr;  // the whole whose pixels this one draws on
+  TBitmap* fArea = nullptr;    // the area that draws on this one's pixels
+  QPoint fAreaOrigin;          // device pixel of `fAreaOf` where this one starts
 };
 
 }  // namespace vqm

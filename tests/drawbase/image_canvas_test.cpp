@@ -151,6 +151,30 @@ TEST(Bitmap, EmptySizesAreSafe) {
   EXPECT_EQ(b.Image().size(), QSize(3, 2));
 }
 
+// An area draws on its whole's pixels at every ratio; when the whole gets a new
+// image, or goes away, the area keeps its pixels and stops touching the whole.
+TEST(Bitmap, AreaDrawsOnItsWholeUntilTheWholeChanges) {
+  for (const double ratio : {1.0, 1.5, 2.0}) {
+    TBitmap area(0, 0, ratio);
+    {
+      TBitmap whole(20, 10, ratio);
+      ASSERT_TRUE(area.ShareArea(whole, 5, 3, 10, 6));
+      EXPECT_FALSE(TBitmap(0, 0, ratio).ShareArea(whole, 15, 3, 6, 6));  // past the right edge
+      area.Canvas().SetPixel(1, 2, clRed);
+      EXPECT_EQ(whole.Canvas().GetPixel(6, 5), clRed);
+      whole.SetSize(30, 10);
+      EXPECT_FALSE(area.IsAreaOf(whole));
+      EXPECT_EQ(area.Canvas().GetPixel(1, 2), clRed);
+      ASSERT_TRUE(area.ShareArea(whole, 0, 0, 10, 6));
+      whole.Canvas().SetPixel(2, 2, clBlue);
+      EXPECT_EQ(area.Canvas().GetPixel(2, 2), clBlue);
+    }
+    area.Canvas().SetPixel(3, 3, clLime);  // the whole is gone: its own copy now
+    EXPECT_EQ(area.Canvas().GetPixel(2, 2), clBlue);
+    EXPECT_EQ(area.Canvas().GetPixel(3, 3), clLime);
+  }
+}
+
 TEST(ImageCanvasText, TextRectDrawsOnlyInsideItsClipAsTextOutWould) {
   // The clips start away from the origin, so a text position taken relative to
   // the wrong corner, or a fill that misses the clip's first column, shows; a
