@@ -496,11 +496,14 @@ void TImageCanvas::LineTo(int x, int y) {
 void TImageCanvas::Polyline(std::span<const TPoint> points) {
   if (points.size() < 2) return;
   if (ThinPen()) {
+    const ThinInk ink = CurrentThinInk();
     const int savedPhase = fDashPhase;
     fDashPhase = 0;
-    const ThinInk ink = CurrentThinInk();
-    for (size_t i = 1; i < points.size(); ++i)
-      ThinLine(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y, ink);
+    if (!ink.pattern && !ink.xorMode && !ink.clear && fDevice.IsIdentity())
+      SolidThinPolyline(points, ink);
+    else
+      for (size_t i = 1; i < points.size(); ++i)
+        ThinLine(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y, ink);
     fDashPhase = savedPhase;
     return;
   }
@@ -510,6 +513,55 @@ void TImageCanvas::Polyline(std::span<const TPoint> points) {
   q.reserve(points.size());
   for (const TPoint& p : points) q.emplace_back(p.x, p.y);
   fPainter->drawPolyline(q.data(), int(q.size()));
+}
+
+// A solid pen that overwrites paints the same pixels in any order: segments
+// that keep to one column (or one row) are gathered, and what they paint
+// together, their start pixels and no end pixel that none of them starts on, is
+// written as one run. Chained segments on one line cover one stretch: each
+// starts where the last ended, and only a segment reaching past the stretch
+// leaves its end pixel out.
+void TImageCanvas::SolidThinPolyline(std::span<const TPoint> points, const ThinInk& ink) {
+  const unsigned int rgb = ink.rgb;
+  enum class Axis { None, Column, Row };
+  Axis axis = Axis::None;
+  long long line = 0, low = 0, high = -1;  // the run: pixels low..high of a column or row
+  auto flush = [&] {
+    if (axis == Axis::Column && line >= 0 && line < fW)
+      for (long long y = std::max(low, 0LL); y <= std::min(high, (long long)fH - 1); ++y)
+        fBits[size_t(y) * size_t(fStride) + size_t(line)] = rgb;
+    if (axis == Axis::Row && line >= 0 && line < fH)
+      FillSpan(int(std::clamp(low, -1LL, (long long)fW)), int(std::clamp(high + 1, -1LL, (long long)fW)), int(line), rgb);
+    axis = Axis::None;
+  };
+  auto extend = [&](Axis along, long long at, long long from, long long to) {
+    if (from == to) return;  // zero length: nothing painted, the run goes on
+    if (axis != along || line != at) {
+      flush();
+      axis = along;
+      line = at;
+      low = from;
+      high = from;
+    }
+    low = std::min(low, to < from ? to + 1 : from);
+    high = std::max(high, to < from ? from : to - 1);
+  };
+  for (size_t i = 1; i < points.size(); ++i) {
+    const TPoint a = points[i - 1], b = points[i];
+    if (a.x == b.x) {
+      extend(Axis::Column, a.x, a.y, b.y);
+    } else if (a.y == b.y) {
+      extend(Axis::Row, a.y, a.x, b.x);
+    } else {
+      flush();
+      const long long dx = (long long)b.x - a.x, dy = (long long)b.y - a.y;
+      if (a.x >= 0 && a.x < fW && a.y >= 0 && a.y < fH && b.x >= 0 && b.x < fW && b.y >= 0 && b.y < fH)
+        SolidLineInside(a.x, a.y, dx, dy, std::max(std::llabs(dx), std::llabs(dy)), std::llabs(dx) >= std::llabs(dy), rgb);
+      else
+        ThinLine(a.x, a.y, b.x, b.y, ink);
+    }
+  }
+  flush();
 }
 
 void TImageCanvas::Polygon(std::span<const TPoint> points) {

@@ -86,6 +86,7 @@ class TImageCanvas : public TCanvas {
   void ThinLine(int x0, int y0, int x1, int y1);
   void ThinLine(int x0, int y0, int x1, int y1, const ThinInk& ink);
   void AxisAlignedLine(std::ptrdiff_t index, std::ptrdiff_t move, long long count, int phase, const ThinInk& ink);
+  void SolidThinPolyline(std::span<const TPoint> points, const ThinInk& ink);
   void SolidLineInside(int x0, int y0, long long dx, long long dy, long long steps, bool xMajor, unsigned int rgb);
   void DeviceThinLine(int x0, int y0, int x1, int y1);
   TThinRun DeviceRun(bool xMajor, int a, int b, int c, int d) const;
