@@ -29,6 +29,9 @@ constexpr DashPattern kDash{{18, 6}, 2, 24};
 constexpr DashPattern kDot{{3, 3}, 2, 6};
 constexpr DashPattern kDashDot{{9, 6, 3, 6}, 4, 24};
 constexpr DashPattern kDashDotDot{{9, 3, 3, 3, 3, 3}, 6, 24};
+constexpr int kLongestDashPeriod = 24;
+static_assert(kDash.period <= kLongestDashPeriod && kDot.period <= kLongestDashPeriod &&
+              kDashDot.period <= kLongestDashPeriod && kDashDotDot.period <= kLongestDashPeriod);
 
 const DashPattern* PatternOf(TPenStyle s) {
   switch (s) {
@@ -365,6 +368,18 @@ void TImageCanvas::AxisAlignedLine(std::ptrdiff_t index, std::ptrdiff_t move, lo
     pen(count);
     return;
   }
+  if (!ink.xorMode && ink.gapFill) {
+    // Every pixel is overwritten: one period of the pattern as pixel values.
+    const DashPattern& p = *ink.pattern;
+    std::array<unsigned int, kLongestDashPeriod> period{};
+    DashWalk walk(p, 0);
+    for (int k = 0; k < p.period; ++k, walk.Advance(1)) period[size_t(k)] = walk.On() ? rgb : gapRgb;
+    for (int k = phase % p.period; count > 0; --count, index += move) {
+      bits[index] = period[size_t(k)];
+      k = k + 1 == p.period ? 0 : k + 1;
+    }
+    return;
+  }
   DashWalk dash(*ink.pattern, phase);
   while (count > 0) {
     const long long n = std::min<long long>(count, dash.Left());
@@ -689,8 +704,12 @@ void TImageCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     return;
   }
   if (x2 - x1 < 1 || y2 - y1 < 1) return;
-  FillRect({x1 + 1, y1 + 1, x2 - 1, y2 - 1});
   const unsigned int rgb = ToQRgb(Pen.Color);
+  if (fDevice.IsIdentity() && Pen.Mode != pmXor) {
+    FramedBox(x1, y1, x2, y2, rgb);
+    return;
+  }
+  FillRect({x1 + 1, y1 + 1, x2 - 1, y2 - 1});
   if (!fDevice.IsIdentity()) {
     DeviceOutline(fDevice.PenDot(x1, y1), fDevice.PenDot(x2 - 1, y2 - 1), rgb);
     return;
@@ -705,6 +724,23 @@ void TImageCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   for (int y = std::max(y1 + 1, 0); y < std::min(y2 - 1, fH); ++y) {
     put(x1, y);
     if (x2 - 1 != x1) put(x2 - 1, y);
+  }
+}
+
+// The box x1..x2-1 by y1..y2-1 of an overwriting one-pixel pen, in one pass
+// over its rows: the outline in the pen, the inside in the brush.
+void TImageCanvas::FramedBox(int x1, int y1, int x2, int y2, unsigned int pen) {
+  const bool fill = Brush.Style != bsClear;
+  const unsigned int brush = ToQRgb(Brush.Color);
+  for (int y = std::max(y1, 0); y < std::min(y2, fH); ++y) {
+    if (y == y1 || y == y2 - 1) {
+      FillSpan(x1, x2, y, pen);
+      continue;
+    }
+    if (fill) FillSpan(x1 + 1, x2 - 1, y, brush);
+    unsigned int* const row = fBits + size_t(y) * size_t(fStride);
+    if (x1 >= 0 && x1 < fW) row[x1] = pen;
+    if (x2 - 1 >= 0 && x2 - 1 < fW) row[x2 - 1] = pen;
   }
 }
 

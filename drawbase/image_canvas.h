@@ -97,6 +97,7 @@ class TImageCanvas : public TCanvas {
   void WideLine(int x0, int y0, int x1, int y1);
   void PutPenPixel(int x, int y, unsigned int rgb);
   void FillSpan(int x1, int x2, int y, unsigned int rgb);
+  void FramedBox(int x1, int y1, int x2, int y2, unsigned int pen);
   void FillPolygonInside(std::span<const TPoint> points);
   void PixelEllipse(int x1, int y1, int x2, int y2, int penWidth);
   QPainter* Painter();

@@ -1,6 +1,7 @@
 #include "drawbase/image_canvas.h"
 
 #include <QImage>
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -84,6 +85,27 @@ TEST(ImageCanvasShapes, RectangleCoversUpToButNotIncludingSecondCorner) {
   EXPECT_EQ(p.PixelsOf(clBlack).size(), 10u);  // outline of 4 x 3 pixels
   EXPECT_EQ(p.At(6, 2), clWhite);
   EXPECT_EQ(p.At(2, 5), clWhite);
+}
+
+// Thin boxes, boxes across the image's edges and corners given either way
+// round, with either brush: the outline and the inside by their definition.
+TEST(ImageCanvasShapes, RectangleOutlineAndInsideEverywhere) {
+  const TRect boxes[] = {{2, 2, 3, 7}, {1, 4, 8, 5}, {3, 3, 4, 4}, {-3, -2, 5, 4}, {6, 5, 14, 12}, {9, 8, -1, 1}};
+  for (const TBrushStyle brush : {bsSolid, bsClear})
+    for (const TRect& b : boxes) {
+      CanvasProbe p(10, 9, clWhite);
+      p.Canvas().Brush = {clRed, brush};
+      p.Canvas().Rectangle(b.Left, b.Top, b.Right, b.Bottom);
+      const int x1 = std::min(b.Left, b.Right), x2 = std::max(b.Left, b.Right);
+      const int y1 = std::min(b.Top, b.Bottom), y2 = std::max(b.Top, b.Bottom);
+      for (int y = 0; y < 9; ++y)
+        for (int x = 0; x < 10; ++x) {
+          const bool in = x >= x1 && x < x2 && y >= y1 && y < y2;
+          const bool edge = in && (x == x1 || x == x2 - 1 || y == y1 || y == y2 - 1);
+          const TColor expected = edge ? clBlack : in && brush == bsSolid ? clRed : clWhite;
+          ASSERT_EQ(p.At(x, y), expected) << x << "," << y << " in box " << b.Left << "," << b.Top;
+        }
+    }
 }
 
 TEST(ImageCanvasShapes, ClearBrushFillsNothing) {
