@@ -142,7 +142,8 @@ class TBitmap {
   int Width() const { return fWidth; }
   int Height() const { return fHeight; }
   TImageCanvas& Canvas() { return fCanvas; }
-  // The image with all painting finished.
+  // The image with all painting finished. An area's image uses its whole's
+  // pixels: keep a copy (QImage::copy), not the image, past the whole's next change.
   const QImage& Image();
   bool LoadFromFile(const QString& path);
 

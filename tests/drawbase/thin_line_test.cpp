@@ -73,21 +73,14 @@ TEST(ImageCanvasThinLines, RandomPolylinesAlongColumnsAndRowsMatchTheDefinition)
   for (int trial = 0; trial < 300; ++trial) {
     std::vector<TPoint> line{{coordinate(kW), coordinate(kH)}};
     while (line.size() < 40) {
-      TPoint p = line.back();
-      switch (random() % 4) {
-        case 0: p.y = coordinate(kH); break;  // along the column
-        case 1: p.x = coordinate(kW); break;  // along the row
-        case 2: break;                        // zero length
-        default: p = {coordinate(kW), coordinate(kH)};
-      }
-      line.push_back(p);
+      const int step = int(random() % 4);  // along the column, along the row, zero length, anywhere
+      line.push_back({step % 2 ? coordinate(kW) : line.back().x, step % 3 == 0 ? coordinate(kH) : line.back().y});
     }
     vqm::testing::CanvasProbe probe(kW, kH, clSilver);
     std::vector<TColor> expected(std::size_t(kW * kH), ResolveColor(clSilver));
-    const TPen pen{clRed, psSolid, 1, pmCopy};
-    probe.Canvas().Pen = pen;
+    probe.Canvas().Pen = {clRed, psSolid, 1, pmCopy};
     probe.Canvas().Polyline(line);
-    Reference(expected, line, pen, TBrush{});
+    Reference(expected, line, probe.Canvas().Pen, TBrush{});
     for (int y = 0; y < kH; ++y)
       for (int x = 0; x < kW; ++x) ASSERT_EQ(probe.At(x, y), expected[std::size_t(y * kW + x)]) << trial << ": " << x << "," << y;
   }
