@@ -150,8 +150,14 @@ void TCustomRChart::SetPaintLock(bool v) {
 
 // ---- margins, shadow, isometric ----
 
+// The data image is drawn straight into its place in the frame image, where it
+// fits there and its background paints every pixel of it; otherwise it has an
+// image of its own that is copied over.
 void TCustomRChart::ResizeDataImage() {
   const TSize area = DataAreaPixels();
+  if (BackgroundCoversDataImage() && fDataImage.ShareArea(fFrameImage, fMarginLeft, fMarginTop, area.cx, area.cy))
+    return;
+  fDataImage.StopSharing();
   fDataImage.SetSize(area.cx, area.cy);
 }
 

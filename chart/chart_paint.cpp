@@ -65,8 +65,20 @@ void TCustomRChart::Paint() {
   RenderItems(fDataImage.Canvas());
   QImage* frame = fFrameImage.Canvas().Image();
   const QImage* data = fDataImage.Canvas().Image();
-  if (frame && data) CopyImageInto(*frame, fMarginLeft, fMarginTop, *data);
+  if (frame && data && !fDataImage.IsAreaOf(fFrameImage)) CopyImageInto(*frame, fMarginLeft, fMarginTop, *data);
   DrawCrosshairsAndShow(0, 0, fFrameImage);
+}
+
+// The plain background fills the whole data image: its inside, and a frame
+// whose pen reaches the image's last device column and row. A fractional
+// density with a thin pen can leave the last ones out, and a picture drawn
+// scaled may too.
+bool TCustomRChart::BackgroundCoversDataImage() const {
+  if (!fBackGroundImg.Name().isEmpty()) return false;
+  const TDevicePixels device(fDataImage.PixelRatio());
+  const auto [w, h] = DataAreaPixels();
+  auto reached = [&device](int extent) { return device.Position(extent - 1) + device.PenWidth() >= device.Extent(extent); };
+  return reached(w) && reached(h);
 }
 
 void TCustomRChart::PaintOn(TCanvas& whole, TCanvas& dataArea) {
@@ -348,7 +360,7 @@ void TCustomRChart::DrawCrosshairs(TCanvas& c, int left, int top) {
 
 void TCustomRChart::DrawCrosshairsAndShow(int left, int top, TBitmap& image) {
   DrawCrosshairs(image.Canvas(), left, top);
-  if (&image != &fFrameImage) {
+  if (&image != &fFrameImage && !image.IsAreaOf(fFrameImage)) {
     QImage* frame = fFrameImage.Canvas().Image();
     const QImage* src = image.Canvas().Image();
     if (frame && src) CopyImageInto(*frame, left, top, *src);

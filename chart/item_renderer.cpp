@@ -76,6 +76,11 @@ void TItemRenderer::Render(const TChartItem* items, int count) {
       FlushPolyline();
       fCanvas.Pen.Width = fPenWidth = item.LineWidth;
     }
+    // The next point of a curve in the current pen: most items are this.
+    if (item.Kind == ikDrawTo && item.Color == fPenColor && item.PenStyle == fPenStyle) {
+      AddPolylinePoint(Map(item.Layer, item.X1, item.Y1));
+      continue;
+    }
     Draw(item);
   }
   FlushPolyline();

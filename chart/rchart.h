@@ -352,6 +352,7 @@ class TCustomRChart : public QWidget {
   void RepaintIfAuto();
   void RepaintRequested();
   void ResizeDataImage();
+  bool BackgroundCoversDataImage() const;
   void AfterMarginChange();
   void AfterResize();
   void ApplyIsometricRule(int layer);

@@ -29,6 +29,9 @@ constexpr DashPattern kDash{{18, 6}, 2, 24};
 constexpr DashPattern kDot{{3, 3}, 2, 6};
 constexpr DashPattern kDashDot{{9, 6, 3, 6}, 4, 24};
 constexpr DashPattern kDashDotDot{{9, 3, 3, 3, 3, 3}, 6, 24};
+constexpr int kLongestDashPeriod = 24;
+static_assert(kDash.period <= kLongestDashPeriod && kDot.period <= kLongestDashPeriod &&
+              kDashDot.period <= kLongestDashPeriod && kDashDotDot.period <= kLongestDashPeriod);
 
 const DashPattern* PatternOf(TPenStyle s) {
   switch (s) {
@@ -362,6 +365,18 @@ void TImageCanvas::AxisAlignedLine(std::ptrdiff_t index, std::ptrdiff_t move, lo
     pen(count);
     return;
   }
+  if (!ink.xorMode && ink.gapFill) {
+    // Every pixel is overwritten: one period of the pattern as pixel values.
+    const DashPattern& p = *ink.pattern;
+    std::array<unsigned int, kLongestDashPeriod> period{};
+    DashWalk walk(p, 0);
+    for (int k = 0; k < p.period; ++k, walk.Advance(1)) period[size_t(k)] = walk.On() ? rgb : gapRgb;
+    for (int k = phase % p.period; count > 0; --count, index += move) {
+      bits[index] = period[size_t(k)];
+      k = k + 1 == p.period ? 0 : k + 1;
+    }
+    return;
+  }
   DashWalk dash(*ink.pattern, phase);
   while (count > 0) {
     const long long n = std::min<long long>(count, dash.Left());
@@ -493,11 +508,14 @@ void TImageCanvas::LineTo(int x, int y) {
 void TImageCanvas::Polyline(std::span<const TPoint> points) {
   if (points.size() < 2) return;
   if (ThinPen()) {
+    const ThinInk ink = CurrentThinInk();
     const int savedPhase = fDashPhase;
     fDashPhase = 0;
-    const ThinInk ink = CurrentThinInk();
-    for (size_t i = 1; i < points.size(); ++i)
-      ThinLine(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y, ink);
+    if (!ink.pattern && !ink.xorMode && !ink.clear && fDevice.IsIdentity())
+      SolidThinPolyline(points, ink);
+    else
+      for (size_t i = 1; i < points.size(); ++i)
+        ThinLine(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y, ink);
     fDashPhase = savedPhase;
     return;
   }
@@ -507,6 +525,55 @@ void TImageCanvas::Polyline(std::span<const TPoint> points) {
   q.reserve(points.size());
   for (const TPoint& p : points) q.emplace_back(p.x, p.y);
   fPainter->drawPolyline(q.data(), int(q.size()));
+}
+
+// A solid pen that overwrites paints the same pixels in any order: segments
+// that keep to one column (or one row) are gathered, and what they paint
+// together, their start pixels and no end pixel that none of them starts on, is
+// written as one run. Chained segments on one line cover one stretch: each
+// starts where the last ended, and only a segment reaching past the stretch
+// leaves its end pixel out.
+void TImageCanvas::SolidThinPolyline(std::span<const TPoint> points, const ThinInk& ink) {
+  const unsigned int rgb = ink.rgb;
+  enum class Axis { None, Column, Row };
+  Axis axis = Axis::None;
+  long long line = 0, low = 0, high = -1;  // the run: pixels low..high of a column or row
+  auto flush = [&] {
+    if (axis == Axis::Column && line >= 0 && line < fW)
+      for (long long y = std::max(low, 0LL); y <= std::min(high, (long long)fH - 1); ++y)
+        fBits[size_t(y) * size_t(fStride) + size_t(line)] = rgb;
+    if (axis == Axis::Row && line >= 0 && line < fH)
+      FillSpan(int(std::clamp(low, -1LL, (long long)fW)), int(std::clamp(high + 1, -1LL, (long long)fW)), int(line), rgb);
+    axis = Axis::None;
+  };
+  auto extend = [&](Axis along, long long at, long long from, long long to) {
+    if (from == to) return;  // zero length: nothing painted, the run goes on
+    if (axis != along || line != at) {
+      flush();
+      axis = along;
+      line = at;
+      low = from;
+      high = from;
+    }
+    low = std::min(low, to < from ? to + 1 : from);
+    high = std::max(high, to < from ? from : to - 1);
+  };
+  for (size_t i = 1; i < points.size(); ++i) {
+    const TPoint a = points[i - 1], b = points[i];
+    if (a.x == b.x) {
+      extend(Axis::Column, a.x, a.y, b.y);
+    } else if (a.y == b.y) {
+      extend(Axis::Row, a.y, a.x, b.x);
+    } else {
+      flush();
+      const long long dx = (long long)b.x - a.x, dy = (long long)b.y - a.y;
+      if (a.x >= 0 && a.x < fW && a.y >= 0 && a.y < fH && b.x >= 0 && b.x < fW && b.y >= 0 && b.y < fH)
+        SolidLineInside(a.x, a.y, dx, dy, std::max(std::llabs(dx), std::llabs(dy)), std::llabs(dx) >= std::llabs(dy), rgb);
+      else
+        ThinLine(a.x, a.y, b.x, b.y, ink);
+    }
+  }
+  flush();
 }
 
 void TImageCanvas::Polygon(std::span<const TPoint> points) {
@@ -634,8 +701,12 @@ void TImageCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     return;
   }
   if (x2 - x1 < 1 || y2 - y1 < 1) return;
-  FillRect({x1 + 1, y1 + 1, x2 - 1, y2 - 1});
   const unsigned int rgb = ToQRgb(Pen.Color);
+  if (fDevice.IsIdentity() && Pen.Mode != pmXor) {
+    FramedBox(x1, y1, x2, y2, rgb);
+    return;
+  }
+  FillRect({x1 + 1, y1 + 1, x2 - 1, y2 - 1});
   if (!fDevice.IsIdentity()) {
     DeviceOutline(fDevice.PenDot(x1, y1), fDevice.PenDot(x2 - 1, y2 - 1), rgb);
     return;
@@ -650,6 +721,23 @@ void TImageCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   for (int y = std::max(y1 + 1, 0); y < std::min(y2 - 1, fH); ++y) {
     put(x1, y);
     if (x2 - 1 != x1) put(x2 - 1, y);
+  }
+}
+
+// The box x1..x2-1 by y1..y2-1 of an overwriting one-pixel pen, in one pass
+// over its rows: the outline in the pen, the inside in the brush.
+void TImageCanvas::FramedBox(int x1, int y1, int x2, int y2, unsigned int pen) {
+  const bool fill = Brush.Style != bsClear;
+  const unsigned int brush = ToQRgb(Brush.Color);
+  for (int y = std::max(y1, 0); y < std::min(y2, fH); ++y) {
+    if (y == y1 || y == y2 - 1) {
+      FillSpan(x1, x2, y, pen);
+      continue;
+    }
+    if (fill) FillSpan(x1 + 1, x2 - 1, y, brush);
+    unsigned int* const row = fBits + size_t(y) * size_t(fStride);
+    if (x1 >= 0 && x1 < fW) row[x1] = pen;
+    if (x2 - 1 >= 0 && x2 - 1 < fW) row[x2 - 1] = pen;
   }
 }
 
@@ -763,10 +851,17 @@ void TImageCanvas::StretchDraw(const TRect& r, const QImage& image) {
 
 TBitmap::TBitmap(int width, int height, double pixelRatio) : fDevice(pixelRatio) { SetSize(width, height); }
 
+TBitmap::~TBitmap() {
+  StopSharing();
+  ReleaseArea();
+}
+
 void TBitmap::SetSize(int width, int height) {
   width = std::max(width, 0);
   height = std::max(height, 0);
   if (width == fWidth && height == fHeight && !(width && height && fImage.isNull())) return;
+  StopSharing();
+  ReleaseArea();
   fWidth = width;
   fHeight = height;
   fCanvas.Attach(nullptr);
@@ -798,6 +893,8 @@ const QImage& TBitmap::Image() {
 bool TBitmap::LoadFromFile(const QString& path) {
   QImage loaded;
   if (!loaded.load(path)) return false;
+  StopSharing();
+  ReleaseArea();
   fCanvas.Attach(nullptr);
   fImage = loaded.convertToFormat(QImage::Format_RGB32);
   fImage.setDevicePixelRatio(1.0);  // a picture file's pixels are logical ones
@@ -806,6 +903,54 @@ bool TBitmap::LoadFromFile(const QString& path) {
   fHeight = fImage.height();
   fCanvas.Attach(&fImage);
   return true;
+}
+
+bool TBitmap::ShareArea(TBitmap& whole, int x, int y, int width, int height) {
+  const int deviceX = whole.fDevice.Position(x), deviceY = whole.fDevice.Position(y);
+  const int deviceWidth = fDevice.Extent(width), deviceHeight = fDevice.Extent(height);
+  const bool inside = &whole != this && !whole.fAreaOf && fDevice.Ratio() == whole.fDevice.Ratio() &&
+                      !whole.fImage.isNull() && deviceWidth > 0 && deviceHeight > 0 && deviceX >= 0 &&
+                      deviceY >= 0 && deviceX + deviceWidth <= whole.fImage.width() &&
+                      deviceY + deviceHeight <= whole.fImage.height();
+  if (!inside) {
+    StopSharing();
+    SetSize(width, height);
+    return false;
+  }
+  const QPoint origin(deviceX, deviceY);
+  if (fAreaOf == &whole && fAreaOrigin == origin && fWidth == width && fHeight == height) return true;
+  StopSharing();
+  ReleaseArea();
+  if (whole.fArea) whole.fArea->StopSharing();
+  fCanvas.Attach(nullptr);
+  // The whole's canvas writes to these very pixels: a detaching bits() could
+  // give the whole a copy of its own while its canvas went on with the old.
+  const qsizetype stride = whole.fImage.bytesPerLine();
+  uchar* pixels = const_cast<uchar*>(whole.fImage.constBits()) + deviceY * stride + deviceX * qsizetype(sizeof(quint32));
+  fImage = QImage(pixels, deviceWidth, deviceHeight, stride, QImage::Format_RGB32);
+  fImage.setDevicePixelRatio(fDevice.Ratio());
+  fWidth = width;
+  fHeight = height;
+  fAreaOf = &whole;
+  fAreaOrigin = origin;
+  whole.fArea = this;
+  fCanvas.Attach(&fImage);
+  return true;
+}
+
+// The area goes on with a copy of its pixels before the whole's change.
+void TBitmap::ReleaseArea() {
+  if (fArea) fArea->StopSharing();
+}
+
+void TBitmap::StopSharing() {
+  if (!fAreaOf) return;
+  fCanvas.Attach(nullptr);
+  fImage = fImage.copy();
+  fImage.setDevicePixelRatio(fDevice.Ratio());
+  fAreaOf->fArea = nullptr;
+  fAreaOf = nullptr;
+  fCanvas.Attach(&fImage);
 }
 
 }  // namespace vqm

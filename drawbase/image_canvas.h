@@ -88,6 +88,7 @@ class TImageCanvas : public TCanvas {
   void ThinLine(int x0, int y0, int x1, int y1);
   void ThinLine(int x0, int y0, int x1, int y1, const ThinInk& ink);
   void AxisAlignedLine(std::ptrdiff_t index, std::ptrdiff_t move, long long count, int phase, const ThinInk& ink);
+  void SolidThinPolyline(std::span<const TPoint> points, const ThinInk& ink);
   void SolidLineInside(int x0, int y0, long long dx, long long dy, long long steps, bool xMajor, unsigned int rgb);
   void DeviceThinLine(int x0, int y0, int x1, int y1);
   TThinRun DeviceRun(bool xMajor, int a, int b, int c, int d) const;
@@ -98,6 +99,7 @@ class TImageCanvas : public TCanvas {
   void WideLine(int x0, int y0, int x1, int y1);
   void PutPenPixel(int x, int y, unsigned int rgb);
   void FillSpan(int x1, int x2, int y, unsigned int rgb);
+  void FramedBox(int x1, int y1, int x2, int y2, unsigned int pen);
   void FillPolygonInside(std::span<const TPoint> points);
   void PixelEllipse(int x1, int y1, int x2, int y2, int penWidth);
   QPainter* Painter();
@@ -130,6 +132,9 @@ class TBitmap {
  public:
   // `pixelRatio`: device pixels per logical pixel (device_pixels.h).
   TBitmap(int width = 0, int height = 0, double pixelRatio = 1.0);
+  ~TBitmap();
+  TBitmap(const TBitmap&) = delete;
+  TBitmap& operator=(const TBitmap&) = delete;
   // New size in logical pixels; the content is undefined afterwards. Negative
   // sizes count as 0.
   void SetSize(int width, int height);
@@ -139,15 +144,34 @@ class TBitmap {
   int Width() const { return fWidth; }
   int Height() const { return fHeight; }
   TImageCanvas& Canvas() { return fCanvas; }
-  // The image with all painting finished.
+  // The image with all painting finished. An area's image uses its whole's
+  // pixels: keep a copy (QImage::copy), not the image, past the whole's next change.
   const QImage& Image();
   bool LoadFromFile(const QString& path);
 
+  // Makes this bitmap `width` x `height` logical pixels whose pixels are those
+  // of `whole` from its logical pixel (x, y) on, so that drawing here draws
+  // there and nothing needs copying. Where that area does not lie inside
+  // `whole`, or `whole` has another pixel ratio, this bitmap keeps an image of
+  // its own of that size instead and the result is false. A bitmap shares
+  // with one whole at a time, and a whole with one area; when the whole gets a
+  // new image (size, ratio, file) or goes away, the area keeps a copy of its
+  // pixels as its own image.
+  bool ShareArea(TBitmap& whole, int x, int y, int width, int height);
+  bool IsAreaOf(const TBitmap& whole) const { return fAreaOf == &whole; }
+  // Goes on with an image of its own, a copy of the pixels it shared.
+  void StopSharing();
+
  private:
+  void ReleaseArea();
+
   QImage fImage;
   TImageCanvas fCanvas;
   TDevicePixels fDevice;
   int fWidth = 0, fHeight = 0;  // logical
+  TBitmap* fAreaOf = nullptr;  // the whole whose pixels this one draws on
+  TBitmap* fArea = nullptr;    // the area that draws on this one's pixels
+  QPoint fAreaOrigin;          // device pixel of `fAreaOf` where this one starts
 };
 
 }  // namespace vqm

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <vector>
 
 #include "common/canvas_probe.h"
@@ -62,6 +63,27 @@ TEST(ImageCanvasThinLines, EveryPenAndClippingCaseMatchesTheDefinition) {
         for (int y = 0; y < kH; ++y)
           for (int x = 0; x < kW; ++x) ASSERT_EQ(probe.At(x, y), expected[std::size_t(y * kW + x)]) << x << "," << y;
       }
+}
+
+// Solid pens write runs of segments along one column or row at once: random
+// polylines full of such runs, zero-length steps and excursions off the image.
+TEST(ImageCanvasThinLines, RandomPolylinesAlongColumnsAndRowsMatchTheDefinition) {
+  std::mt19937 random(25);
+  auto coordinate = [&random](int limit) { return std::uniform_int_distribution<int>(-4, limit + 3)(random); };
+  for (int trial = 0; trial < 300; ++trial) {
+    std::vector<TPoint> line{{coordinate(kW), coordinate(kH)}};
+    while (line.size() < 40) {
+      const int step = int(random() % 4);  // along the column, along the row, zero length, anywhere
+      line.push_back({step % 2 ? coordinate(kW) : line.back().x, step % 3 == 0 ? coordinate(kH) : line.back().y});
+    }
+    vqm::testing::CanvasProbe probe(kW, kH, clSilver);
+    std::vector<TColor> expected(std::size_t(kW * kH), ResolveColor(clSilver));
+    probe.Canvas().Pen = {clRed, psSolid, 1, pmCopy};
+    probe.Canvas().Polyline(line);
+    Reference(expected, line, probe.Canvas().Pen, TBrush{});
+    for (int y = 0; y < kH; ++y)
+      for (int x = 0; x < kW; ++x) ASSERT_EQ(probe.At(x, y), expected[std::size_t(y * kW + x)]) << trial << ": " << x << "," << y;
+  }
 }
 
 }  // namespace
