@@ -97,6 +97,10 @@ TEST_F(ItemRendererTest, AColourChangeSplitsThePolylineButKeepsItConnected) {
   EXPECT_EQ(canvas.colors[1], clRed);
   EXPECT_EQ(At(9, 5), clBlack);
   EXPECT_EQ(At(10, 5), clRed);
+  list.SetPenStyle(psDot);  // a style change alone splits it too
+  list.DrawTo(30, 5);
+  Render();
+  EXPECT_EQ(At(23, 5), clWhite);  // the first gap of the dots: three on, three off
 }
 
 TEST_F(ItemRendererTest, ALineDoesNotMoveThePolylinePen) {

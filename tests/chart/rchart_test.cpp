@@ -350,6 +350,9 @@ TEST_F(ShownChart, ALineOnOnePixelAndTheRedMarks) {
   chart.Line(500, 0, 500.1, 0.001);
   chart.Line(100, -1, 100, 1);
   chart.ShowItems();
+  EXPECT_TRUE(chart.DataImage().IsAreaOf(chart.FrameImage()));  // drawn in place, not copied
+  chart.ShowItems();
+  EXPECT_TRUE(chart.DataImage().IsAreaOf(chart.FrameImage()));  // and still at the next update
   EXPECT_EQ(Data(144, 188), clRed);
   EXPECT_EQ(Data(145, 188), clWhite);
   EXPECT_EQ(Data(29, 188 + 34), clRed);   // y = -1 is the first pixel
@@ -375,8 +378,13 @@ TEST_F(ShownChart, BackgroundImageStretchedOverTheDataArea) {
   ASSERT_TRUE(picture.save(path));
   chart.BackGroundImg().SetIncludePath(true);
   chart.BackGroundImg().SetName(path);
+  chart.Line(100, -1, 100, 1);
   chart.ShowItems();
   EXPECT_EQ(Data(100, 100), clBlue);
+  EXPECT_EQ(Frame(50 + 29, 20 + 188), clBlack);  // a picture's data image of its own is copied over
+  chart.ClearItems();
+  chart.Paint();
+  EXPECT_EQ(Frame(50 + 29, 20 + 188), clBlue);
   EXPECT_EQ(chart.BackGroundImg().Name(), path);
 }
 

@@ -65,8 +65,7 @@ TEST(ImageCanvasThinLines, EveryPenAndClippingCaseMatchesTheDefinition) {
       }
 }
 
-// Solid pens write runs of segments along one column or row at once: random
-// polylines full of such runs, zero-length steps and excursions off the image.
+// Runs along one column or row, zero-length steps and excursions off the image.
 TEST(ImageCanvasThinLines, RandomPolylinesAlongColumnsAndRowsMatchTheDefinition) {
   std::mt19937 random(25);
   auto coordinate = [&random](int limit) { return std::uniform_int_distribution<int>(-4, limit + 3)(random); };
