@@ -16,19 +16,19 @@ int ValidInterval(int interval) { return std::max(interval, 1); }
 double LevelAt(TSignalForm form, int bits, double held) { return Quantize(bits, HeldSignalValue(form, held)); }
 
 // The four series at `points` grid points: `analogAt(i)` gives the signal at
-// t_i, whose time `timeAt(i)` gives, and `heldAt(h)` the signal held from
-// instant h. Consecutive grid points share their hold instant; the held,
+// t_i, `holdAt(i)` the instant whose value is held at t_i, and `heldAt(h)` the
+// signal held from instant h. Consecutive grid points share their hold instant; the held,
 // quantized value is a function of the instant alone, so it is computed once
 // per instant.
-template <typename TimeAt, typename AnalogAt, typename HeldAt>
-void FillSeries(int step, int bits, int points, TimeAt timeAt, AnalogAt analogAt, HeldAt heldAt, double* analog,
+template <typename HoldAt, typename AnalogAt, typename HeldAt>
+void FillSeries(int bits, int points, HoldAt holdAt, AnalogAt analogAt, HeldAt heldAt, double* analog,
                 double* heldOut, double* sampled, double* error) {
   for (int i = 1; i <= points; ++i) analog[i - 1] = analogAt(i);
   double lastHeld = -1.0;
   double heldValue = 0.0;
   double heldLevel = 0.0;
   for (int i = 1; i <= points; ++i) {
-    const double held = HoldTime(timeAt(i), step);
+    const double held = holdAt(i);
     if (held != lastHeld) {
       heldValue = heldAt(held);
       heldLevel = Quantize(bits, heldValue);
@@ -45,7 +45,7 @@ template <typename TimeAt>
 void FillSeries(TSignalForm form, int step, int bits, int points, TimeAt timeAt, double* analog, double* heldOut,
                 double* sampled, double* error) {
   FillSeries(
-      step, bits, points, timeAt, [&](int i) { return SignalValue(form, timeAt(i)); },
+      bits, points, [&](int i) { return HoldTime(timeAt(i), step); }, [&](int i) { return SignalValue(form, timeAt(i)); },
       [&](double held) { return HeldSignalValue(form, held); }, analog, heldOut, sampled, error);
 }
 
@@ -98,7 +98,8 @@ void ComputeSeries(TSignalForm form, int interval, int bits, double xMax,
   // whole number of ns from 0 to 1000.
   if (const TGridSignal* table = GridSignal(form))
     FillSeries(
-        step, bits, NumPoints, GridTime, [&](int i) { return table->analog[std::size_t(i - 1)]; },
+        bits, NumPoints, [step](int i) { return GridHoldTime(i, step); },
+        [&](int i) { return table->analog[std::size_t(i - 1)]; },
         [&](double held) { return table->held[std::size_t(held)]; }, result.Analog.data(), result.Held.data(),
         result.Sampled.data(), result.Error.data());
   else

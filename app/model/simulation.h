@@ -16,6 +16,17 @@ inline constexpr int NumPoints = 2048;
 // t_i, exact: the product i * 1000 is formed as an integer, then divided.
 constexpr double GridTime(int i) { return static_cast<double>(i * 1000) / NumPoints; }
 
+// HoldTime(GridTime(i), interval) in whole numbers. A grid time is exact (the
+// grid has a power of two of points), and its quotient by the interval is a
+// fraction with denominator NumPoints * interval: when it is not whole, it is
+// at least that far from every whole number, far beyond the rounding of the
+// extended division, which therefore truncates to the same whole number.
+constexpr double GridHoldTime(int i, int interval) {
+  static_assert((NumPoints & (NumPoints - 1)) == 0, "grid times are exact binary fractions");
+  const std::int64_t instants = std::int64_t(i) * 1000 / (std::int64_t(NumPoints) * interval);
+  return static_cast<double>(instants * interval);
+}
+
 // Guards the loop over the sampling instants against an unbounded axis end; the
 // application's axis ends at 1000 ns, which gives at most 1000 instants.
 inline constexpr std::int64_t MaxSampleTimes = 1 << 20;

@@ -111,5 +111,13 @@ TEST(HoldTimeTest, PresentsTheLastInstantAtOrBeforeT) {
   EXPECT_EQ(HoldTime(GridTime(1), 1), 0.0);
 }
 
+// The whole-number hold instant of a grid point is the extended division's,
+// at every grid point and every interval the scroll bar offers.
+TEST(HoldTimeTest, GridHoldTimeIsTheExtendedOnesEverywhere) {
+  for (int interval = 1; interval <= 200; ++interval)
+    for (int i = 1; i <= NumPoints; ++i)
+      if (GridHoldTime(i, interval) != HoldTime(GridTime(i), interval)) FAIL() << "t_" << i << ", T = " << interval;
+}
+
 }  // namespace
 }  // namespace quantora
