@@ -8,6 +8,7 @@
 #include <QStyleOptionSlider>
 #include <algorithm>
 #include <array>
+#include <bit>
 
 #include "desktop_palette.h"
 
@@ -47,7 +48,7 @@ QString PictureKey(const QStyleOptionSlider& o, const QStyle& style, double rati
   const std::array<qint64, 17> fields = {
       qint64(o.palette.cacheKey()), o.rect.width(), o.rect.height(), qint64(o.state), qint64(o.direction),
       qint64(o.orientation), o.minimum, o.maximum, o.sliderPosition, o.sliderValue, o.pageStep, o.singleStep,
-      qint64(o.upsideDown), qint64(ratio * 1024), qint64(desktopPalette), qint64(reinterpret_cast<quintptr>(&style)),
+      qint64(o.upsideDown), std::bit_cast<qint64>(ratio), qint64(desktopPalette), qint64(reinterpret_cast<quintptr>(&style)),
       qint64(o.subControls)};
   return QStringLiteral("quantora-scrollbar:") + style.name() +
          QString(reinterpret_cast<const QChar*>(fields.data()), qsizetype(sizeof fields / sizeof(QChar)));
@@ -82,9 +83,11 @@ QImage TScrollBar::CoveringPicture(const QStyleOptionSlider& option, double rati
 // thread pool, whose threads take longer to wake than the rest of the paint.
 // The keyboard moves the thumb among positions the bar has shown before, so
 // the picture of each state is remembered (in the toolkit's pixmap cache, as
-// the styles keep theirs) and shown again; only a picture that covers every
-// pixel, which is then what the style paints over any background. A hovered
-// or pressed bar takes Qt's own path, which knows which part that is.
+// the styles keep theirs) and shown again. Only a picture that covers every
+// pixel is kept: it is then what the style paints over any background, while
+// a translucent one laid over the background later may round its blends
+// differently. A hovered or pressed bar takes Qt's own path, which knows which
+// part that is.
 bool TScrollBar::PaintRemembered() {
   if (underMouse() || isSliderDown() || QGuiApplication::mouseButtons() != Qt::NoButton) return false;
   if (style() == fSeeThroughStyle) return false;
