@@ -93,9 +93,8 @@ class TCanvas {
 
   virtual void TextOut(int x, int y, const QString& text) = 0;
   // Text at (x, y) shown only inside `clip`, which is first filled with the
-  // brush colour. This default draws it on a small off-screen image of the
-  // clip's size and copies that in; a canvas that can clip draws it directly.
-  virtual void TextRect(const TRect& clip, int x, int y, const QString& text);
+  // brush colour; the canvas keeps its own brush and pen position.
+  virtual void TextRect(const TRect& clip, int x, int y, const QString& text) = 0;
   virtual TSize TextExtent(const QString& text) = 0;
   void TextOut(int x, int y, std::string_view utf8) { TextOut(x, y, QString::fromUtf8(utf8.data(), qsizetype(utf8.size()))); }
   TSize TextExtent(std::string_view utf8) { return TextExtent(QString::fromUtf8(utf8.data(), qsizetype(utf8.size()))); }

@@ -124,8 +124,8 @@ class TNumLab : public QWidget {
   TFrameColors fFrameColors = FrameColorsFor(csBWG);  // not published; copied by Assign
   TFont fFont;                                        // "MS Sans Serif", 13 pixels, as the main window's
   bool fPainting = false;                             // inside PaintTo: changes queue a paint
-  // The screen picture, kept between paints so that its canvas remembers the
-  // widths of the texts it has measured.
+  // The screen picture, kept between paints so that its canvas keeps the texts
+  // it has shaped.
   TBitmap fScreenBitmap;
 };
 

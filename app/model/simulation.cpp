@@ -17,9 +17,9 @@ double LevelAt(TSignalForm form, int bits, double held) { return Quantize(bits, 
 
 // The four series at `points` grid points: `analogAt(i)` gives the signal at
 // t_i, `holdAt(i)` the instant whose value is held at t_i, and `heldAt(h)` the
-// signal held from instant h. Consecutive grid points share their hold instant; the held,
-// quantized value is a function of the instant alone, so it is computed once
-// per instant.
+// signal held from instant h. Consecutive grid points share their hold
+// instant; the held, quantized value is a function of the instant alone, so it
+// is computed once per instant.
 template <typename HoldAt, typename AnalogAt, typename HeldAt>
 void FillSeries(int bits, int points, HoldAt holdAt, AnalogAt analogAt, HeldAt heldAt, double* analog,
                 double* heldOut, double* sampled, double* error) {
@@ -45,7 +45,8 @@ template <typename TimeAt>
 void FillSeries(TSignalForm form, int step, int bits, int points, TimeAt timeAt, double* analog, double* heldOut,
                 double* sampled, double* error) {
   FillSeries(
-      bits, points, [&](int i) { return HoldTime(timeAt(i), step); }, [&](int i) { return SignalValue(form, timeAt(i)); },
+      bits, points, [&](int i) { return HoldTime(timeAt(i), step); },
+      [&](int i) { return SignalValue(form, timeAt(i)); },
       [&](double held) { return HeldSignalValue(form, held); }, analog, heldOut, sampled, error);
 }
 
