@@ -62,9 +62,12 @@ THelp ProgramHelp() {
       {"--stats", "",
        "print the quantization figures of the setting, one per line: step, largest and RMS "
        "quantization error (held value minus level), hold error (analog minus held value), RMS total "
-       "error, measured SQNR and the rule 6.02 n + 1.76 dB corrected for the 4.8 V sine; for the sine "
-       "also snr_dB, sinad_dB, sfdr_dB and enob_bits from its spectrum, measured against the exact "
-       "samples (nan where the record cannot show one, inf without noise or spur)"},
+       "error, measured SQNR (nan when the samples hold no signal, as at 125 ns) and the rule "
+       "6.02 n + 1.76 dB corrected for the 4.8 V sine; for the sine also snr_dB, sinad_dB, sfdr_dB and "
+       "enob_bits from its spectrum, measured against the exact samples (nan where the record is too "
+       "short to part the lines of DC, the sine and fs/2, inf without noise or spur), and sinad_fit_dB "
+       "and enob_fit_bits as the standard defines them, from a sine fitted to the output (nan where the "
+       "record is too short for the fit)"},
       {"--wave", "NAME", "sine (default), 3-term-sine, sawtooth, sinc or chirp"},
       {"--interval", "N",
        "sampling interval in ns, " + RangeText(MinInterval, MaxInterval) + " (default " +

@@ -35,6 +35,7 @@ std::string Voltage(double volts) {
 }
 
 std::string Decibels(double db) {
+  if (std::isnan(db)) return "\u2014";  // not measurable: the sentence says why
   if (std::isinf(db)) return db > 0 ? "\u221E dB" : "-\u221E dB";
   return Number(db, std::chars_format::fixed, 2) + " dB";
 }
@@ -61,6 +62,12 @@ std::string QuantizationStatsText(const TQuantizationFigures& f) {
 }
 
 std::vector<TTooltipLine> QuantizationTooltipLines(const TQuantizationFigures& f) {
+  const TTooltipLine measured =
+      std::isnan(f.sqnrMeasuredDb)
+          ? TTooltipLine{"SQNR of the held signal, measured: not measurable, the samples hold no signal (every one "
+                         "falls on a zero crossing)",
+                         {}}
+          : TTooltipLine{"SQNR of the held signal, measured: <%1%>", {Decibels(f.sqnrMeasuredDb)}};
   return {
       {"Step 10 V / (2^<%1%> - 1): <%2%>", {std::to_string(f.bits), Voltage(f.step)}},
       {"Quantization error (held value - its level): largest <%1%>, RMS <%2%>",
@@ -68,7 +75,7 @@ std::vector<TTooltipLine> QuantizationTooltipLines(const TQuantizationFigures& f
       {"Hold error (analog - held value): largest <%1%>, RMS <%2%>",
        {Voltage(f.holdErrorMax), Voltage(f.holdErrorRms)}},
       {"Total error (blue curve): RMS <%1%>", {Voltage(f.totalErrorRms)}},
-      {"SQNR of the held signal, measured: <%1%>", {Decibels(f.sqnrMeasuredDb)}},
+      measured,
       {"Rule 6.02 n + 1.76 dB, corrected for the 4.8 V sine: <%1%>", {Decibels(f.sqnrRuleDb)}},
   };
 }

@@ -36,11 +36,14 @@ std::string ConverterStatsText(TSignalForm form, const TSpectrumResult& spectrum
   if (form != TSignalForm::sfSine) return {};
   const double none = std::nan("");
   const std::optional<TConverterFigures>& f = spectrum.figures;
+  const std::optional<TFitFigures>& fit = spectrum.fitFigures;
   const std::pair<const char*, double> lines[] = {
       {"snr_dB", f ? f->snrDb.value_or(none) : none},
       {"sinad_dB", f ? f->sinadDb : none},
       {"sfdr_dB", f ? f->sfdrDb.value_or(none) : none},
       {"enob_bits", f ? f->enobBits : none},
+      {"sinad_fit_dB", fit ? fit->sinadDb : none},
+      {"enob_fit_bits", fit ? fit->enobBits : none},
   };
   std::string text;
   for (const auto& [name, value] : lines) text += std::string(name) + " " + ExactNumberText(value) + "\n";
@@ -105,15 +108,32 @@ std::vector<TTooltipLine> SpectrumReportLines(TSignalForm form, int interval, co
   const double ruleEnob = (timeDomain.sqnrRuleDb - 1.76) / 6.02;
   if (s.figures) {
     const TConverterFigures& f = *s.figures;
-    lines.push_back({"Sine: fundamental <%1%> MHz at <%2%> dBFS; SNR <%3%>, SINAD <%4%>, SFDR <%5%>, ENOB <%6%> bit.",
+    lines.push_back({"Sine: fundamental <%1%> MHz at <%2%> dBFS; SNR <%3%>, SINAD <%4%>, SFDR <%5%>, ENOB <%6%> bit, "
+                     "measured against the exact input samples.",
                      {Fixed(f.fundamentalMHz, 2), Fixed(f.fundamentalDbfs, 2), Optional(f.snrDb),
                       DecibelText(f.sinadDb), Optional(f.sfdrDb), Fixed(f.enobBits, 2)}});
+  } else if (s.measurability == TMeasurability::mbNoSignal) {
+    lines.push_back({"Sine: SNR, SINAD, SFDR and ENOB \u2014, not measurable: the 4 MHz sine folds onto fs/2, so every "
+                     "sample falls on a zero crossing and the samples hold no sine. The staircase shows only the sign "
+                     "of each sample's rounding residue: the level half a step above or below 0 V.",
+                     {}});
   } else {
-    lines.push_back({"Sine: every sample falls on a zero crossing, so there is no fundamental to measure.", {}});
+    lines.push_back({"Sine: SNR, SINAD, SFDR and ENOB \u2014, not measurable: <%1%> samples give too few bins, so the "
+                     "fundamental's line, <%2%> bins wide, runs into the line of DC or into its own mirror image at "
+                     "fs/2.",
+                     {std::to_string(s.samples), std::to_string(2 * LineHalfWidth(s.window.kind) + 1)}});
   }
+  if (s.fitFigures)
+    lines.push_back({"As the standard defines them, from a sine fitted to the output alone: SINAD <%1%>, ENOB <%2%> bit.",
+                     {DecibelText(s.fitFigures->sinadDb), Fixed(s.fitFigures->enobBits, 2)}});
+  else
+    lines.push_back({"As the standard defines them, from a sine fitted to the output alone: SINAD and ENOB \u2014, not "
+                     "measurable: the record has too few samples for the fit, or no sine in it.",
+                     {}});
   lines.push_back({"Rule 6.02 n + 1.76 dB, corrected for the 4.8 V sine: <%1%> (ENOB <%2%> bit); SQNR in the time "
                    "domain (--stats): <%3%>.",
                    {DecibelText(timeDomain.sqnrRuleDb), Fixed(ruleEnob, 2), DecibelText(timeDomain.sqnrMeasuredDb)}});
+  if (!s.figures) return lines;
   const int phases = SamplePhases(interval);
   if (std::size_t(phases) < s.samples)
     lines.push_back({"The sine meets only <%1%> different sample phases and then repeats them, so its quantization "
@@ -124,9 +144,8 @@ std::vector<TTooltipLine> SpectrumReportLines(TSignalForm form, int interval, co
     lines.push_back({"The samples meet the sine at ever new phases, so the error is close to noise and the measured "
                      "values come near the rule.",
                      {}});
-  lines.push_back({"Noise and distortion are measured against the exact input samples, which the simulation knows; "
-                   "a test bench fits a sine to the output instead, and the fit takes in the part of the error that "
-                   "repeats with the signal.",
+  lines.push_back({"Why the two differ: the fitted sine takes in the part of the error that lies at the signal's own "
+                   "frequency, which then counts as signal; measured against the exact input it counts as error.",
                    {}});
   return lines;
 }

@@ -10,8 +10,6 @@ namespace {
 
 enum class TBinRole { brNoise, brDc, brFundamental, brHarmonic };
 
-// A fundamental weaker than this (-120 dBFS) is taken as none.
-constexpr double kLeastSignalPower = 1e-12 * kFullScaleVolts * kFullScaleVolts / 2;
 
 // Below this part of the signal power (200 dB) an error is the rounding of the
 // arithmetic, not of the converter: none.
@@ -30,45 +28,41 @@ void MarkLine(std::vector<TBinRole>& roles, long centre, int halfWidth, TBinRole
     if (roles[std::size_t(k)] == TBinRole::brNoise) roles[std::size_t(k)] = role;
 }
 
-// The bin that frequency `bins` (in bins, possibly beyond fs) folds onto in 0 .. N/2.
-long FoldedBin(double bins, std::size_t n) {
-  const double period = double(n);
-  double folded = std::fmod(bins, period);
-  if (folded > period / 2) folded = period - folded;
-  return std::lround(folded);
+}  // namespace
+
+double FoldedBins(double mhz, double binMHz, std::size_t samples) {
+  const double period = double(samples);
+  const double folded = std::fmod(std::fabs(mhz / binMHz), period);
+  return folded > period / 2 ? period - folded : folded;
 }
 
-}  // namespace
+TMeasurability RecordMeasurability(double signalBins, std::size_t samples, TWindowChoice window) {
+  const double half = double(samples) / 2;
+  // Within a millionth of a bin of DC or fs/2 the samples see no sine.
+  if (signalBins < 1e-6 || signalBins > half - 1e-6) return TMeasurability::mbNoSignal;
+  // The main lobes (halfWidth bins either side of a line's centre) of the
+  // fundamental and of DC, or of the fundamental and its mirror at N - k, meet.
+  const int halfWidth = LineHalfWidth(window.kind);
+  if (signalBins < 2 * halfWidth || signalBins > half - halfWidth) return TMeasurability::mbLinesMerge;
+  if (window.reason == TWindowReason::wrCutPeriods && samples < kLeastCutSamples) return TMeasurability::mbTooFewSamples;
+  return TMeasurability::mbMeasurable;
+}
 
 std::optional<TConverterFigures> MeasureConverterFigures(const TRecordSpectra& s) {
   const std::size_t count = s.output.power.size();
-  const int halfWidth = LineHalfWidth(s.window);
+  const int halfWidth = LineHalfWidth(s.window.kind);
+  const double signalBins = FoldedBins(s.signalMHz, s.binMHz, s.samples);
+  if (RecordMeasurability(signalBins, s.samples, s.window) != TMeasurability::mbMeasurable) return std::nullopt;
   std::vector<TBinRole> roles(count, TBinRole::brNoise);
   MarkLine(roles, 0, halfWidth, TBinRole::brDc);
-
-  // The fundamental: the output's largest bin beside DC.
-  long peak = -1;
-  for (std::size_t k = 0; k < count; ++k)
-    if (roles[k] == TBinRole::brNoise && (peak < 0 || s.output.power[k] > s.output.power[std::size_t(peak)]))
-      peak = long(k);
-  if (peak < 0) return std::nullopt;
-  MarkLine(roles, peak, halfWidth, TBinRole::brFundamental);
-
-  double outputLine = 0, weightedBin = 0;
-  for (std::size_t k = 0; k < count; ++k) {
-    if (roles[k] != TBinRole::brFundamental) continue;
-    outputLine += s.output.power[k];
-    weightedBin += double(k) * s.output.power[k];
-  }
-  if (outputLine <= 0) return std::nullopt;
-  // Between two bins the window spreads the line; its centre of power finds it again.
-  const double centre = weightedBin / outputLine;
+  MarkLine(roles, std::lround(signalBins), halfWidth, TBinRole::brFundamental);
   for (int h = 2; h <= kHarmonicsCounted; ++h)
-    MarkLine(roles, FoldedBin(h * centre, s.samples), halfWidth, TBinRole::brHarmonic);
+    MarkLine(roles, std::lround(FoldedBins(h * s.signalMHz, s.binMHz, s.samples)), halfWidth, TBinRole::brHarmonic);
 
   // The input is a pure sine: all it holds beside DC is signal.
-  double signal = 0, noise = 0, distortion = 0, spur = 0;
-  std::size_t spurBin = 0, noiseBins = 0, spurBins = 0;
+  double signal = 0, noise = 0, distortion = 0, outputLine = 0, weightedBin = 0;
+  long spurBin = -1;
+  std::size_t noiseBins = 0;
   for (std::size_t k = 0; k < count; ++k) {
     if (roles[k] == TBinRole::brDc) continue;  // an offset is neither signal, noise nor distortion
     const double e = s.error.power[k];
@@ -79,22 +73,31 @@ std::optional<TConverterFigures> MeasureConverterFigures(const TRecordSpectra& s
     } else {
       distortion += e;
     }
-    if (roles[k] == TBinRole::brFundamental) continue;
+    if (roles[k] == TBinRole::brFundamental) {
+      outputLine += s.output.power[k];
+      weightedBin += double(k) * s.output.power[k];
+      continue;
+    }
     // Spurs from the error spectrum: the window's own leakage of the
     // fundamental is no spur of the converter.
-    ++spurBins;
-    if (e > spur) spur = e, spurBin = k;
+    if (spurBin < 0 || e > s.error.power[std::size_t(spurBin)]) spurBin = long(k);
   }
-  if (signal < kLeastSignalPower) return std::nullopt;
+  if (signal < kLeastSignalMeanSquare || outputLine <= 0) return std::nullopt;
 
   TConverterFigures f;
-  f.fundamentalMHz = centre * s.binMHz;
+  // Between two bins the window spreads the line; its centre of power finds it again.
+  f.fundamentalMHz = weightedBin / outputLine * s.binMHz;
   f.fundamentalDbfs = 10.0 * std::log10(outputLine / (kFullScaleVolts * kFullScaleVolts / 2));
   f.sinadDb = RatioDb(signal, noise + distortion);
   f.enobBits = (f.sinadDb - 1.76) / 6.02;
   if (noiseBins > 0) f.snrDb = RatioDb(signal, noise);
-  if (spurBins > 0) {
-    f.sfdrDb = RatioDb(s.output.power[std::size_t(peak)], spur);
+  if (spurBin >= 0) {
+    // The spur's whole line, as the signal's: a part of the error, so SFDR >= SINAD.
+    double spurLine = 0;
+    for (long k = std::max(0L, spurBin - halfWidth); k <= std::min(long(count) - 1, spurBin + halfWidth); ++k)
+      if (roles[std::size_t(k)] != TBinRole::brDc && roles[std::size_t(k)] != TBinRole::brFundamental)
+        spurLine += s.error.power[std::size_t(k)];
+    f.sfdrDb = RatioDb(signal, spurLine);
     f.spurMHz = double(spurBin) * s.binMHz;
   }
   return f;

@@ -1,13 +1,12 @@
 #pragma once
 // The figures a converter is judged by, measured from the spectra of one record
-// of a sine test: SNR, SINAD, SFDR and ENOB as the standard test methods for
-// analog-to-digital converters (IEEE Std 1241) define them.
+// of a sine test: SNR, SINAD, SFDR and ENOB, named as the standard test methods
+// for analog-to-digital converters (IEEE Std 1241) name them.
 //
 // The standard knows only the converter's output and takes as the signal a sine
-// fitted to it. The simulation knows the exact input samples, so the error is
-// the output minus those: what a fit would absorb (an error that repeats with
-// the signal and so changes its amplitude) counts here as error, as it does in
-// the time domain.
+// fitted to it (sine_fit.h). The simulation knows the exact input samples, so
+// the error here is the output minus those, all of it: also the part of it at
+// the signal's own frequency, which a fitted sine would take in as signal.
 
 #include <cstddef>
 #include <optional>
@@ -25,29 +24,59 @@ struct TRecordSpectra {
   const TBinSpectrum& output;  // the quantized samples
   const TBinSpectrum& input;   // the exact samples the converter was given
   const TBinSpectrum& error;   // output minus input
-  TWindowKind window;
+  TWindowChoice window;
   std::size_t samples;  // N, the record's length
   double binMHz;        // fs / N
+  double signalMHz;     // the test sine's frequency (it may lie beyond fs/2)
 };
+
+// A record cut inside a period needs this many samples. Its window weighs the
+// ends down to nothing and widens every line to five bins; with fewer samples
+// the lines of DC, the fundamental and its first harmonics fill nearly all
+// bins, and what is left for noise is a handful of values whose power strays
+// by more than half a bit from one record to the next.
+inline constexpr std::size_t kLeastCutSamples = 32;
+
+// Whether a record can measure the figures.
+enum class TMeasurability {
+  mbMeasurable,
+  // The sine folds onto DC or fs/2 (at fs/2 every sample lies on a zero
+  // crossing): the samples hold no sine.
+  mbNoSignal,
+  // The fundamental's line, as wide as the window makes it, meets DC's line
+  // or its own mirror image at fs/2.
+  mbLinesMerge,
+  // Cut inside a period and shorter than kLeastCutSamples.
+  mbTooFewSamples,
+};
+
+// The test sine's line lies on bin `signalBins` (folded into 0 .. N/2) of a
+// record of `samples` values that got `window`.
+TMeasurability RecordMeasurability(double signalBins, std::size_t samples, TWindowChoice window);
 
 // Signal: the exact input's power beside DC. Noise and distortion: the error's
 // power beside DC; distortion the part in the lines of the fundamental (an
 // error that changes the sine's amplitude) and of harmonics 2 .. 10, noise the
 // rest. A short record can leave no bin for noise or for a spur: those ratios
-// are then not measurable.
+// are then not measurable. SFDR compares the signal with the largest spur's
+// line, so it is never below SINAD.
 struct TConverterFigures {
   double fundamentalMHz = 0;   // the output's strongest line beside DC (its power-weighted centre)
   double fundamentalDbfs = 0;  // the output's power in that line, as a sine level re full scale
   double sinadDb = 0;          // signal / (noise + distortion)
   double enobBits = 0;         // (SINAD - 1.76 dB) / 6.02 dB
   std::optional<double> snrDb;   // signal / noise
-  std::optional<double> sfdrDb;  // the fundamental's bin over the error's largest bin beside DC and it
+  std::optional<double> sfdrDb;  // the signal over the error's largest line beside DC and the fundamental
   double spurMHz = 0;            // where that largest spur lies
 };
 
-// The figures, or nothing when the record holds no fundamental (the sine
-// sampled exactly at its zero crossings, a record of one or two bins).
-// Ratios without noise (or without any spur) are +infinity.
+// The figures, or nothing when the record cannot measure them
+// (RecordMeasurability) or holds no signal above -120 dBFS. Ratios without
+// noise (or without any spur) are +infinity.
 std::optional<TConverterFigures> MeasureConverterFigures(const TRecordSpectra& spectra);
+
+// The signal's frequency `mhz` in bins of `binMHz`, folded into 0 .. N/2 as
+// sampling N values folds it.
+double FoldedBins(double mhz, double binMHz, std::size_t samples);
 
 }  // namespace quantora

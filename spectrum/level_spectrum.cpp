@@ -22,12 +22,20 @@ void AnalyseRecord(std::span<const double> x, TWindowKind kind, TRealFft& fft, T
   const std::span<const std::complex<double>> bins = fft.Transform(weighted);
   out.power.resize(bins.size());
   out.dbfs.resize(bins.size());
+  // DC and, for even N, the Nyquist bin have no mirror image among the negative frequencies.
+  const auto sides = [n](std::size_t k) { return k == 0 || 2 * k == n ? 1.0 : 2.0; };
   for (std::size_t k = 0; k < bins.size(); ++k) {
-    // DC and, for even N, the Nyquist bin have no mirror image among the negative frequencies.
-    const bool single = k == 0 || 2 * k == n;
     const double magnitude = std::abs(bins[k]);
-    out.power[k] = (single ? 1.0 : 2.0) * magnitude * magnitude / (double(n) * sumOfSquares);
-    const double amplitude = (single ? 1.0 : 2.0) * magnitude / sum;
+    out.power[k] = sides(k) * magnitude * magnitude / (double(n) * sumOfSquares);
+  }
+  double meanSquare = 0;
+  for (double v : x) meanSquare += v * v / double(n);
+  // In a short record a line near DC or fs/2 meets its own mirror image and
+  // the two add up; no sine in the record is stronger than one that holds the
+  // record's whole power.
+  const double strongest = std::sqrt(2 * meanSquare);
+  for (std::size_t k = 0; k < bins.size(); ++k) {
+    const double amplitude = std::min(sides(k) * std::abs(bins[k]) / sum, strongest);
     out.dbfs[k] = amplitude > 0 ? std::max(20.0 * std::log10(amplitude / kFullScaleVolts), kFloorDbfs) : kFloorDbfs;
   }
 }

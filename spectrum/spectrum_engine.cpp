@@ -67,11 +67,17 @@ void TSpectrumEngine::ComputeSampled(TSignalForm form, int interval, int bits, T
   result.window = ChooseWindow(form, interval, (long long)n);
   AnalyseRecord(fOutput, result.window.kind, fFft, result.sampled);
   result.figures.reset();
+  result.fitFigures.reset();
+  result.measurability = TMeasurability::mbMeasurable;
   if (form != TSignalForm::sfSine) return;  // the figures are those of a sine test
+  const double sineMHz = MainComponents(form).front().frequencyMHz;
+  result.measurability = RecordMeasurability(FoldedBins(sineMHz, result.sampledBinMHz, n), n, result.window);
+  result.fitFigures = MeasureFitFigures(fOutput, sineMHz / result.samplingMHz, kLeastSignalAmplitude);
+  if (result.measurability != TMeasurability::mbMeasurable) return;
   AnalyseRecord(fInput, result.window.kind, fFft, fInputSpectrum);
   AnalyseRecord(fError, result.window.kind, fFft, fErrorSpectrum);
   result.figures = MeasureConverterFigures(
-      {result.sampled, fInputSpectrum, fErrorSpectrum, result.window.kind, n, result.sampledBinMHz});
+      {result.sampled, fInputSpectrum, fErrorSpectrum, result.window, n, result.sampledBinMHz, sineMHz});
 }
 
 void TSpectrumEngine::MarkAliases(TSignalForm form, TSpectrumResult& result) const {

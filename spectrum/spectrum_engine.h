@@ -12,6 +12,7 @@
 #include "spectrum/converter_figures.h"
 #include "spectrum/level_spectrum.h"
 #include "spectrum/real_fft.h"
+#include "spectrum/sine_fit.h"
 #include "spectrum/spectral_window.h"
 
 namespace quantora {
@@ -39,7 +40,11 @@ struct TSpectrumResult {
   TBinSpectrum sampled;      // bin k at k * sampledBinMHz, up to fs/2
   double analogBinMHz = 0;   // 1 MHz: the 1000 ns record
   TBinSpectrum analog;       // bin k at k * analogBinMHz, up to 4096 MHz
-  std::optional<TConverterFigures> figures;  // the sine's only
+  // The sine's only: our figures where the record can measure them (else why
+  // not), and the standard's from a sine fitted to the output.
+  std::optional<TConverterFigures> figures;
+  TMeasurability measurability = TMeasurability::mbMeasurable;
+  std::optional<TFitFigures> fitFigures;
   std::vector<TAliasMark> aliases;           // main components above fs/2
 };
 

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "app/model/quantizer.h"
+#include "app/model/signal_floor.h"
 
 namespace quantora {
 namespace {
@@ -48,9 +49,12 @@ TQuantizationFigures QuantizationFigures(int bits, const TSimulationResult& r) {
   f.holdErrorMax = hold.max;
   f.holdErrorRms = hold.Rms();
   f.totalErrorRms = total.Rms();
-  f.sqnrMeasuredDb = quantization.sumOfSquares == 0
-                         ? std::numeric_limits<double>::infinity()
-                         : 10.0 * std::log10(signal.sumOfSquares / quantization.sumOfSquares);
+  if (signal.MeanSquare() < kLeastSignalMeanSquare)
+    f.sqnrMeasuredDb = std::numeric_limits<double>::quiet_NaN();
+  else if (quantization.sumOfSquares == 0)
+    f.sqnrMeasuredDb = std::numeric_limits<double>::infinity();
+  else
+    f.sqnrMeasuredDb = 10.0 * std::log10(signal.sumOfSquares / quantization.sumOfSquares);
   f.sqnrRuleDb = SqnrRuleDb(f.bits);
   return f;
 }

@@ -24,7 +24,8 @@ struct TQuantizationFigures {
   double holdErrorRms = 0;            // RMS of s(t_i) - h_i, V
   double totalErrorRms = 0;           // RMS of the Error series (the blue curve), V
   double sqnrMeasuredDb = 0;          // 10 log10(mean h_i^2 / mean (h_i - q_i)^2); +inf when
-                                      // every held value sits on a level
+                                      // every held value sits on a level, NaN (not measurable)
+                                      // when the held values hold no signal (kLeastSignalMeanSquare)
   double sqnrRuleDb = 0;              // 6.02 bits + 1.76 dB + 20 log10(4.8 V / 5 V)
 };
 

@@ -198,6 +198,8 @@ TEST(QuantoraProgramTest, StatsPrintOneFigurePerLine) {
         {"sinad_dB", spectrum.figures->sinadDb},
         {"sfdr_dB", spectrum.figures->sfdrDb.value()},
         {"enob_bits", spectrum.figures->enobBits},
+        {"sinad_fit_dB", spectrum.fitFigures->sinadDb},
+        {"enob_fit_bits", spectrum.fitFigures->enobBits},
     };
     const QList<QByteArray> lines = Lines(run.out);
     ASSERT_EQ(lines.size(), std::size(expected));
@@ -210,6 +212,18 @@ TEST(QuantoraProgramTest, StatsPrintOneFigurePerLine) {
   }
   // Other waveforms are no converter test: the time-domain figures only.
   EXPECT_EQ(Lines(RunQuantora({"--stats", "--wave", "chirp"}).out).size(), 8);
+  // What a record cannot measure is nan: at 125 ns every sample is a zero
+  // crossing; at 150 ns seven samples are too few for either method.
+  const std::pair<const char*, std::vector<std::string>> unmeasurable[] = {
+      {"125", {"sqnr_measured_dB", "snr_dB", "sinad_dB", "sfdr_dB", "enob_bits", "sinad_fit_dB", "enob_fit_bits"}},
+      {"150", {"snr_dB", "sinad_dB", "sfdr_dB", "enob_bits", "sinad_fit_dB", "enob_fit_bits"}},
+  };
+  for (const auto& [interval, names] : unmeasurable) {
+    std::vector<std::string> nan;
+    for (const QByteArray& line : Lines(RunQuantora({"--stats", "--interval", interval}).out))
+      if (line.endsWith(" nan")) nan.push_back(line.split(' ')[0].toStdString());
+    EXPECT_EQ(nan, names) << interval;
+  }
   if (QFile::exists("/dev/full")) {
     QProcess process;
     process.setStandardOutputFile(QStringLiteral("/dev/full"));

@@ -1,12 +1,16 @@
 // The spectrum engine against the time domain, against the folding rule and
 // against synthetic sines whose levels are known.
 #include "spectrum/spectrum_engine.h"
+#include "spectrum/sine_fit.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
+#include <optional>
+#include <string>
 
 #include "app/model/quantizer.h"
 #include "app/model/waveforms.h"
@@ -48,6 +52,95 @@ TEST(SpectrumFigures, SinadAgreesWithTheTimeDomainForWholePeriods) {
   engine.Compute(TSignalForm::sfSine, 25, 7, r);
   EXPECT_NEAR(TimeDomainRatioDb(25, 7), 40.03, 0.005);
   EXPECT_NEAR(r.figures->enobBits, 6.36, 0.01);
+}
+
+// Over every sine setting each figure is plausible or not measurable. Ours lie
+// within n - 1 .. n + 0.6 bits; the fit's within n - 1 .. n + 1.6, as where the
+// error repeats with the signal the fitted sine takes part of it in (7.65 bits
+// at 25 ns and 7 bits; 3.54 at 32 ns and 2 bits). The counts pin the rules:
+// whole periods or 32 samples and more for ours, 32 samples for the fit.
+TEST(SpectrumFigures, EverySineSettingIsPlausibleOrNotMeasurable) {
+  TSpectrumEngine engine;
+  TSpectrumResult r;
+  int counts[4] = {}, fitted = 0;
+  const double infinity = std::numeric_limits<double>::infinity();
+  for (int interval = 1; interval <= 200; ++interval) {
+    for (int bits = 1; bits <= 16; ++bits) {
+      SCOPED_TRACE(std::to_string(interval) + " ns, " + std::to_string(bits) + " bits");
+      engine.Compute(TSignalForm::sfSine, interval, bits, r);
+      ++counts[int(r.measurability)];
+      ASSERT_EQ(r.figures.has_value(), r.measurability == TMeasurability::mbMeasurable);
+      if (r.figures) {
+        const TConverterFigures& f = *r.figures;
+        EXPECT_GE(f.enobBits, bits - 1.0);
+        EXPECT_LE(f.enobBits, bits + 0.6);
+        EXPECT_LE(f.sinadDb, f.snrDb.value_or(infinity));
+        EXPECT_LE(f.sinadDb, f.sfdrDb.value_or(infinity));
+        EXPECT_NEAR(f.fundamentalMHz, AliasFrequency(4.0, r.samplingMHz), r.sampledBinMHz);
+      }
+      if (r.fitFigures) {
+        ++fitted;
+        EXPECT_GE(r.fitFigures->enobBits, bits - 1.0);
+        EXPECT_LE(r.fitFigures->enobBits, bits + 1.6);
+      }
+    }
+  }
+  EXPECT_EQ(counts[int(TMeasurability::mbMeasurable)], 36 * 16);
+  EXPECT_EQ(counts[int(TMeasurability::mbNoSignal)], 16);  // 125 ns
+  EXPECT_EQ(fitted, 32 * 16);
+}
+
+// The standard's fit against values computed independently of this code.
+TEST(SpectrumFigures, SineFitFiguresMatchReferenceValues) {
+  struct TCase {
+    int interval, bits;
+    double sinadDb;
+  };
+  const TCase cases[] = {{1, 7, 43.25}, {10, 7, 43.95}, {25, 7, 47.83}, {25, 12, 77.86}};
+  TSpectrumEngine engine;
+  TSpectrumResult r;
+  for (const TCase& c : cases) {
+    engine.Compute(TSignalForm::sfSine, c.interval, c.bits, r);
+    ASSERT_TRUE(r.fitFigures) << c.interval;
+    EXPECT_NEAR(r.fitFigures->sinadDb, c.sinadDb, 0.005) << c.interval << " ns, " << c.bits << " bits";
+  }
+  EXPECT_NEAR(r.fitFigures->enobBits, (77.86 - 1.76) / 6.02, 0.001);
+}
+
+// A sine the fit starts a third of a bin away from comes back whole; records
+// without a degree of freedom or with the sine on DC or fs/2 give no fit.
+TEST(SineFit, RecoversASineAndRefusesDegenerateRecords) {
+  std::vector<double> x(64);
+  const double cycles = 5.3 / 64;
+  for (std::size_t n = 0; n < x.size(); ++n) x[n] = 0.25 + 3 * std::cos(2 * std::numbers::pi * cycles * double(n) + 1);
+  const std::optional<TSineFit> fit = FitSine(x, cycles + 0.33 / 64);
+  ASSERT_TRUE(fit);
+  EXPECT_NEAR(fit->amplitude, 3, 1e-9);
+  EXPECT_NEAR(fit->offset, 0.25, 1e-9);
+  EXPECT_NEAR(fit->cyclesPerSample, cycles, 1e-12);
+  EXPECT_LT(fit->residualRms, 1e-9);
+  EXPECT_NEAR(FitSine(x, 1 - cycles)->cyclesPerSample, cycles, 1e-12);  // an alias starts it as well
+  EXPECT_FALSE(FitSine(std::span(x).first(4), cycles));
+  EXPECT_FALSE(FitSine(x, 0.0));
+  EXPECT_FALSE(FitSine(x, 0.5));
+  EXPECT_FALSE(MeasureFitFigures(std::span(x).first(kLeastFitSamples - 1), cycles, 0.0));
+}
+
+// In a short record a line beside fs/2 meets its mirror image; whatever the
+// phase, no bin reads a sine stronger than one holding the record's power.
+TEST(SpectrumLevels, NoBinReadsMoreThanTheRecordHolds) {
+  TRealFft fft;
+  TBinSpectrum s;
+  std::vector<double> x(7);
+  for (double phase = 0; phase < 6.3; phase += 0.1) {
+    double meanSquare = 0;
+    for (std::size_t n = 0; n < x.size(); ++n) {
+      x[n] = kFullScaleVolts * std::sin(2 * std::numbers::pi * 3 * double(n) / 7 + phase);
+      meanSquare += x[n] * x[n] / 7;
+    }
+    AnalyseRecord(x, TWindowKind::wkHann, fft, s);
+    EXPECT_LE(s.dbfs[3], 10 * std::log10(2 * meanSquare / (kFullScaleVolts * kFullScaleVolts)) + 1e-9) << phase;
+  }
 }
 
 TEST(SpectrumFigures, AliasOfTheSineBeyondNyquistIsTheStrongestBin) {
@@ -158,7 +251,8 @@ TEST(SpectrumWindows, RecordDecidesTheWindow) {
       {TSignalForm::sfChirp, 10, TWindowKind::wkRectangular, TWindowReason::wrWholeEvent, false},
       // Beyond the scroll bar: 4 samples still get Hann (its lines fill them), 3 none.
       {TSignalForm::sfSine, 300, TWindowKind::wkHann, TWindowReason::wrCutPeriods, false},
-      {TSignalForm::sfSine, 400, TWindowKind::wkRectangular, TWindowReason::wrCutPeriods, true},
+      // Three samples are too few for the figures.
+      {TSignalForm::sfSine, 400, TWindowKind::wkRectangular, TWindowReason::wrCutPeriods, false},
   };
   TSpectrumEngine engine;
   TSpectrumResult r;

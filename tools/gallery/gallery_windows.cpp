@@ -113,6 +113,8 @@ int SaveSpectra(quantora::TForm1& form, const QString& folder, const QString& su
     form.SBarSampleFreq->setValue(s.interval);
     form.SBarReso->setValue(s.bits);
     form.Recompute();
+    // The spectrum window shows a new setting once the event loop reaches it.
+    QCoreApplication::sendPostedEvents(form.Spectrum);
     written += form.Spectrum->grab().save(folder + QStringLiteral("/window_spectrum_") + QLatin1String(s.name) +
                                           QLatin1Char('_') + suffix + QStringLiteral(".png"));
   }

@@ -1,0 +1,126 @@
+#include "spectrum/sine_fit.h"
+
+#include <array>
+#include <cmath>
+#include <limits>
+#include <numbers>
+#include <vector>
+
+namespace quantora {
+namespace {
+
+constexpr int kMaxIterations = 100;
+// A frequency closer than this (in cycles per sample) to DC or fs/2 leaves one
+// of the two quadrature terms without samples to fit it.
+constexpr double kLeastDistanceFromEdge = 1e-9;
+// The iteration has settled when the frequency moves less than this.
+constexpr double kSettledCyclesPerSample = 1e-15;
+
+using TNormal = std::array<std::array<long double, 5>, 4>;  // [row][column], column 4 the right-hand side
+
+// Solves the normal equations of `columns` parameters in place by elimination
+// with partial pivoting; false when they are singular.
+bool Solve(TNormal& m, int columns, std::array<long double, 4>& x) {
+  for (int c = 0; c < columns; ++c) {
+    int pivot = c;
+    for (int r = c + 1; r < columns; ++r)
+      if (std::fabs(m[r][c]) > std::fabs(m[pivot][c])) pivot = r;
+    if (!(std::fabs(m[pivot][c]) > 1e-300L)) return false;
+    std::swap(m[c], m[pivot]);
+    for (int r = c + 1; r < columns; ++r) {
+      const long double f = m[r][c] / m[c][c];
+      for (int k = c; k < columns; ++k) m[r][k] -= f * m[c][k];
+      m[r][4] -= f * m[c][4];
+    }
+  }
+  for (int c = columns - 1; c >= 0; --c) {
+    long double sum = m[c][4];
+    for (int k = c + 1; k < columns; ++k) sum -= m[c][k] * x[std::size_t(k)];
+    x[std::size_t(c)] = sum / m[c][c];
+  }
+  for (int c = 0; c < columns; ++c)
+    if (!std::isfinite(x[std::size_t(c)])) return false;
+  return true;
+}
+
+// The frequency folded into 0 .. 1/2 cycle per sample.
+double Folded(double cyclesPerSample) {
+  double f = std::fmod(std::fabs(cyclesPerSample), 1.0);
+  return f > 0.5 ? 1.0 - f : f;
+}
+
+struct TParameters {
+  long double a = 0, b = 0, c = 0, w = 0;  // w in radians per sample
+};
+
+// One least-squares step: the three linear parameters at p.w, and with
+// `withFrequency` also a correction of w from the first-order term
+// n (-A sin + B cos) dw. Time counts from the record's middle, which keeps the
+// frequency column apart from the others.
+bool FitStep(std::span<const double> y, TParameters& p, bool withFrequency) {
+  const int columns = withFrequency ? 4 : 3;
+  const long double middle = (long double)(y.size() - 1) / 2;
+  TNormal m{};
+  for (std::size_t n = 0; n < y.size(); ++n) {
+    const long double t = (long double)n - middle;
+    const long double cw = std::cos(p.w * t), sw = std::sin(p.w * t);
+    const std::array<long double, 4> row = {cw, sw, 1.0L, t * (-p.a * sw + p.b * cw)};
+    for (int r = 0; r < columns; ++r) {
+      for (int k = 0; k < columns; ++k) m[r][k] += row[std::size_t(r)] * row[std::size_t(k)];
+      m[r][4] += row[std::size_t(r)] * y[n];
+    }
+  }
+  std::array<long double, 4> x{};
+  if (!Solve(m, columns, x)) return false;
+  p.a = x[0], p.b = x[1], p.c = x[2];
+  if (withFrequency) p.w += x[3];
+  return true;
+}
+
+}  // namespace
+
+std::optional<TSineFit> FitSine(std::span<const double> y, double startCyclesPerSample) {
+  if (y.size() <= 4) return std::nullopt;
+  const double start = Folded(startCyclesPerSample);
+  if (start < kLeastDistanceFromEdge || start > 0.5 - kLeastDistanceFromEdge) return std::nullopt;
+  TParameters p;
+  p.w = 2 * std::numbers::pi_v<long double> * start;
+  if (!FitStep(y, p, false)) return std::nullopt;
+  bool settled = false;
+  for (int i = 0; i < kMaxIterations && !settled; ++i) {
+    const long double before = p.w;
+    if (!FitStep(y, p, true)) return std::nullopt;
+    settled = std::fabs(p.w - before) < 2 * std::numbers::pi * kSettledCyclesPerSample;
+  }
+  // The last step's linear parameters belong to the frequency before its
+  // correction: fit them once more at the settled frequency.
+  if (!settled || !FitStep(y, p, false)) return std::nullopt;
+
+  const long double middle = (long double)(y.size() - 1) / 2;
+  long double squares = 0;
+  for (std::size_t n = 0; n < y.size(); ++n) {
+    const long double t = (long double)n - middle;
+    const long double r = y[n] - (p.a * std::cos(p.w * t) + p.b * std::sin(p.w * t) + p.c);
+    squares += r * r;
+  }
+  TSineFit fit;
+  fit.amplitude = double(std::hypot(p.a, p.b));
+  fit.offset = double(p.c);
+  fit.cyclesPerSample = Folded(double(p.w / (2 * std::numbers::pi_v<long double>)));
+  fit.residualRms = double(std::sqrt(squares / (long double)y.size()));
+  return fit;
+}
+
+std::optional<TFitFigures> MeasureFitFigures(std::span<const double> samples, double startCyclesPerSample,
+                                             double leastAmplitude) {
+  if (samples.size() < kLeastFitSamples) return std::nullopt;
+  const std::optional<TSineFit> fit = FitSine(samples, startCyclesPerSample);
+  if (!fit || !(fit->amplitude >= leastAmplitude)) return std::nullopt;
+  TFitFigures f;
+  f.sinadDb = fit->residualRms > 0 ? 20.0 * std::log10(fit->amplitude / std::numbers::sqrt2 / fit->residualRms)
+                                   : std::numeric_limits<double>::infinity();
+  f.enobBits = (f.sinadDb - 1.76) / 6.02;
+  return f;
+}
+
+}  // namespace quantora
