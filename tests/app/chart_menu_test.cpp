@@ -302,7 +302,8 @@ TEST(ChartMenuTest, AChoiceThatCannotBeRememberedIsSaidOnce) {
 TEST(ChartMenuTest, LanguageTablesAreReadOnceUntilTheyChange) {
   QTemporaryDir dir;
   for (const char* name : {"quantora.itl", "quantora.de.itl"})
-    QFile::copy(QStringLiteral(QUANTORA_TRANSLATION_TABLES "/") + QLatin1String(name), dir.filePath(QLatin1String(name)));
+    QFile::copy(QStringLiteral(QUANTORA_TRANSLATION_TABLES "/") + QLatin1String(name),
+                dir.filePath(QLatin1String(name)));
   TLanguageTableCatalog catalog;
   const auto names = [&] {
     QStringList list;

@@ -213,14 +213,16 @@ TEST(MainWindow, ResolutionTooltipFollowsTheSettings) {
 // Only a number leading a parameter takes the language's decimal separator.
 TEST(RunningText, NumbersTakeTheDecimalSeparatorOfTheLanguage) {
   const std::pair<const char*, const char*> german[] = {
-      {"49.57 dB", "49,57 dB"}, {"1.000", "1,000"},   {"-1.5e-05 V", "-1,5e-05 V"}, {"1000", "1000"},
-      {"\u221E dB", "\u221E dB"}, {"\u2014", "\u2014"}, {"1.2.3", "1.2.3"},       {"quantora.de.itl", "quantora.de.itl"},
+      {"49.57 dB", "49,57 dB"}, {"1.000", "1,000"}, {"-1.5e-05 V", "-1,5e-05 V"}, {"1000", "1000"},
+      {"\u221E dB", "\u221E dB"}, {"\u2014", "\u2014"}, {"1.2.3", "1.2.3"}, {"quantora.de.itl", "quantora.de.itl"},
   };
   for (const auto& [in, out] : german) EXPECT_EQ(quantora::LocalizedParameter(in, ','), out) << in;
   glossator::TGlossator table;
   ASSERT_TRUE(table.LoadFromFile(QUANTORA_TRANSLATION_TABLES "/quantora.de.itl"));
-  EXPECT_TRUE(quantora::TranslatedLine(table, {"Sampling at <%1%> MHz: <%2%> samples, bins <%3%> MHz apart; fs/2 = <%4%> MHz "
-                                     "(red line).", {"100.00", "100", "1.000", "50.00"}})
+  const quantora::TTooltipLine line{
+      "Sampling at <%1%> MHz: <%2%> samples, bins <%3%> MHz apart; fs/2 = <%4%> MHz (red line).",
+      {"100.00", "100", "1.000", "50.00"}};
+  EXPECT_TRUE(quantora::TranslatedLine(table, line)
                   .startsWith(QStringLiteral("Abtastung mit 100,00 MHz: 100 Abtastwerte, Frequenzst\u00FCtzstellen im "
                                              "Abstand 1,000 MHz")));
 }

@@ -505,7 +505,8 @@ TEST(QuantoraProgramTest, HostileSettingsNeitherHangNorBlankTheTexts) {
     if (c.odd == oFifo) ASSERT_EQ(::mkfifo(QFile::encodeName(settings).constData(), 0600), 0);
     else RunShell("printf '[language]\\ntable=%s\\n' '" + table + "' > '" + settings + "'");
     const QString pdf = dir.filePath("w.pdf");
-    const TRun run = RunShell("XDG_CONFIG_HOME='" + dir.filePath("config") + "' exec \"$Q\" --export-pdf '" + pdf + "'");
+    const TRun run =
+        RunShell("XDG_CONFIG_HOME='" + dir.filePath("config") + "' exec \"$Q\" --export-pdf '" + pdf + "'");
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(Lines(run.err).size(), 1) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(c.told)) << run.err.toStdString();
