@@ -44,6 +44,17 @@ void ReportMissingTableOf(const TCommandLine& commandLine, TForm1& form) {
   ReportMissingTable(commandLine.language, LanguageTableFile(commandLine.language));
 }
 
+// The table chosen last in the charts' menu, unless it gives no texts: then the
+// default table, and one line that says why.
+QString RememberedTableWithTexts() {
+  const QString table = RememberedLanguageTable();
+  std::string reason;
+  if (table.isEmpty() || TableGivesTexts(table, reason)) return table;
+  std::fprintf(stderr, "quantora: the language chosen last gives no texts (%s: %s); the default texts are shown\n",
+               QuotedForMessage(QFile::encodeName(table).toStdString()).c_str(), reason.c_str());
+  return {};
+}
+
 }  // namespace
 
 TProgramWindows::TProgramWindows() = default;
@@ -62,7 +73,7 @@ TProgramWindows CreateWindows(const TCommandLine& commandLine, const TFormStart&
   TProgramWindows w;
   // The language chosen last in the charts' menu, unless the command line names one.
   start.translationFile =
-      commandLine.language.empty() ? RememberedLanguageTable() : LanguageTableFile(commandLine.language);
+      commandLine.language.empty() ? RememberedTableWithTexts() : LanguageTableFile(commandLine.language);
   start.startValues = TStartValues{commandLine.settings, commandLine.options, commandLine.timeRange};
   w.form = std::make_unique<TForm1>(start);
   ReportMissingTableOf(commandLine, *w.form);

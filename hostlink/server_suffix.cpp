@@ -1,6 +1,6 @@
 #include "hostlink/server_suffix.h"
 
-#include <QSettings>
+#include "translate/settings_file.h"
 
 namespace tessera {
 
@@ -33,8 +33,10 @@ std::vector<std::string> ProgramParams(const std::vector<std::string>& arguments
 }
 
 std::string ConfiguredViewerHandle() {
-  const QSettings settings(QSettings::SystemScope, QStringLiteral("Quillon"), QStringLiteral("tessera"));
-  return settings.value(QStringLiteral("demon/ViewerHandle")).toString().toStdString();
+  // Read without blocking: a FIFO in its place must not hang the start.
+  const QString file =
+      glossator::SettingsFilePath(QSettings::SystemScope, QStringLiteral("Quillon"), QStringLiteral("tessera"));
+  return glossator::ReadSettingsValue(file, QStringLiteral("demon/ViewerHandle")).toString().toStdString();
 }
 
 }  // namespace tessera

@@ -12,4 +12,8 @@ namespace glossator {
 // Never blocks on a FIFO. Returns false otherwise and leaves `bytes` alone.
 bool ReadRegularFile(const std::string& path, std::size_t maxSize, std::string& bytes);
 
+// The first `count` bytes (fewer at the end) of the regular file at `path`,
+// with the same checks; false leaves `bytes` alone.
+bool ReadRegularFileHead(const std::string& path, std::size_t count, std::string& bytes);
+
 }  // namespace glossator

@@ -35,6 +35,8 @@
 #include "language_tables.h"
 #include "numlab/numlab.h"
 #include "panel.h"
+#include "qt_translations.h"
+#include "running_text.h"
 #include "scroll_bar.h"
 #include "spectrum_window.h"
 #include "text_controls.h"
@@ -107,7 +109,7 @@ vqm::TNumLab* MakeReadout(QWidget* parent, const char* name, QRect geometry, con
 
 // The charts' menu offers the tables of the form's language folders.
 void OfferLanguages(TChartMenu& menu, TForm1& form) {
-  menu.Languages.tables = [&form] { return FindLanguageTables(form.LanguageFolders); };
+  menu.Languages.tables = [&form] { return form.LanguageCatalog.Find(form.LanguageFolders); };
   menu.Languages.shown = [&form] { return form.ShownTable(); };
   menu.Languages.choose = [&form](const QString& table) { form.ChooseLanguage(table); };
 }
@@ -178,7 +180,10 @@ TForm1::TForm1(const TFormStart& start, QWidget* parent) : QWidget(parent), fSta
     fOwnTexts->LoadFromFile(QFile::encodeName(table).toStdString());
     fOwnTexts->TranslateComponent(this);
   }
+  FollowLanguageInQtTexts();
 }
+
+void TForm1::FollowLanguageInQtTexts() { UseQtTranslations(TableLocale(Texts())); }
 
 glossator::TGlossator& TForm1::Texts() { return fOwnTexts ? *fOwnTexts : cliDemon->Translator(); }
 
@@ -476,8 +481,7 @@ std::string TForm1::SeriesText() const {
 void TForm1::ShowQuantizationFigures(const TQuantizationFigures& figures) {
   glossator::TGlossator& t = Texts();
   QStringList lines;
-  for (const TTooltipLine& line : QuantizationTooltipLines(figures))
-    lines << QString::fromStdString(t.Translate(line.key, line.params));
+  for (const TTooltipLine& line : QuantizationTooltipLines(figures)) lines << TranslatedLine(t, line);
   NLabReso->setToolTip(lines.join(QLatin1Char('\n')));
 }
 
@@ -531,7 +535,12 @@ bool TForm1::ChangeLanguage(const std::string& language) {
 
 void TForm1::ChooseLanguage(const QString& table) {
   if (TranslateAgain(table)) {
-    RememberLanguageTable(table);
+    QString reason;
+    if (RememberLanguageTable(table, reason) || fSaidChoiceNotStored) return;
+    fSaidChoiceNotStored = true;
+    QMessageBox::warning(this, QString::fromStdString(Texts().Translate("Quantora Lab")),
+                         QString::fromStdString(Texts().Translate(
+                             "The language cannot be remembered for the next start: <%1%>", {reason.toStdString()})));
     return;
   }
   const std::string shownPath = QDir::toNativeSeparators(table).toStdString();
@@ -551,6 +560,7 @@ bool TForm1::TranslateAgain(const QString& table) {
   Texts().TranslateComponent(this);  // the About dialog and the spectrum window too: they are the window's children
   fSampledCaption.clear();           // taken again, in the new language
   fShownTable = table;
+  FollowLanguageInQtTexts();
   if (fAbout) FillAboutDialog();
   if (fStartedUp) Recompute();  // the tooltip's figures, the error's scale, the spectrum's explanation
   return true;

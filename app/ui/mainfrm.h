@@ -14,6 +14,7 @@
 #include "app/plotting.h"
 #include "app/simulation_settings.h"
 #include "design_texts.h"
+#include "language_tables.h"
 
 class QCheckBox;
 class QLabel;
@@ -111,12 +112,15 @@ class TForm1 : public QWidget {
   std::function<QString(const std::string& language)> LanguageTable;
   // The user's choice in the charts' "Language" menus: every window translated
   // again with `table`, and the choice remembered for the next start. A table
-  // that gives no texts changes nothing and is said in a message box.
+  // that gives no texts changes nothing and is said in a message box; so is,
+  // once, a choice that cannot be remembered.
   void ChooseLanguage(const QString& table);
   // The table the windows' texts come from now.
   const QString& ShownTable() const { return fShownTable; }
   // Where the "Language" menus look for tables; replaceable for tests.
   QStringList LanguageFolders;
+  // The tables those menus offer, each read once until it changes.
+  TLanguageTableCatalog LanguageCatalog;
   // The translation engine: the host link's, or without one the window's own.
   glossator::TGlossator& Texts();
 
@@ -193,6 +197,8 @@ class TForm1 : public QWidget {
   // Every window translated again from its design texts with `table`; false
   // (nothing changed) when the table gives no texts.
   bool TranslateAgain(const QString& table);
+  // Qt's own texts in the language of the texts shown.
+  void FollowLanguageInQtTexts();
 
   TFormStart fStart;
   TFrmAbout* fAbout = nullptr;
@@ -204,6 +210,7 @@ class TForm1 : public QWidget {
   QString fSampledCaption;     // the sampled chart's caption without the error's scale
   TWindowRuns fWindowRuns;     // the last run over a zoomed window, for the other chart
   QString fShownTable;
+  bool fSaidChoiceNotStored = false;  // the message that a choice cannot be remembered came once
 };
 
 }  // namespace quantora

@@ -8,6 +8,7 @@
 #include "chart/rchart.h"
 #include "chart_menu.h"
 #include "design.h"
+#include "running_text.h"
 #include "text_controls.h"
 #include "translate/glossator.h"
 
@@ -98,7 +99,7 @@ void TSpectrumWindow::ShowTaken() {
   QStringList lines;
   for (const TTooltipLine& line :
        SpectrumReportLines(fTaken->settings.form, fTaken->settings.interval, fResult, fTaken->timeDomain))
-    lines << Translated(line.key, line.params);
+    lines << TranslatedLine(fTranslator, line);
   MMFigures->SetLines(lines);
   fTaken.reset();
 }

@@ -15,12 +15,14 @@
 #include <QFile>
 #include <QImage>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMetaProperty>
 #include <QProcess>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "app/command_line.h"
 #include "app/ui/aboutbox.h"
@@ -267,6 +269,56 @@ TEST(ChartMenuTest, LanguageSwitchesEveryWindowFromTheDesignTextsAndIsRemembered
   const TFormStart start = TWindow::Start("");
   EXPECT_EQ(CreateWindows({}, start).form->windowTitle(), "Analog-Digital-Wandlung");
   EXPECT_EQ(CreateWindows(ParseCommandLine(english), start).form->windowTitle(), "Analog/Digital Conversion");
+}
+
+// A choice that cannot be stored (the settings folder cannot be made) is said
+// once, in a message box, and the window still switches.
+TEST(ChartMenuTest, AChoiceThatCannotBeRememberedIsSaidOnce) {
+  QTemporaryDir settings;
+  const QString blocker = settings.filePath(QStringLiteral("a file"));
+  QFile(blocker).open(QIODevice::WriteOnly);
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker);  // no folder can be made under it
+  TWindow w;
+  w.form.LanguageFolders = {QStringLiteral(QUANTORA_TRANSLATION_TABLES)};
+  QStringList said;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&said] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      said << box->text();
+      box->done(0);
+    }
+  });
+  closer.start(20);
+  ChooseLanguage(*w.form.ChartMenu, w.form.RCSig, "Language", "Deutsch");
+  ChooseLanguage(*w.form.ChartMenu, w.form.RCSig, "Sprache", "English");
+  EXPECT_EQ(w.form.RCSample->Caption(), QStringLiteral("Sampled Signal"));
+  ASSERT_EQ(said.size(), 1);
+  EXPECT_TRUE(said[0].startsWith(QStringLiteral("Die Sprache kann nicht")) && said[0].contains(blocker))
+      << said[0].toStdString();
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+}
+
+// The tables are read once, and again only after a change.
+TEST(ChartMenuTest, LanguageTablesAreReadOnceUntilTheyChange) {
+  QTemporaryDir dir;
+  for (const char* name : {"quantora.itl", "quantora.de.itl"})
+    QFile::copy(QStringLiteral(QUANTORA_TRANSLATION_TABLES "/") + QLatin1String(name),
+                dir.filePath(QLatin1String(name)));
+  TLanguageTableCatalog catalog;
+  const auto names = [&] {
+    QStringList list;
+    for (const TLanguageTable& t : catalog.Find({dir.path()})) list << t.name;
+    return list;
+  };
+  EXPECT_EQ(names(), QStringList({"Deutsch", "English"}));
+  EXPECT_EQ(names(), QStringList({"Deutsch", "English"}));
+  EXPECT_EQ(catalog.TablesRead(), 2);
+  QFile changed(dir.filePath(QStringLiteral("quantora.de.itl")));
+  ASSERT_TRUE(changed.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  changed.write("[LanguageName]=Neu|$$");
+  changed.close();
+  EXPECT_EQ(names(), QStringList({"Neu", "English"}));
+  EXPECT_EQ(catalog.TablesRead(), 3);
 }
 
 }  // namespace

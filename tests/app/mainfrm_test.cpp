@@ -16,12 +16,14 @@
 #include "app/ui/aboutbox.h"
 #include "app/ui/data_files.h"
 #include "app/ui/panel.h"
+#include "app/ui/running_text.h"
 #include "app/ui/text_controls.h"
 #include "app/window_program.h"
 #include "chart/rchart.h"
 #include "drawbase/image_canvas.h"
 #include "numlab/numlab.h"
 #include "numlab/numlab_paint.h"
+#include "translate/glossator.h"
 
 using quantora::TForm1;
 
@@ -200,8 +202,29 @@ TEST(MainWindow, ResolutionTooltipFollowsTheSettings) {
   ShownWindow german(tables + QStringLiteral("/quantora.de.itl"));
   const QStringList germanLines = german.form.NLabReso->toolTip().split(QLatin1Char('\n'));
   ASSERT_EQ(germanLines.size(), 6);
-  EXPECT_EQ(germanLines[0], QStringLiteral("Stufe 10 V / (2^8 \u2212 1): 39.22 mV"));
+  EXPECT_EQ(germanLines[0], QStringLiteral("Stufe 10 V / (2^8 \u2212 1): 39,22 mV"));  // a German decimal comma
+  EXPECT_EQ(germanLines[5], QStringLiteral("Faustformel 6,02\u00B7n + 1,76 dB, korrigiert f\u00FCr den Sinus mit "
+                                              "4,8 V: 49,57 dB"));
   for (int k = 1; k < 6; ++k) EXPECT_NE(germanLines[k], englishAtStart[k]) << k;  // each has its German entry
+  // Qt's own texts follow (qt6-translations-l10n): a dialog's Cancel button.
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+}
+
+// Only a number leading a parameter takes the language's decimal separator.
+TEST(RunningText, NumbersTakeTheDecimalSeparatorOfTheLanguage) {
+  const std::pair<const char*, const char*> german[] = {
+      {"49.57 dB", "49,57 dB"}, {"1.000", "1,000"}, {"-1.5e-05 V", "-1,5e-05 V"}, {"1000", "1000"},
+      {"\u221E dB", "\u221E dB"}, {"\u2014", "\u2014"}, {"1.2.3", "1.2.3"}, {"quantora.de.itl", "quantora.de.itl"},
+  };
+  for (const auto& [in, out] : german) EXPECT_EQ(quantora::LocalizedParameter(in, ','), out) << in;
+  glossator::TGlossator table;
+  ASSERT_TRUE(table.LoadFromFile(QUANTORA_TRANSLATION_TABLES "/quantora.de.itl"));
+  const quantora::TTooltipLine line{
+      "Sampling at <%1%> MHz: <%2%> samples, bins <%3%> MHz apart; fs/2 = <%4%> MHz (red line).",
+      {"100.00", "100", "1.000", "50.00"}};
+  EXPECT_TRUE(quantora::TranslatedLine(table, line)
+                  .startsWith(QStringLiteral("Abtastung mit 100,00 MHz: 100 Abtastwerte, Frequenzst\u00FCtzstellen im "
+                                             "Abstand 1,000 MHz")));
 }
 
 // The explanation is for reading: keys typed into it change nothing.

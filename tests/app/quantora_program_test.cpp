@@ -497,6 +497,38 @@ TEST(QuantoraProgramTest, OddFilesBesideTheProgramDoNotStopIt) {
   }
 }
 
+// A hostile settings file, or a chosen table that gives no texts: the export
+// still ends (RunProgram stops a hang) in the default texts, with one line why.
+TEST(QuantoraProgramTest, HostileSettingsNeitherHangNorBlankTheTexts) {
+  enum TOdd { oFifo, oGarbageTable, oHugeTable };
+  const struct {
+    TOdd odd;
+    const char* told;
+  } cases[] = {{oFifo, "Quantora.conf' is left out: it is not a readable regular file"},
+               {oGarbageTable, "chosen.itl': it holds no \"[key]=text|$$\" records); the default texts are shown"},
+               {oHugeTable, "chosen.itl': it is no readable regular file of at most 16 MiB"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.told);
+    QTemporaryDir dir;
+    const QString settings = dir.filePath("config/Quillon/Quantora.conf"), table = dir.filePath("chosen.itl");
+    ASSERT_TRUE(QDir(dir.path()).mkpath("config/Quillon"));
+    QFile chosen(table);
+    ASSERT_TRUE(chosen.open(QIODevice::WriteOnly) && chosen.write("no records here") > 0);
+    if (c.odd == oHugeTable) ASSERT_TRUE(chosen.resize(17 << 20));
+    chosen.close();
+    if (c.odd == oFifo) ASSERT_EQ(::mkfifo(QFile::encodeName(settings).constData(), 0600), 0);
+    else RunShell("printf '[language]\\ntable=%s\\n' '" + table + "' > '" + settings + "'");
+    const QString pdf = dir.filePath("w.pdf");
+    const TRun run =
+        RunShell("XDG_CONFIG_HOME='" + dir.filePath("config") + "' exec \"$Q\" --export-pdf '" + pdf + "'");
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(Lines(run.err).size(), 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(c.told)) << run.err.toStdString();
+    const QByteArray text = Poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    EXPECT_TRUE(text.contains("Original Signal") && !text.contains("MMExplain"));
+  }
+}
+
 // A broken icon beside the program leaves exports alone.
 TEST(QuantoraProgramTest, BrokenIconLeavesExportsAlone) {
   QTemporaryDir dir;
