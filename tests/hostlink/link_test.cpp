@@ -363,6 +363,21 @@ TEST(HostLink, EndpointsLeftBehindAreDetectedAndRemoved) {
   EXPECT_FALSE(live.Send(stale, EncodeFrame(TFrame{live.Handle(), 1, {}, {}})));
 }
 
+// A regular file named like an endpoint, behind a name link, is the user's:
+// neither a start's clean-up nor a look-up deletes it (or the link).
+TEST(HostLink, RegularFileBehindANameLinkSurvivesTheCleanUp) {
+  const std::string dir = RuntimeDir(), file = EndpointPath(dir, 0xf11e), link = PublishedPath(dir, "notes");
+  std::ofstream(file) << "mine\n";
+  ASSERT_EQ(symlink(file.c_str(), link.c_str()), 0);
+  auto client = StartClient({});  // its start removes what crashed processes left
+  ReadyHandle(*client);
+  EXPECT_EQ(FindPublished(dir, "notes"), 0u);
+  EXPECT_TRUE(QFileInfo(QString::fromStdString(file)).isFile());
+  EXPECT_TRUE(QFileInfo(QString::fromStdString(link)).isSymLink());
+  client->CloseInput();
+  EXPECT_EQ(client->Finish(), 0);
+}
+
 TEST(HostLink, ReceiverThatDiesOrHangsEndsTheWait) {
   {
     THost dying("t4");
