@@ -5,6 +5,8 @@ Exits 77 (skipped) only when Xvfb or the bus cannot start."""
 import os, shutil, signal, subprocess, sys, tempfile, time
 
 SKIP = 77
+PRIVATE = tempfile.mkdtemp(prefix='quantora-walk-')  # mode 0700, removed at the end
+HOME = PRIVATE + '/home'
 # Per language: the program's arguments and (role, name, value) of every control.
 # A value is a scroll bar's (position, min, max), a read-out's or memo's text, a
 # chart's ranges in its description, a check box's state, a combo box's label.
@@ -25,10 +27,9 @@ CASES = [(['--language', 'en'], [
     ('label', 'Abtastfrequenz', '142.86 MHz'), ('label', 'Abtastintervall', '7.0 ns'),
     ('label', 'Auflösung', '12 Bit'), ('check box', 'Quantisierungsfehler zeigen', True),
     ('text', 'Erklärung', 'Links: das analoge Signal')])]
-# A second start's options (after the first's), handed over to the running window.
 HANDED = (['--language', 'en'], [('chart', 'Original Signal', 'Time [ns] 200 … 400'),
     ('chart', 'Sampled Signal', 'Time [ns] 200 … 400'), ('scroll bar', 'Resolution in bits', (5, 1, 16))],
-    ['--bits', '5', '--time-range', '200', '400'])
+    ['--bits', '5', '--time-range', '200', '400'])  # a second start's options, for the running window
 
 procs = []
 def start(cmd, **kw):
@@ -70,8 +71,7 @@ def walk(pyatspi, program, args, expected, handed=None):
         missing = [(r, n, v) for r, n, v in expected if (r, n) not in found
                    or not (v == value_of(pyatspi, found[(r, n)], r) or isinstance(v, str) and v in value_of(pyatspi, found[(r, n)], r))]
     if app_process.poll() is not None:
-        print('the program (%s) exited with status %d %s' % (' '.join(args), app_process.returncode,
-              'during the walk' if found else 'before any control appeared'))
+        print('the program exited with status %d %s' % (app_process.returncode, 'in the walk' if found else 'before any control appeared'))
         return False
     for r, n, v in missing:
         got = value_of(pyatspi, found[(r, n)], r) if (r, n) in found else 'no such control'
@@ -82,10 +82,9 @@ def walk(pyatspi, program, args, expected, handed=None):
 
 def main():
     signal.signal(signal.SIGALRM, lambda *_: sys.exit('timed out'))  # the clean-up below still runs
-    signal.alarm(150)  # never hangs: the whole walk, every case
-    run = PRIVATE + '/run'  # the user's settings and windows, and other suites', stay out
-    for folder in (HOME, run): os.mkdir(folder, 0o700)
-    os.environ.update(XDG_RUNTIME_DIR=run, QUANTORA_RUNTIME_DIR=run + '/quantora')
+    signal.alarm(150)  # never hangs: the whole walk, both languages
+    for folder in (HOME, PRIVATE + '/run'): os.mkdir(folder, 0o700)  # the user's settings and windows stay out
+    os.environ.update(XDG_RUNTIME_DIR=PRIVATE + '/run', QUANTORA_RUNTIME_DIR=PRIVATE + '/run/quantora')
     read, write = os.pipe()
     try: start(['Xvfb', '-displayfd', str(write), '-screen', '0', '1280x1024x24', '-nolisten', 'tcp'], pass_fds=[write])
     except OSError as e: skip('Xvfb cannot start: %s' % e)
@@ -106,9 +105,6 @@ def main():
     import pyatspi  # after the bus: it connects at once
     results = [walk(pyatspi, sys.argv[1], *case) for case in CASES + [HANDED]]
     return 0 if all(results) else 1
-
-PRIVATE = tempfile.mkdtemp(prefix='quantora-walk-')  # mode 0700
-HOME = PRIVATE + '/home'
 
 if __name__ == '__main__':
     try: sys.exit(main())

@@ -11,8 +11,7 @@ build="$1"
 stage="$(mktemp -d)"
 trap 'rm -rf "$stage"' EXIT
 fail() { echo "install test: $*" >&2; exit 1; }
-# A runtime folder of its own (removed with the stage): no running window is met.
-mkdir -m 700 "$stage/run"
+mkdir -m 700 "$stage/run"  # a runtime folder of its own: no running window is met
 export XDG_RUNTIME_DIR="$stage/run" QUANTORA_RUNTIME_DIR="$stage/run/quantora"
 
 DESTDIR="$stage" cmake --install "$build" --prefix /opt/quantora >/dev/null
