@@ -36,12 +36,25 @@ quantora_stop() {
 }
 
 # quantora_build DIR BUILD_TYPE [extra cmake args...]
+# Configures only a new build folder or one configured with other arguments
+# (ninja runs CMake again by itself when a CMakeLists.txt changes), its output
+# in DIR/configure.log, shown only when it fails: a start stays quiet.
 quantora_build() {
   local dir="$1" type="$2"
   shift 2
+  local configure=(cmake -S "$QUANTORA_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" "$@")
+  local stamp="$dir/quantora-configured-with"
+  if [ ! -f "$dir/build.ninja" ] || [ "$(cat "$stamp" 2>/dev/null)" != "${configure[*]}" ]; then
+    mkdir -p "$dir"
+    echo "Configuring $dir (CMake's output: $dir/configure.log)" >&2
+    "${configure[@]}" > "$dir/configure.log" 2>&1 || {
+      cat "$dir/configure.log" >&2
+      quantora_stop "configuring $dir failed"
+    }
+    printf '%s' "${configure[*]}" > "$stamp"
+  fi
   # Progress goes to standard error, so that the program's own output (a CSV on
   # standard output, say) stays clean.
-  cmake -S "$QUANTORA_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" "$@" >&2
   cmake --build "$dir" -j "$(nproc)" >&2
 }
 

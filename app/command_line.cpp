@@ -182,6 +182,12 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
   }
   if (given.contains("--scale") && parsed.action != TProgramAction::paExportPng)
     return Failure("option --scale needs --export-png (it sets the picture's scale)");
+  // The figures and the spectra are of the whole record: refused rather than
+  // silently computed over another range than the one asked for.
+  if (parsed.timeRange && (parsed.action == TProgramAction::paShowStats ||
+                           parsed.action == TProgramAction::paExportSpectrumCsv))
+    return Failure("option --time-range does not apply to " + std::string(exportOption) +
+                   ", which works on the whole 1000 ns record");
   return parsed;
 }
 

@@ -46,7 +46,7 @@ struct TCommandLine {
   TSimulationSettings settings;  // --wave, --interval, --bits (window defaults)
   TPlotOptions options;          // --samples, --sampled, --error (the check boxes)
   TGivenSettings given;          // which of the six above were given
-  std::optional<TTimeRange> timeRange = std::nullopt;  // --time-range: both charts and every export zoomed to it
+  std::optional<TTimeRange> timeRange = std::nullopt;  // --time-range: both charts and the series and window exports zoomed to it
   std::string language;          // --language: "en" or "de"; empty: the table beside the program
   std::string exportPath;        // --export-csv or --export-spectrum-csv ("-" is standard output), --export-png or --export-pdf
   double pictureScale = 1.0;     // --scale: the --export-png picture at that many times the window's size

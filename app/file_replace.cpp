@@ -12,6 +12,8 @@
 #include <cstring>
 #include <memory>
 
+#include "app/message_text.h"
+
 namespace quantora {
 namespace {
 
@@ -65,6 +67,32 @@ mode_t NewFileMode() {
   return 0666 & ~mask;
 }
 
+// Gives the new file the old one's owner and group. Only root may give a file
+// away: for anyone else (EPERM) the file stays the user's, with the old group
+// where the user belongs to it, and a one-line note says so, since the write
+// itself succeeded. Any other failure fails the write.
+bool KeepOwner(int fd, const std::string& target, const struct stat& old, int& error) {
+  if (old.st_uid == ::geteuid() && old.st_gid == ::getegid()) return true;
+  if (::fchown(fd, old.st_uid, old.st_gid) == 0) return true;
+  if (errno != EPERM) {
+    error = errno;
+    return false;
+  }
+  if (::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0 && errno != EPERM) {
+    error = errno;
+    return false;
+  }
+  struct stat now {};
+  if (::fstat(fd, &now) != 0) {
+    error = errno;
+    return false;
+  }
+  std::fprintf(stderr, "quantora: note: %s now has owner %u and group %u instead of %u and %u (only root may give "
+               "a file away)\n", QuotedForMessage(target).c_str(), unsigned(now.st_uid), unsigned(now.st_gid),
+               unsigned(old.st_uid), unsigned(old.st_gid));
+  return true;
+}
+
 bool ReplaceAtomically(const std::string& target, const struct stat* old, std::string_view bytes,
                        std::string& reason) {
   std::string temporary = FolderOf(target) + "/.quantora-XXXXXX";
@@ -76,8 +104,7 @@ bool ReplaceAtomically(const std::string& target, const struct stat* old, std::s
   bool ok = WriteAll(fd, bytes);
   int error = errno;
   if (ok && ::fchmod(fd, old ? (old->st_mode & 07777) : NewFileMode()) != 0) ok = false, error = errno;
-  if (ok && old && (old->st_uid != ::geteuid() || old->st_gid != ::getegid()))
-    (void)::fchown(fd, old->st_uid, old->st_gid);  // best effort, as a copy by hand would do
+  if (ok && old && !KeepOwner(fd, target, *old, error)) ok = false;
   if (ok && ::fsync(fd) != 0) ok = false, error = errno;
   if (::close(fd) != 0 && ok) ok = false, error = errno;
   if (ok && ::rename(temporary.c_str(), target.c_str()) != 0) ok = false, error = errno;

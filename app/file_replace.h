@@ -12,8 +12,11 @@ namespace quantora {
 //     temporary file in the same folder, which is flushed to disk and renamed
 //     over the target only when everything was written. A failure leaves the
 //     old file untouched and removes the temporary one. A replaced file keeps
-//     its permissions; one the user may not write is refused ("Permission
-//     denied") and left alone. A new one gets the usual permissions (0666
+//     its permissions and its owner and group; where only root could keep
+//     another user's ownership (a file the user may write through its group,
+//     say) the new file is the user's, and one note on standard error says
+//     so: the write still succeeds. One the user may not write is refused
+//     ("Permission denied") and left alone. A new one gets the usual permissions (0666
 //     less the umask). A symbolic link to a regular file stays a link: its
 //     target is replaced.
 //   - Anything else that exists (a device such as /dev/full, a FIFO, a

@@ -80,7 +80,9 @@ THelp ProgramHelp() {
       {"--error", "on|off", "show the quantization error (default off)"},
       {"--time-range", "FROM TO",
        "zoom both charts to the time range from FROM to TO ns (0 <= FROM < TO <= 1000), in the window and "
-       "in every export: the series are recomputed over that range (the CSV keeps its number of rows)"},
+       "in --export-csv, --export-png and --export-pdf: the series are recomputed over that range (the CSV "
+       "keeps its number of rows); not with --stats or --export-spectrum-csv, whose figures are of the "
+       "whole record (status 2)"},
       {"--language", "en|de",
        "use the English or German texts (default: the language last chosen in the charts' menu, else the table "
        "quantora.itl)"},
@@ -92,7 +94,7 @@ THelp ProgramHelp() {
   help.closing =
       "Beside a running window, a start hands its command line to that window and ends (status 0): the "
       "window takes the setting options given (--wave, --interval, --bits, --samples, --sampled, --error, "
-      "--language) as if the user had set them, keeps the others as they are, and comes to the front. "
+      "--time-range, --language) as if the user had set them, keeps the others as they are, and comes to the front. "
       "Other arguments are the program's parameters. Exports, --stats and --help never show the About "
       "dialog, never meet a running window and run without a display.\n"
       "Each option may be given once, and only one of --export-csv, --export-png, --export-pdf, "

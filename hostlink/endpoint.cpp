@@ -123,6 +123,14 @@ std::string ReadLink(const std::string& link) {
   return n > 0 ? std::string(buffer, std::size_t(n)) : std::string();
 }
 
+// Removes `path` when it is itself a socket file (not a link to one): a name
+// that refuses connections may also be a user's regular file, or a link to
+// one, and those are never ours to delete. True when it was removed.
+bool RemoveIfSocket(const std::string& path) {
+  struct stat info{};
+  return lstat(path.c_str(), &info) == 0 && S_ISSOCK(info.st_mode) && unlink(path.c_str()) == 0;
+}
+
 // Connects to the endpoint `handle`, under its lower-case name or else its
 // upper-case one; `path` receives the name tried last.
 TConnectResult ConnectToEndpoint(const std::string& directory, std::uint32_t handle, int& fd, std::string& path) {
@@ -137,8 +145,9 @@ TConnectResult ConnectToEndpoint(const std::string& directory, std::uint32_t han
 
 enum class TEndpointState { esAlive, esGone, esUnknown };
 
-// Whether the endpoint `handle` is there; one that refuses connections was
-// left by a crashed process and is removed.
+// Whether the endpoint `handle` is there; a socket file that refuses
+// connections was left by a crashed process and is removed. Anything else
+// under that name (a regular file, a link) is no endpoint of ours: unknown.
 TEndpointState ProbeEndpoint(const std::string& directory, std::uint32_t handle, pid_t* listener) {
   if (handle == 0) return TEndpointState::esGone;
   int fd = -1;
@@ -151,8 +160,7 @@ TEndpointState ProbeEndpoint(const std::string& directory, std::uint32_t handle,
     }
     case TConnectResult::crBusy: return TEndpointState::esAlive;
     case TConnectResult::crRefused:
-      unlink(path.c_str());
-      return TEndpointState::esGone;
+      return RemoveIfSocket(path) ? TEndpointState::esGone : TEndpointState::esUnknown;
     case TConnectResult::crMissing: return TEndpointState::esGone;
     case TConnectResult::crFailed: return TEndpointState::esUnknown;
   }
@@ -317,7 +325,7 @@ void RemoveStaleEndpoints(const std::string& directory) {
     } else if (ParseHandleFileName(name) != 0 && lstat(path.c_str(), &info) == 0 && S_ISSOCK(info.st_mode) &&
                now - info.st_mtime >= kStaleAfterSeconds) {
       int fd = -1;
-      if (ConnectTo(path, fd) == TConnectResult::crRefused) unlink(path.c_str());
+      if (ConnectTo(path, fd) == TConnectResult::crRefused) RemoveIfSocket(path);
       if (fd >= 0) close(fd);
     }
   }
@@ -490,7 +498,7 @@ bool TLocalEndpoint::Send(std::uint32_t target, const std::string& frame, std::c
     const TConnectResult result =
         target == 0 ? TConnectResult::crMissing : ConnectToEndpoint(fDirectory, target, fd, path);
     if (result == TConnectResult::crConnected) break;
-    if (result == TConnectResult::crRefused) unlink(path.c_str());  // left by a crashed process
+    if (result == TConnectResult::crRefused) RemoveIfSocket(path);  // left by a crashed process
     if (result != TConnectResult::crBusy || Clock::now() >= deadline) return false;
     ServePending(std::chrono::milliseconds(1));
   }

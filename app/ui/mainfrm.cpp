@@ -504,8 +504,12 @@ TStartValues TForm1::SettledValues() const {
 }
 
 void TForm1::ChangeValues(const TStartValues& values) {
-  if (!fStartedUp) fStart.startValues = values;
-  else ApplyStartValues(values.settings, values.options);
+  if (!fStartedUp) {
+    fStart.startValues = values;
+    return;
+  }
+  ApplyStartValues(values.settings, values.options);
+  if (values.timeRange) ZoomTimeRange(*values.timeRange);
 }
 
 void TForm1::ApplyHandedOptions(const QStringList& params) {
@@ -522,6 +526,7 @@ void TForm1::ApplyHandedOptions(const QStringList& params) {
   values.options.showPoints = given.showPoints.value_or(values.options.showPoints);
   values.options.showSampled = given.showSampled.value_or(values.options.showSampled);
   values.options.showError = given.showError.value_or(values.options.showError);
+  if (line.timeRange) values.timeRange = line.timeRange;  // else the charts keep their zoom
   ChangeValues(values);
   if (!line.language.empty()) ChangeLanguage(line.language);
 }

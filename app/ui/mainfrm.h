@@ -97,12 +97,14 @@ class TForm1 : public QWidget {
   void ApplyStartValues(const TSimulationSettings& settings, const TPlotOptions& options);
   // The values the controls have, or will have once the start-up sequence has run.
   TStartValues SettledValues() const;
-  // Changes the controls as the user would, or, before the start-up sequence
-  // has run, the values it ends with.
+  // Changes the controls as the user would (and zooms both charts to a time
+  // range that is given), or, before the start-up sequence has run, the
+  // values it ends with.
   void ChangeValues(const TStartValues& values);
   // The setting options of a command line that another start handed over (its
   // first entry is that program), applied as if the user had set them: the
-  // three inputs, the check boxes and the language. Anything else is ignored.
+  // three inputs, the check boxes, the time range and the language. Anything
+  // else is ignored.
   void ApplyHandedOptions(const QStringList& params);
   // Translates the window (and its About dialog) again from the design texts
   // with the table of `language`; false, said on standard error, when that

@@ -1,9 +1,12 @@
 """The program as a screen reader sees it: under Xvfb with a private AT-SPI bus,
-every control is found by role, name and value, in English and in German.
+every control is found by role, name and value, in English and in German and
+after a second start, all in a private folder (no other window of it is met).
 Exits 77 (skipped) only when Xvfb or the bus cannot start."""
-import os, signal, subprocess, sys, tempfile, time
+import os, shutil, signal, subprocess, sys, tempfile, time
 
 SKIP = 77
+PRIVATE = tempfile.mkdtemp(prefix='quantora-walk-')  # mode 0700, removed at the end
+HOME = PRIVATE + '/home'
 # Per language: the program's arguments and (role, name, value) of every control.
 # A value is a scroll bar's (position, min, max), a read-out's or memo's text, a
 # chart's ranges in its description, a check box's state, a combo box's label.
@@ -24,6 +27,9 @@ CASES = [(['--language', 'en'], [
     ('label', 'Abtastfrequenz', '142.86 MHz'), ('label', 'Abtastintervall', '7.0 ns'),
     ('label', 'Auflösung', '12 Bit'), ('check box', 'Quantisierungsfehler zeigen', True),
     ('text', 'Erklärung', 'Links: das analoge Signal')])]
+HANDED = (['--language', 'en'], [('chart', 'Original Signal', 'Time [ns] 200 … 400'),
+    ('chart', 'Sampled Signal', 'Time [ns] 200 … 400'), ('scroll bar', 'Resolution in bits', (5, 1, 16))],
+    ['--bits', '5', '--time-range', '200', '400'])  # a second start's options, for the running window
 
 procs = []
 def start(cmd, **kw):
@@ -50,17 +56,23 @@ def controls(pyatspi, acc):
     for child in acc:
         if child is not None: yield from controls(pyatspi, child)
 
-def walk(pyatspi, program, args, expected, home):
-    app_process = start([program, '--no-about'] + args, env=dict(os.environ, HOME=home, XDG_CONFIG_HOME=home))
-    missing, deadline = expected, time.time() + 30
+def walk(pyatspi, program, args, expected, handed=None):
+    env = dict(os.environ, HOME=HOME, XDG_CONFIG_HOME=HOME)
+    app_process = start([program, '--no-about'] + args, env=env)
+    missing, found, deadline = expected, {}, time.time() + 30
     while missing and time.time() < deadline and app_process.poll() is None:
         time.sleep(0.5)
-        found = {}
         for app in pyatspi.Registry.getDesktop(0):
             if app is not None and app.get_process_id() == app_process.pid:
                 found = {(a.getRoleName(), a.name): a for a in controls(pyatspi, app)}
+        if handed and found:  # the window is up: a second start hands it its options and ends
+            print('second start: status %d' % subprocess.run([program] + handed, env=env, timeout=30).returncode)
+            handed = None
         missing = [(r, n, v) for r, n, v in expected if (r, n) not in found
                    or not (v == value_of(pyatspi, found[(r, n)], r) or isinstance(v, str) and v in value_of(pyatspi, found[(r, n)], r))]
+    if app_process.poll() is not None:
+        print('the program exited with status %d %s' % (app_process.returncode, 'in the walk' if found else 'before any control appeared'))
+        return False
     for r, n, v in missing:
         got = value_of(pyatspi, found[(r, n)], r) if (r, n) in found else 'no such control'
         print('%s %r: expected %r, found %r' % (r, n, v, got))
@@ -71,7 +83,8 @@ def walk(pyatspi, program, args, expected, home):
 def main():
     signal.signal(signal.SIGALRM, lambda *_: sys.exit('timed out'))  # the clean-up below still runs
     signal.alarm(150)  # never hangs: the whole walk, both languages
-    home = tempfile.mkdtemp()  # the remembered language stays out of the user's settings
+    for folder in (HOME, PRIVATE + '/run'): os.mkdir(folder, 0o700)  # the user's settings and windows stay out
+    os.environ.update(XDG_RUNTIME_DIR=PRIVATE + '/run', QUANTORA_RUNTIME_DIR=PRIVATE + '/run/quantora')
     read, write = os.pipe()
     try: start(['Xvfb', '-displayfd', str(write), '-screen', '0', '1280x1024x24', '-nolisten', 'tcp'], pass_fds=[write])
     except OSError as e: skip('Xvfb cannot start: %s' % e)
@@ -90,7 +103,7 @@ def main():
         time.sleep(0.5)
     else: skip('the AT-SPI bus does not start')
     import pyatspi  # after the bus: it connects at once
-    results = [walk(pyatspi, sys.argv[1], args, expected, home) for args, expected in CASES]
+    results = [walk(pyatspi, sys.argv[1], *case) for case in CASES + [HANDED]]
     return 0 if all(results) else 1
 
 if __name__ == '__main__':
@@ -99,3 +112,4 @@ if __name__ == '__main__':
         for p in reversed(procs):
             try: os.killpg(p.pid, signal.SIGKILL)
             except ProcessLookupError: pass
+        shutil.rmtree(PRIVATE, ignore_errors=True)

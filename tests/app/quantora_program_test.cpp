@@ -132,6 +132,8 @@ TEST(QuantoraProgramTest, BadArgumentsExitWithStatusTwoAndWriteNothing) {
       // Two exports, or one option twice: refused, not half done.
       {"--export-csv", path, "--export-png", dir.filePath("never.png")},
       {"--export-csv", path, "--bits", "4", "--bits", "5"},
+      // Figures of the whole record: a time range would be silently ignored.
+      {"--stats", "--time-range", "100", "200"}, {"--export-spectrum-csv", path, "--time-range", "0", "10"},
       // Control characters of a bad value are quoted, never passed to the terminal.
       {"--export-csv", path, "--wave", "sine\nx\x1b[31m\r\u009b"},
   };

@@ -276,7 +276,10 @@ TEST(HostLink, SecondStartWithoutHostFindsTheFirstInTheLinkDirectory) {
   // A killed instance leaves nothing that blocks the next start: its lock
   // goes with it, its endpoint and name are found dead and replaced.
   // The next start also removes what the killed one left (once it is older
-  // than a moment).
+  // than a moment), but never a user's file named like an endpoint behind a name link.
+  const std::string notes = EndpointPath(RuntimeDir(), 0xf11e), notesLink = PublishedPath(RuntimeDir(), "notes");
+  std::ofstream(notes) << "mine\n";
+  ASSERT_EQ(symlink(notes.c_str(), notesLink.c_str()), 0);
   auto killed = StartClient({});
   const std::string left = EndpointPath(RuntimeDir(), ReadyHandle(*killed));
   killed->Kill();
@@ -286,6 +289,7 @@ TEST(HostLink, SecondStartWithoutHostFindsTheFirstInTheLinkDirectory) {
   EXPECT_NE(ReadyHandle(*next), 0u);
   EXPECT_EQ(Endpoints().size(), 1u);
   EXPECT_FALSE(QFile::exists(QString::fromStdString(left)));
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(notesLink)));  // the link, and the file it leads to
   auto exiting = StartClient({QStringLiteral("--multistart")});  // ended by exit(), past its destructors
   ReadyHandle(*exiting);
   exiting->Say("exit");

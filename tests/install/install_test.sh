@@ -11,6 +11,8 @@ build="$1"
 stage="$(mktemp -d)"
 trap 'rm -rf "$stage"' EXIT
 fail() { echo "install test: $*" >&2; exit 1; }
+mkdir -m 700 "$stage/run"  # a runtime folder of its own: no running window is met
+export XDG_RUNTIME_DIR="$stage/run" QUANTORA_RUNTIME_DIR="$stage/run/quantora"
 
 DESTDIR="$stage" cmake --install "$build" --prefix /opt/quantora >/dev/null
 root="$stage/opt/quantora"

@@ -28,7 +28,7 @@ said="$(PATH="$work/bin" "$BASH" -c 'source "$1/scripts_common.sh"; QUANTORA_PAC
 cd "$work"
 mkdir -m 700 link
 start_headless() {
-  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM QUANTORA_RUNTIME_DIR="$work/link" \
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM QUANTORA_RUNTIME_DIR="$work/link" XDG_RUNTIME_DIR="$work/link" \
     "$BASH" -c 'source "$1/scripts_common.sh"; shift; quantora_start "$@"' run.sh "$root" "$program" "$@"
 }
 start_headless --stats > out 2> err || fail "--stats without a display: $(cat err)"
