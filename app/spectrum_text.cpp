@@ -30,6 +30,28 @@ void AppendRow(std::string& out, double mhz, const double* sampled, const double
   out += '\n';
 }
 
+// Why the sine's record cannot measure our figures.
+TTooltipLine UnmeasurableLine(const TSpectrumResult& s) {
+  switch (s.measurability) {
+    case TMeasurability::mbNoSignal:
+      return {"Sine: SNR, SINAD, SFDR and ENOB \u2014, not measurable: the 4 MHz sine folds onto fs/2, so every sample "
+              "falls on a zero crossing and the samples hold no sine. The staircase shows only the sign of each "
+              "sample's rounding residue: the level half a step above or below 0 V.",
+              {}};
+    case TMeasurability::mbTooFewSamples:
+      return {"Sine: SNR, SINAD, SFDR and ENOB \u2014, not measurable: the record ends inside a period and holds only "
+              "<%1%> samples; beside the lines of DC, the fundamental and its harmonics that leaves too few bins to "
+              "measure the noise (that needs <%2%> samples).",
+              {std::to_string(s.samples), std::to_string(kLeastCutSamples)}};
+    case TMeasurability::mbLinesMerge:
+    case TMeasurability::mbMeasurable:  // with no figures all the same: a sine too weak to count
+      break;
+  }
+  return {"Sine: SNR, SINAD, SFDR and ENOB \u2014, not measurable: <%1%> samples give too few bins, so the "
+          "fundamental's line, <%2%> bins wide, runs into the line of DC or into its own mirror image at fs/2.",
+          {std::to_string(s.samples), std::to_string(2 * LineHalfWidth(s.window.kind))}};
+}
+
 }  // namespace
 
 std::string ConverterStatsText(TSignalForm form, const TSpectrumResult& spectrum) {
@@ -112,16 +134,8 @@ std::vector<TTooltipLine> SpectrumReportLines(TSignalForm form, int interval, co
                      "measured against the exact input samples.",
                      {Fixed(f.fundamentalMHz, 2), Fixed(f.fundamentalDbfs, 2), Optional(f.snrDb),
                       DecibelText(f.sinadDb), Optional(f.sfdrDb), Fixed(f.enobBits, 2)}});
-  } else if (s.measurability == TMeasurability::mbNoSignal) {
-    lines.push_back({"Sine: SNR, SINAD, SFDR and ENOB \u2014, not measurable: the 4 MHz sine folds onto fs/2, so every "
-                     "sample falls on a zero crossing and the samples hold no sine. The staircase shows only the sign "
-                     "of each sample's rounding residue: the level half a step above or below 0 V.",
-                     {}});
   } else {
-    lines.push_back({"Sine: SNR, SINAD, SFDR and ENOB \u2014, not measurable: <%1%> samples give too few bins, so the "
-                     "fundamental's line, <%2%> bins wide, runs into the line of DC or into its own mirror image at "
-                     "fs/2.",
-                     {std::to_string(s.samples), std::to_string(2 * LineHalfWidth(s.window.kind) + 1)}});
+    lines.push_back(UnmeasurableLine(s));
   }
   if (s.fitFigures)
     lines.push_back({"As the standard defines them, from a sine fitted to the output alone: SINAD <%1%>, ENOB <%2%> bit.",

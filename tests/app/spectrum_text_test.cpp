@@ -26,6 +26,13 @@ TEST(SpectrumTextTest, ExplainsTheWindowAndTheSamplePhases) {
       {TSignalForm::sfSine, 6, "Hann window", "The sine meets only", {"125"}},  // in 167 samples
       {TSignalForm::sfSine, 7, "Hann window", "The samples meet the sine at ever new", {}},
       {TSignalForm::sfChirp, 10, "No window: the record holds the whole", "The converter figures need a sine", {}},
+      // The standard's figures beside ours, and why a record cannot measure them.
+      {TSignalForm::sfSine, 25, "No window", "As the standard defines them, from a sine fitted to the output alone: "
+       "SINAD <", {"48.62 dB", "7.78"}},  // at 8 bits
+      {TSignalForm::sfSine, 125, "No window", "Sine: SNR, SINAD, SFDR and ENOB \u2014, not measurable: the 4 MHz", {}},
+      {TSignalForm::sfSine, 60, "Hann window", "Sine: SNR, SINAD, SFDR and ENOB \u2014, not measurable: the record "
+       "ends", {"17", "32"}},
+      {TSignalForm::sfSine, 150, "Hann window", "Sine: SNR, SINAD, SFDR and ENOB \u2014, not measurable: <", {"7", "4"}},
   };
   TSpectrumEngine engine;
   TSpectrumResult spectrum;
