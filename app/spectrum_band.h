@@ -8,9 +8,8 @@
 namespace quantora {
 
 // The upper end of the band shown first, in MHz: three times the waveform's
-// highest main component, widened to show fs/2 while fs/2 lies within four
-// times that component (with a quarter beyond it for its label); never beyond
-// the whole band.
+// highest main component, widened to a quarter past fs/2 where the lowest
+// component still stands clear of the axis then; never beyond the whole band.
 double StartBandMHz(TSignalForm form, const TSpectrumResult& spectrum);
 
 // A frequency range the user zoomed to stays while it lies inside the new

@@ -51,8 +51,8 @@ TEST(SpectrumBand, StartsOnTheComponentsAndFsHalfWhereItMatters) {
     TSignalForm form;
     int interval;
     double bandMHz;
-  } cases[] = {{TSignalForm::sfSine, 1, 12},      {TSignalForm::sfSine, 32, 19.53125},
-               {TSignalForm::sfSine, 150, 12},    {TSignalForm::sfSine, 200, 12},
+  } cases[] = {{TSignalForm::sfSine, 1, 12},      {TSignalForm::sfSine, 10, 62.5},
+               {TSignalForm::sfChirp, 1, 95.4930}, {TSignalForm::sfSine, 200, 12},
                {TSignalForm::sfSawtooth, 1, 120}, {TSignalForm::sfSawtooth, 60, 41.6667}};
   TSpectrumEngine engine;
   TSpectrumResult r;

@@ -53,7 +53,7 @@ TEST(SpectrumWindowTest, OpensFollowsTheIntervalAndExports) {
   TSpectrumWindow& spectrum = *w.form.Spectrum;
   EXPECT_EQ(spectrum.windowTitle(), QStringLiteral("Spektrum des abgetasteten Signals"));  // the German table
   EXPECT_DOUBLE_EQ(StrongestLine(spectrum), 4.0);
-  EXPECT_DOUBLE_EQ(spectrum.RCSpectrum->Scale1X()->RangeHigh(), 12.0);  // 3 x 4 MHz: fs/2 is far
+  EXPECT_DOUBLE_EQ(spectrum.RCSpectrum->Scale1X()->RangeHigh(), 62.5);  // fs/2 = 50 MHz and a quarter
   EXPECT_TRUE(spectrum.MMFigures->toPlainText().contains(QStringLiteral("SINAD")));
 
   // The interval to its end, 200 ns (fs 5 MHz): the 4 MHz line lands at 1 MHz.
