@@ -71,7 +71,7 @@ QString TSpectrumWindow::Translated(const std::string& key, const std::vector<st
 }
 
 TSpectrumWindow::~TSpectrumWindow() {
-  if (isVisible()) RememberWindowPlace(*this, objectName());
+  if (isVisible() && parentWidget()) RememberWindowPlace(*this, objectName());
 }
 
 void TSpectrumWindow::resizeEvent(QResizeEvent* event) {
@@ -89,7 +89,7 @@ void TSpectrumWindow::showEvent(QShowEvent* event) {
 }
 
 void TSpectrumWindow::hideEvent(QHideEvent* event) {
-  if (!event->spontaneous()) RememberWindowPlace(*this, objectName());
+  if (!event->spontaneous() && parentWidget()) RememberWindowPlace(*this, objectName());
   QWidget::hideEvent(event);
 }
 

@@ -33,8 +33,8 @@ class TSpectrumWindow : public QWidget {
   // A window of its own beside `owner`, freed with it; its texts go through
   // `translator`, which `translatorOwner` keeps: the window is closed and freed
   // as soon as that goes (a host's quit frees the host link's translator), so
-  // it never reads a translator that is gone. The first showing puts it where
-  // the user left it last, else beside `owner`.
+  // it never reads a translator that is gone. With an owner, the first showing
+  // puts it where the user left it last, else beside `owner`.
   TSpectrumWindow(glossator::TGlossator& translator, QObject& translatorOwner, QWidget* owner);
   ~TSpectrumWindow() override;
 
