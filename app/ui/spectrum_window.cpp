@@ -13,8 +13,8 @@
 #include "design.h"
 #include "focus_frame.h"
 #include "text_controls.h"
-#include "window_place.h"
 #include "translate/glossator.h"
+#include "window_place.h"
 
 namespace quantora {
 
@@ -113,7 +113,7 @@ void TSpectrumWindow::Take(const TSimulationSettings& settings, const TQuantizat
   fEngine.Compute(settings.form, settings.interval, settings.bits, fResult);
   RCSpectrum->SetPaintLock(true);
   fPlotting = true;
-  if (fResult.bandMHz != fShownBandMHz) ChooseRanges(settings.form);
+  if (fResult.bandMHz != fShownBandMHz || settings.form != fShownForm) ChooseRanges(settings.form);
   fPlotting = false;
   PlotSpectrum(fResult, *RCSpectrum);
   fTaken = TTaken{settings, timeDomain};
@@ -124,6 +124,7 @@ void TSpectrumWindow::ChooseRanges(TSignalForm form) {
   // Zoomed: the range is not the one the last band started on.
   const bool zoomed = fStartBandMHz > 0 && (x.RangeLow() != 0 || std::fabs(x.RangeHigh() / fStartBandMHz - 1) > 1e-9);
   fShownBandMHz = fResult.bandMHz;
+  fShownForm = form;
   if (zoomed && ZoomFitsBand(x.RangeLow(), x.RangeHigh(), fResult.bandMHz)) return;
   RCSpectrum->SetLayerRange(1, 0, kSpectrumFloorDbfs, fResult.bandMHz, kSpectrumTopDbfs, false);
   ChartMenu->RememberEverything(RCSpectrum);

@@ -38,10 +38,11 @@ class TSpectrumWindow : public QWidget {
   TSpectrumWindow(glossator::TGlossator& translator, QObject& translatorOwner, QWidget* owner);
   ~TSpectrumWindow() override;
 
-  // Recomputes and shows the spectra of `settings`. A new sampling rate keeps
-  // the user's frequency zoom while it lies within the new band; otherwise the
-  // chart shows the band a setting starts on (StartBandMHz), and its history
-  // starts again from the whole band ("Show everything", one step back).
+  // Recomputes and shows the spectra of `settings`. A new sampling rate or
+  // waveform keeps the user's frequency zoom while it lies within the new band;
+  // otherwise the chart shows the band a setting starts on (StartBandMHz), and
+  // its history starts again from the whole band ("Show everything", one step
+  // back).
   // `timeDomain` gives the rule and the time-domain SQNR.
   void ShowSetting(const TSimulationSettings& settings, const TQuantizationFigures& timeDomain);
   // The same, with the chart's picture and the explanation left for the event
@@ -80,6 +81,7 @@ class TSpectrumWindow : public QWidget {
   TSpectrumEngine fEngine;
   TSpectrumResult fResult;
   double fShownBandMHz = -1;  // the whole band of the setting shown
+  TSignalForm fShownForm{};   // and its waveform
   double fStartBandMHz = -1;  // the range the chart started that band on
   bool fPlotting = false;     // a range set while plotting needs no second plot
   bool fPlaced = false;       // put in its place at the first showing
