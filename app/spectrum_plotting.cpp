@@ -4,10 +4,13 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
+#include "app/label_layout.h"
 #include "app/simulation_charts.h"
 #include "chart/rchart.h"
 #include "drawbase/colors.h"
+#include "drawbase/image_canvas.h"
 
 namespace quantora {
 namespace {
@@ -18,16 +21,23 @@ QString MHz(double value) { return QString::number(value, 'g', 3); }
 
 bool SameFrequency(double a, double b) { return std::fabs(a - b) < 1e-6; }
 
-void PlaceLabel(vqm::TTextLabel& label, double x, double y, const QString& caption, vqm::TColor color,
-                vqm::TAlignment alignment = vqm::taCenter) {
+// A label to place: its caption, colour, and where it wants to stand (its
+// box's left edge or centre at `x`, its foot at `level`).
+struct TWantedLabel {
+  vqm::TTextLabel* label;
+  QString caption;
+  vqm::TColor color;
+  double x, level;
+  bool centred;
+};
+
+void Dress(vqm::TTextLabel& label, const QString& caption, vqm::TColor color) {
   label.SetAttachToData(vqm::tlamBoth);
   label.SetLayer(1);
-  label.SetPosX(x);
-  label.SetPosY(y);
   label.SetMode(vqm::tlsimple);
   label.SetTransparent(false);  // readable over the lines
   label.SetColorBkg(vqm::clWhite);
-  label.SetAlignment(alignment);
+  label.SetAlignment(vqm::taLeftJustify);
   label.SetVerticalAlignment(vqm::vaBottom);
   vqm::TFont font = label.Font();
   font.Color = color;
@@ -36,8 +46,36 @@ void PlaceLabel(vqm::TTextLabel& label, double x, double y, const QString& capti
   label.SetVisible(true);
 }
 
+// The labels in the data area as it is now: none over another, none past its
+// sides; a crowded one moves up a row (see LayOutLabels). A label draws its
+// box 4 pixels beside and 2 below and above its text.
+void PlaceLabels(vqm::TCustomRChart& chart, const std::vector<TWantedLabel>& wanted) {
+  int left = 0, right = 0, top = 0, bottom = 0;
+  chart.WorldToPixel(1, chart.ScaleX(1)->RangeLow(), chart.ScaleY(1)->RangeHigh(), left, top);
+  chart.WorldToPixel(1, chart.ScaleX(1)->RangeHigh(), chart.ScaleY(1)->RangeLow(), right, bottom);
+  vqm::TBitmap scratch(1, 1);
+  std::vector<TLabelBox> boxes;
+  for (const TWantedLabel& w : wanted) {
+    Dress(*w.label, w.caption, w.color);
+    scratch.Canvas().Font = w.label->Font();
+    const double width = scratch.Canvas().TextWidth(w.caption) + 8, height = scratch.Canvas().TextHeight(w.caption) + 4;
+    int x = 0, y = 0;
+    chart.WorldToPixel(1, w.x, w.level, x, y);
+    const double wantedLeft = w.centred ? x - width / 2 : x + 2;  // beside the line it names
+    const double inside = std::max(double(left), std::min(wantedLeft, right - width));
+    boxes.push_back({inside, y + 2 - height, width, height});
+  }
+  const std::vector<TLabelBox> placed = LayOutLabels(boxes, top);
+  for (std::size_t i = 0; i < wanted.size(); ++i) {
+    double x = 0, y = 0;
+    chart.PixelToWorld(1, int(std::lround(placed[i].left)) + 4, int(std::lround(placed[i].Bottom())) - 2, x, y);
+    wanted[i].label->SetPosX(x);
+    wanted[i].label->SetPosY(y);
+  }
+}
+
 // The arrow from a component at its level to where it lands; the head's size
-// is a fixed part of the band.
+// is a fixed part of the band shown.
 void AliasArrow(vqm::TCustomRChart& chart, const TAliasMark& mark, double bandMHz) {
   const double level = OnAxis(mark.levelDbfs);
   const double head = bandMHz / 80 * (mark.component.frequencyMHz > mark.aliasMHz ? 1 : -1);
@@ -49,6 +87,24 @@ void AliasArrow(vqm::TCustomRChart& chart, const TAliasMark& mark, double bandMH
 }
 
 }  // namespace
+
+// Components landing on the same frequency share one label, at the strongest.
+std::vector<TAliasLabel> AliasLabels(const TSpectrumResult& s) {
+  std::vector<TAliasLabel> labels;
+  for (const TAliasMark& mark : s.aliases) {
+    auto same = std::find_if(labels.begin(), labels.end(),
+                             [&mark](const TAliasLabel& l) { return SameFrequency(l.aliasMHz, mark.aliasMHz); });
+    if (same == labels.end()) same = labels.insert(labels.end(), TAliasLabel{{}, mark.aliasMHz, mark.levelDbfs, {}});
+    same->fromMHz.push_back(mark.component.frequencyMHz);
+    same->levelDbfs = std::max(same->levelDbfs, mark.levelDbfs);
+  }
+  for (TAliasLabel& l : labels) {
+    QStringList from;
+    for (double f : l.fromMHz) from << MHz(f);
+    l.caption = QStringLiteral("%1 \u2192 %2 MHz").arg(from.join(QStringLiteral(", ")), MHz(l.aliasMHz));
+  }
+  return labels;
+}
 
 void ApplySpectrumChartSettings(vqm::TRChart& chart) {
   ApplySimulationChartSettings(chart, TSimulationChart::Analog);
@@ -69,13 +125,11 @@ void ApplySpectrumChartSettings(vqm::TRChart& chart) {
   chart.EndLoad();
 }
 
-void PlotSpectrum(const TSpectrumResult& s, vqm::TCustomRChart& chart, TSpectrumRange range) {
+void PlotSpectrum(const TSpectrumResult& s, vqm::TCustomRChart& chart) {
   // Every setter of a label, a crosshair or a range repaints the chart on its
   // own: all of them first, then one paint.
   const bool autoRedraw = chart.AutoRedraw();
   chart.SetAutoRedraw(false);
-  if (range == TSpectrumRange::srWholeBand)
-    chart.SetLayerRange(1, 0, kSpectrumFloorDbfs, s.bandMHz, kSpectrumTopDbfs, false);
   chart.ClearItems();
   chart.SetPenStyle(vqm::psSolid);
   chart.SetDataColor(vqm::clGreen);
@@ -92,36 +146,27 @@ void PlotSpectrum(const TSpectrumResult& s, vqm::TCustomRChart& chart, TSpectrum
   vqm::TCrossHair& nyquist = *chart.CrossHair1();
   nyquist.SetPosX(s.nyquistMHz);
   nyquist.SetMode(vqm::chVert);
-  // Beside the marker, not across it.
-  PlaceLabel(*chart.TextLabel(1), s.nyquistMHz, kSpectrumFloorDbfs + 4,
-             QStringLiteral("  fs/2 = %1 MHz").arg(MHz(s.nyquistMHz)), vqm::clRed, vqm::taLeftJustify);
-
   chart.SetDataColor(vqm::clMaroon);
-  for (const TAliasMark& mark : s.aliases) AliasArrow(chart, mark, s.bandMHz);
-  // Components landing on the same frequency share one label, above the strongest.
-  int label = 2;
-  for (std::size_t first = 0; first < s.aliases.size() && label <= vqm::TCustomRChart::kTextLabelCount; ++first) {
-    const double at = s.aliases[first].aliasMHz;
-    bool labelled = false;
-    for (std::size_t i = 0; i < first; ++i) labelled = labelled || SameFrequency(s.aliases[i].aliasMHz, at);
-    if (labelled) continue;
-    QStringList from;
-    double level = kFloorDbfs;
-    for (const TAliasMark& mark : s.aliases)
-      if (SameFrequency(mark.aliasMHz, at)) {
-        from << MHz(mark.component.frequencyMHz);
-        level = std::max(level, mark.levelDbfs);
-      }
-    // Near the axis's start the text begins at the mark instead of around it.
-    PlaceLabel(*chart.TextLabel(label++), at, OnAxis(level) + 4,
-               QStringLiteral("%1 \u2192 %2 MHz").arg(from.join(QStringLiteral(", ")), MHz(at)), vqm::clMaroon,
-               at < s.bandMHz / 10 ? vqm::taLeftJustify : vqm::taCenter);
+  const double shownWidth = chart.ScaleX(1)->RangeHigh() - chart.ScaleX(1)->RangeLow();
+  for (const TAliasMark& mark : s.aliases) AliasArrow(chart, mark, shownWidth);
+
+  // Beside the marker, not across it; past the band shown, at its right end.
+  std::vector<TWantedLabel> labels;
+  const double shownHigh = chart.ScaleX(1)->RangeHigh();
+  const bool nyquistShown = s.nyquistMHz <= shownHigh;
+  labels.push_back({chart.TextLabel(1),
+                    QStringLiteral("fs/2 = %1 MHz%2").arg(MHz(s.nyquistMHz), nyquistShown ? QString() : QStringLiteral(" \u2192")),
+                    vqm::clRed, nyquistShown ? s.nyquistMHz : shownHigh, kSpectrumFloorDbfs + 4, false});
+  for (const TAliasLabel& alias : AliasLabels(s)) {
+    if (labels.size() == vqm::TCustomRChart::kTextLabelCount) break;
+    labels.push_back({chart.TextLabel(int(labels.size()) + 1), alias.caption, vqm::clMaroon, alias.aliasMHz,
+                      OnAxis(alias.levelDbfs) + 4, true});
   }
-  for (; label <= vqm::TCustomRChart::kTextLabelCount; ++label) chart.TextLabel(label)->SetVisible(false);
+  PlaceLabels(chart, labels);
+  for (int label = int(labels.size()) + 1; label <= vqm::TCustomRChart::kTextLabelCount; ++label)
+    chart.TextLabel(label)->SetVisible(false);
   chart.SetAutoRedraw(autoRedraw);
-  // New ranges need the axes drawn again; otherwise the data area will do.
-  if (!autoRedraw) return;
-  range == TSpectrumRange::srWholeBand ? chart.Paint() : chart.ShowItems();
+  if (autoRedraw) chart.ShowItems();
 }
 
 }  // namespace quantora

@@ -1,6 +1,9 @@
 #pragma once
 // The spectrum chart: its settings, and one setting's spectra drawn into it.
 
+#include <QString>
+#include <vector>
+
 #include "spectrum/spectrum_engine.h"
 
 namespace vqm {
@@ -19,18 +22,25 @@ inline constexpr double kSpectrumTopDbfs = 10.0;
 // first spectrum) and a level axis in dBFS.
 void ApplySpectrumChartSettings(vqm::TRChart& chart);
 
-enum class TSpectrumRange {
-  srKeep,       // the axes keep their ranges (a zoom stays)
-  srWholeBand,  // 0 .. the band shown, the floor .. the top
+// One label of the components above fs/2 that land on one frequency.
+struct TAliasLabel {
+  QString caption;  // "f1, f2 → alias MHz"
+  double aliasMHz = 0;
+  double levelDbfs = 0;          // the strongest component's
+  std::vector<double> fromMHz;   // the components, in the spectrum's order
 };
+std::vector<TAliasLabel> AliasLabels(const TSpectrumResult& spectrum);
 
-// Rebuilds the display list: the analog spectrum (green line, up to the band
-// shown), the sampled one (a blue line from the floor per bin, up to fs/2),
-// for each main component above fs/2 a dashed arrow at its level to where it
-// lands, and the fs/2 marker (crosshair 1, red) with its label at the floor;
-// each alias frequency gets one label "f1, f2 → alias MHz". Levels below the floor are drawn on it. Sets the
-// ranges as asked, then paints once (when the chart redraws by itself): the
-// whole chart for new ranges, else the data area.
-void PlotSpectrum(const TSpectrumResult& spectrum, vqm::TCustomRChart& chart, TSpectrumRange range);
+// Rebuilds the display list for the axes' ranges as they are: the analog
+// spectrum (green line, up to the whole band), the sampled one (a blue line
+// from the floor per bin, up to fs/2), for each main component above fs/2 a
+// dashed arrow at its level to where it lands, and the fs/2 marker (crosshair
+// 1, red) with its label at the floor (at the right end while fs/2 lies beyond
+// the range shown). Each alias frequency gets one label "f1, f2 → alias MHz";
+// the labels are laid out in the chart's pixels, none over another, so the
+// display list must be rebuilt when the ranges or the chart's size change.
+// Levels below the floor are drawn on it. Paints the data area once when the
+// chart redraws by itself.
+void PlotSpectrum(const TSpectrumResult& spectrum, vqm::TCustomRChart& chart);
 
 }  // namespace quantora

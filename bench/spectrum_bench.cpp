@@ -51,12 +51,13 @@ quantora::TQuantizationFigures Figures(int bits) {
 
 // The window on its own, shown off screen, with the table's keys as texts.
 struct TShownSpectrum {
-  TShownSpectrum() : window(translator, nullptr) {
+  TShownSpectrum() : window(translator, textsOwner, nullptr) {
     window.setAttribute(Qt::WA_DontShowOnScreen);
     window.show();
     QCoreApplication::processEvents();
   }
   glossator::TGlossator translator;
+  QObject textsOwner;  // outlives the window
   quantora::TSpectrumWindow window;
 };
 

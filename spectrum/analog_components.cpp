@@ -12,11 +12,11 @@ constexpr double MHzOf(double radPerNs) { return radPerNs / (2 * std::numbers::p
 constexpr TAnalogComponent kSine[] = {{4.0, TComponentKind::ckLine}};
 constexpr TAnalogComponent kThreeTermSine[] = {
     {2.0, TComponentKind::ckLine}, {8.0, TComponentKind::ckLine}, {32.0, TComponentKind::ckLine}};
-constexpr TAnalogComponent kSawtooth[] = {{4.0, TComponentKind::ckLine},
-                                          {8.0, TComponentKind::ckLine},
-                                          {12.0, TComponentKind::ckLine},
-                                          {16.0, TComponentKind::ckLine},
-                                          {20.0, TComponentKind::ckLine}};
+constexpr TAnalogComponent kSawtooth[] = {
+    {4.0, TComponentKind::ckLine},  {8.0, TComponentKind::ckLine},  {12.0, TComponentKind::ckLine},
+    {16.0, TComponentKind::ckLine}, {20.0, TComponentKind::ckLine}, {24.0, TComponentKind::ckLine},
+    {28.0, TComponentKind::ckLine}, {32.0, TComponentKind::ckLine}, {36.0, TComponentKind::ckLine},
+    {40.0, TComponentKind::ckLine}};
 constexpr TAnalogComponent kSinc[] = {{MHzOf(0.1), TComponentKind::ckBandEdge}};
 // The chirp's phase 0.0001 t^2 rises at 0.0002 t rad/ns.
 constexpr TAnalogComponent kChirp[] = {{MHzOf(0.0002 * 1000.0), TComponentKind::ckBandEdge}};

@@ -18,7 +18,7 @@ struct TAnalogComponent {
 };
 
 // Sine: 4 MHz. Three-term sine: 2, 8 and 32 MHz. Sawtooth: 4 MHz and its
-// harmonics up to the fifth (the sixth is 16 dB below the fundamental). Sinc:
+// harmonics up to the tenth, 40 MHz, 20 dB below the fundamental. Sinc:
 // a flat band up to 0.1 rad/ns = 15.9 MHz. Chirp: a band up to the frequency it
 // reaches at 1000 ns, 0.2 rad/ns = 31.8 MHz.
 std::span<const TAnalogComponent> MainComponents(TSignalForm form);

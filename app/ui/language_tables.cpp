@@ -13,6 +13,7 @@
 #include "translate/glossator.h"
 #include "translate/regular_file.h"
 #include "translate/settings_file.h"
+#include "user_settings.h"
 
 namespace quantora {
 
@@ -20,11 +21,6 @@ namespace {
 
 constexpr char kNameKey[] = "LanguageName";
 constexpr char kSettingKey[] = "language/table";
-
-// The user's settings of this program: the host's organisation, the program's name.
-QString UserSettingsFile() {
-  return glossator::SettingsFilePath(QSettings::UserScope, QStringLiteral("Quillon"), QStringLiteral("Quantora"));
-}
 
 }  // namespace
 

@@ -196,6 +196,7 @@ TForm1::~TForm1() {
   // The focus handler reads the charts: it must not run while the widgets below
   // are torn down (the focus moves away from a window being destroyed).
   disconnect(qApp, nullptr, this, nullptr);
+  delete Spectrum;  // it reads the window's own texts, which go with the members
 }
 
 void TForm1::BuildTopPanel() {
@@ -443,7 +444,7 @@ void TForm1::Recompute() {
 
 void TForm1::OpenSpectrum() {
   if (!Spectrum) {
-    Spectrum = new TSpectrumWindow(Texts(), this);
+    Spectrum = new TSpectrumWindow(Texts(), cliDemon ? static_cast<QObject&>(*cliDemon) : *this, this);
     OfferLanguages(*Spectrum->ChartMenu, *this);
   }
   Spectrum->show();

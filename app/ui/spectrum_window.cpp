@@ -2,15 +2,20 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QShowEvent>
+#include <cmath>
 
+#include "app/spectrum_band.h"
 #include "app/spectrum_plotting.h"
 #include "app/spectrum_text.h"
 #include "chart/rchart.h"
 #include "chart_menu.h"
 #include "design.h"
+#include "focus_frame.h"
 #include "running_text.h"
 #include "text_controls.h"
 #include "translate/glossator.h"
+#include "window_place.h"
 
 namespace quantora {
 
@@ -23,8 +28,10 @@ QEvent::Type ShowTakenEvent() {
 }
 }  // namespace
 
-TSpectrumWindow::TSpectrumWindow(glossator::TGlossator& translator, QWidget* owner)
+TSpectrumWindow::TSpectrumWindow(glossator::TGlossator& translator, QObject& translatorOwner, QWidget* owner)
     : QWidget(owner, Qt::Window), fTranslator(translator) {
+  // No window outlives what it reads its texts from.
+  connect(&translatorOwner, &QObject::destroyed, this, [this] { delete this; });
   setObjectName(QStringLiteral("FrmSpectrum"));
   setWindowTitle(QStringLiteral("XL_Spectrum of the Sampled Signal"));
   setFont(DesignFont("MS Sans Serif", 13));
@@ -35,12 +42,18 @@ TSpectrumWindow::TSpectrumWindow(glossator::TGlossator& translator, QWidget* own
   RCSpectrum->setObjectName(QStringLiteral("RCSpectrum"));
   ApplySpectrumChartSettings(*RCSpectrum);
   RCSpectrum->setFocusPolicy(Qt::StrongFocus);
+  new TFocusFrame(RCSpectrum);  // the chart's own frame is left out of the window's painting
+  // Labels stand in the chart's pixels: a new range or size lays them out again.
+  RCSpectrum->OnRangeChange = [this](QObject*) {
+    if (!fPlotting) PlotSpectrum(fResult, *RCSpectrum);
+  };
 
   MMFigures = new TMemo(this);
   MMFigures->setObjectName(QStringLiteral("MMFigures"));
   SetColors(MMFigures, vqm::clCream);
   MMFigures->setReadOnly(true);
   MMFigures->setTabChangesFocus(true);
+  new TFocusFrame(MMFigures);
   // For screen readers; the chart is named by its caption and says its ranges.
   RCSpectrum->setAccessibleDescription(
       QStringLiteral("XL_Blue: the sampled signal up to fs/2; green: the analog signal; red line: fs/2."));
@@ -58,11 +71,27 @@ QString TSpectrumWindow::Translated(const std::string& key, const std::vector<st
   return QString::fromStdString(fTranslator.Translate(key, params));
 }
 
+TSpectrumWindow::~TSpectrumWindow() {
+  if (isVisible() && parentWidget()) RememberWindowPlace(*this, objectName());
+}
+
 void TSpectrumWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   const int chartHeight = std::max(0, height() - kFiguresHeight);
   RCSpectrum->SetBounds(0, 0, width(), chartHeight);
   MMFigures->setGeometry(0, chartHeight, width(), height() - chartHeight);
+  if (fShownBandMHz > 0) PlotSpectrum(fResult, *RCSpectrum);  // the labels for the new size
+}
+
+void TSpectrumWindow::showEvent(QShowEvent* event) {
+  if (!fPlaced && !event->spontaneous() && parentWidget()) PlaceWindow(*this, *parentWidget(), objectName());
+  fPlaced = true;
+  QWidget::showEvent(event);
+}
+
+void TSpectrumWindow::hideEvent(QHideEvent* event) {
+  if (!event->spontaneous() && parentWidget()) RememberWindowPlace(*this, objectName());
+  QWidget::hideEvent(event);
 }
 
 void TSpectrumWindow::ShowSetting(const TSimulationSettings& settings, const TQuantizationFigures& timeDomain) {
@@ -83,14 +112,25 @@ void TSpectrumWindow::customEvent(QEvent* event) {
 
 void TSpectrumWindow::Take(const TSimulationSettings& settings, const TQuantizationFigures& timeDomain) {
   fEngine.Compute(settings.form, settings.interval, settings.bits, fResult);
-  const bool newBand = fResult.bandMHz != fShownBandMHz;
   RCSpectrum->SetPaintLock(true);
-  PlotSpectrum(fResult, *RCSpectrum, newBand ? TSpectrumRange::srWholeBand : TSpectrumRange::srKeep);
-  if (newBand) {
-    ChartMenu->RememberEverything(RCSpectrum);
-    fShownBandMHz = fResult.bandMHz;
-  }
+  fPlotting = true;
+  if (fResult.bandMHz != fShownBandMHz || settings.form != fShownForm) ChooseRanges(settings.form);
+  fPlotting = false;
+  PlotSpectrum(fResult, *RCSpectrum);
   fTaken = TTaken{settings, timeDomain};
+}
+
+void TSpectrumWindow::ChooseRanges(TSignalForm form) {
+  const vqm::TScaleProps& x = *RCSpectrum->ScaleX(1);
+  // Zoomed: the range is not the one the last band started on.
+  const bool zoomed = fStartBandMHz > 0 && (x.RangeLow() != 0 || std::fabs(x.RangeHigh() / fStartBandMHz - 1) > 1e-9);
+  fShownBandMHz = fResult.bandMHz;
+  fShownForm = form;
+  if (zoomed && ZoomFitsBand(x.RangeLow(), x.RangeHigh(), fResult.bandMHz)) return;
+  RCSpectrum->SetLayerRange(1, 0, kSpectrumFloorDbfs, fResult.bandMHz, kSpectrumTopDbfs, false);
+  ChartMenu->RememberEverything(RCSpectrum);
+  fStartBandMHz = StartBandMHz(form, fResult);
+  RCSpectrum->SetLayerRange(1, 0, kSpectrumFloorDbfs, fStartBandMHz, kSpectrumTopDbfs, true);
 }
 
 void TSpectrumWindow::ShowTaken() {

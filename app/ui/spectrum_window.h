@@ -30,12 +30,20 @@ class TSpectrumWindow : public QWidget {
  public:
   static constexpr QSize kDesignSize{760, 640};
 
-  // A window of its own, freed with `owner`; its texts go through `translator`.
-  TSpectrumWindow(glossator::TGlossator& translator, QWidget* owner);
+  // A window of its own beside `owner`, freed with it; its texts go through
+  // `translator`, which `translatorOwner` keeps: the window is closed and freed
+  // as soon as that goes (a host's quit frees the host link's translator), so
+  // it never reads a translator that is gone. With an owner, the first showing
+  // puts it where the user left it last, else beside `owner`.
+  TSpectrumWindow(glossator::TGlossator& translator, QObject& translatorOwner, QWidget* owner);
+  ~TSpectrumWindow() override;
 
-  // Recomputes and shows the spectra of `settings`. A new sampling rate shows
-  // the whole new band and starts the zoom history again; otherwise the chart
-  // keeps its zoom. `timeDomain` gives the rule and the time-domain SQNR.
+  // Recomputes and shows the spectra of `settings`. A new sampling rate or
+  // waveform keeps the user's frequency zoom while it lies within the new band;
+  // otherwise the chart shows the band a setting starts on (StartBandMHz), and
+  // its history starts again from the whole band ("Show everything", one step
+  // back).
+  // `timeDomain` gives the rule and the time-domain SQNR.
   void ShowSetting(const TSimulationSettings& settings, const TQuantizationFigures& timeDomain);
   // The same, with the chart's picture and the explanation left for the event
   // loop once the main window's pictures are on the screen: a burst of
@@ -54,6 +62,8 @@ class TSpectrumWindow : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   void customEvent(QEvent* event) override;
 
  private:
@@ -62,12 +72,19 @@ class TSpectrumWindow : public QWidget {
   void Take(const TSimulationSettings& settings, const TQuantizationFigures& timeDomain);
   // Releases the paint lock (one paint) and writes the explanation.
   void ShowTaken();
+  // The frequency range for a new setting's band: the user's zoom while it
+  // fits, else the start band with the whole band as "everything".
+  void ChooseRanges(TSignalForm form);
 
   glossator::TGlossator& fTranslator;
   TDesignTexts fDesignTexts;
   TSpectrumEngine fEngine;
   TSpectrumResult fResult;
-  double fShownBandMHz = -1;  // the band the axis shows as its whole
+  double fShownBandMHz = -1;  // the whole band of the setting shown
+  TSignalForm fShownForm{};   // and its waveform
+  double fStartBandMHz = -1;  // the range the chart started that band on
+  bool fPlotting = false;     // a range set while plotting needs no second plot
+  bool fPlaced = false;       // put in its place at the first showing
   struct TTaken {
     TSimulationSettings settings;
     TQuantizationFigures timeDomain;

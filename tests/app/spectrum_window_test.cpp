@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QScrollBar>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -18,6 +19,7 @@
 #include "app/ui/chart_menu.h"
 #include "app/ui/mainfrm.h"
 #include "app/ui/text_controls.h"
+#include "hostlink/demon_client.h"
 #include "chart/rchart.h"
 #include "shown_main_window.h"
 
@@ -51,7 +53,7 @@ TEST(SpectrumWindowTest, OpensFollowsTheIntervalAndExports) {
   TSpectrumWindow& spectrum = *w.form.Spectrum;
   EXPECT_EQ(spectrum.windowTitle(), QStringLiteral("Spektrum des abgetasteten Signals"));  // the German table
   EXPECT_DOUBLE_EQ(StrongestLine(spectrum), 4.0);
-  EXPECT_DOUBLE_EQ(spectrum.RCSpectrum->Scale1X()->RangeHigh(), 250.0);  // 2.5 fs at 10 ns
+  EXPECT_DOUBLE_EQ(spectrum.RCSpectrum->Scale1X()->RangeHigh(), 62.5);  // fs/2 = 50 MHz and a quarter
   EXPECT_TRUE(spectrum.MMFigures->toPlainText().contains(QStringLiteral("SINAD")));
 
   // The interval to its end, 200 ns (fs 5 MHz): the 4 MHz line lands at 1 MHz.
@@ -59,7 +61,7 @@ TEST(SpectrumWindowTest, OpensFollowsTheIntervalAndExports) {
   QTest::keyClick(w.form.SBarSampleFreq, Qt::Key_End);
   ASSERT_EQ(w.form.SBarSampleFreq->value(), 200);
   EXPECT_DOUBLE_EQ(StrongestLine(spectrum), 1.0);
-  EXPECT_DOUBLE_EQ(spectrum.RCSpectrum->Scale1X()->RangeHigh(), 12.5);
+  EXPECT_DOUBLE_EQ(spectrum.RCSpectrum->Scale1X()->RangeHigh(), 12.0);  // 4 MHz, its alias and fs/2
 
   // Closed, then opened again from the main charts' menu, which the spectrum's
   // own menu leaves out, as it leaves out linking time axes.
@@ -100,6 +102,60 @@ TEST(SpectrumWindowTest, ABurstOfChangesPaintsOnceInTheEventLoop) {
   QTest::keyClick(w.form.SBarSampleFreq, Qt::Key_Right);  // a single change is shown too
   QCoreApplication::sendPostedEvents(&spectrum);
   EXPECT_EQ(paints, 2);
+}
+
+// At 1 ns the sine's line stands clear of the axis; a zoom stays while the new
+// band holds it, else the chart starts on the new band.
+TEST(SpectrumWindowTest, StartsOnTheSignalsBandAndKeepsAZoomThatFits) {
+  TShownMainWindow w;
+  QTest::keyClick(&w.form, Qt::Key_F, Qt::ControlModifier);
+  TSpectrumWindow& spectrum = *w.form.Spectrum;
+  vqm::TRChart& chart = *spectrum.RCSpectrum;
+  w.form.SBarSampleFreq->setFocus();
+  QTest::keyClick(w.form.SBarSampleFreq, Qt::Key_Home);
+  ASSERT_EQ(w.form.SBarSampleFreq->value(), 1);
+  int axis = 0, line = 0, y = 0;
+  chart.WorldToPixel(1, 0, 0, axis, y);
+  chart.WorldToPixel(1, 4, 0, line, y);
+  EXPECT_GT(line - axis, 150);
+  ASSERT_TRUE(chart.CanZoomBack());  // to the whole band, 2500 MHz
+  chart.SetLayerRange(1, 2, -100, 30, 0, true);  // as a zoom by the mouse does
+  QTest::keyClick(w.form.SBarSampleFreq, Qt::Key_Right);  // 2 ns: 0 .. 1250 MHz holds it
+  EXPECT_EQ(std::pair(chart.Scale1X()->RangeLow(), chart.Scale1X()->RangeHigh()), std::pair(2.0, 30.0));
+  QTest::keyClick(w.form.SBarSampleFreq, Qt::Key_End);  // 200 ns: 0 .. 12.5 MHz does not
+  EXPECT_EQ(std::pair(chart.Scale1X()->RangeLow(), chart.Scale1X()->RangeHigh()), std::pair(0.0, 12.0));
+  ASSERT_TRUE(chart.ZoomBack());
+  EXPECT_DOUBLE_EQ(chart.Scale1X()->RangeHigh(), 12.5);
+}
+
+// A host's quit frees the host link and its translator: the window goes with
+// them, and the showing it had posted never reads the freed texts.
+TEST(SpectrumWindowTest, ClosesWithTheOwnerOfItsTexts) {
+  TShownMainWindow w;
+  QTest::keyClick(&w.form, Qt::Key_F, Qt::ControlModifier);
+  QTest::keyClick(w.form.SBarSampleFreq, Qt::Key_Right);  // a showing posted
+  ASSERT_TRUE(w.form.Spectrum && w.form.cliDemon);
+  delete w.form.cliDemon.data();
+  EXPECT_TRUE(w.form.Spectrum.isNull());
+  QCoreApplication::sendPostedEvents();
+}
+
+// The chart and the figures each show a mark while they have the focus.
+TEST(SpectrumWindowTest, FocusIsMarked) {
+  TShownMainWindow w;
+  QTest::keyClick(&w.form, Qt::Key_F, Qt::ControlModifier);
+  TSpectrumWindow& spectrum = *w.form.Spectrum;
+  for (QWidget* control : {static_cast<QWidget*>(spectrum.RCSpectrum), static_cast<QWidget*>(spectrum.MMFigures)}) {
+    auto edge = [&] {
+      QCoreApplication::processEvents();
+      const QPoint at = control->mapTo(&spectrum, QPoint(0, control->height() / 2));
+      return QGuiApplication::primaryScreen()->grabWindow(spectrum.winId()).toImage().pixel(at);
+    };
+    control->setFocus();
+    const QRgb focused = edge();
+    spectrum.setFocus();
+    EXPECT_NE(focused, edge()) << control->objectName().toStdString();
+  }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QSettings>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -39,6 +40,9 @@ int main(int argc, char** argv) {
   std::at_quick_exit(RefuseEarlyExit);
   std::atexit(RefuseEarlyExit);
   const std::string runtimeDir = MakeRuntimeDir();
+  // Windows remember their places: in the test's folder, never the user's settings.
+  if (!runtimeDir.empty())
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(runtimeDir));
   int status = 0;
   {
     QApplication app(argc, argv);

@@ -217,7 +217,7 @@ TEST(SpectrumAliases, MainComponentsFoldIntoTheBand) {
       {TSignalForm::sfThreeTermSine, 10, {}},                // all below 50 MHz
       {TSignalForm::sfThreeTermSine, 20, {18}},              // 32 -> |32 - 50|
       {TSignalForm::sfThreeTermSine, 100, {2, 2}},           // 8 -> |8 - 10|, 32 -> |32 - 30|
-      {TSignalForm::sfSawtooth, 50, {8, 4, 0}},               // fs 20: 12, 16, 20 MHz
+      {TSignalForm::sfSawtooth, 50, {8, 4, 0, 4, 8, 8, 4, 0}},  // fs 20: 12, 16, ... 40 MHz
       {TSignalForm::sfSinc, 50, {100 / std::numbers::pi / 2 * 1 - 20}},  // 15.9 -> 4.08
       {TSignalForm::sfChirp, 20, {50 - 200 / std::numbers::pi / 2}},     // 31.8 -> 18.17
   };
