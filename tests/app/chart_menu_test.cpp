@@ -175,6 +175,8 @@ TEST(ChartMenuTest, LinkedAmplitudesStayEqualBothWaysAndTheErrorScaleIsNamed) {
   Choose(menu, sampled, QStringLiteral("Scale the error ×2^k"));
   EXPECT_TRUE(sampled->Scale2Y()->Visible());
   EXPECT_TRUE(sampled->Caption().startsWith(QStringLiteral("Sampled Signal (error ×2^"))) << sampled->Caption().toStdString();
+  w.form.SBarReso->setValue(1);  // an error as large as the signal: magnified by nothing, no factor named
+  EXPECT_EQ(sampled->Caption(), QStringLiteral("Sampled Signal (error)"));
   Choose(menu, sampled, QStringLiteral("Scale the error ×2^k"));
   EXPECT_EQ(sampled->Caption(), QStringLiteral("Sampled Signal"));
 }
