@@ -19,6 +19,17 @@ TItemRenderer::TItemRenderer(TCanvas& canvas, const TItemRenderSettings& setting
     fMapX[i] = TDoubleAxisMap((*settings.MapX)[i]);
     fMapY[i] = TDoubleAxisMap((*settings.MapY)[i]);
   }
+  fGrid = TDevicePixels(canvas.PointRatio());
+  fOnGrid = !fGrid.IsIdentity();
+  if (fOnGrid) {
+    fGridClamp = int(kPixelClamp * fGrid.Ratio());
+    for (std::size_t i = 0; i < std::size_t(kLayerCount); ++i) {
+      fGridWorldX[i] = OnDevicePixels((*settings.MapX)[i], settings.OriginX, fGrid);
+      fGridWorldY[i] = OnDevicePixels((*settings.MapY)[i], settings.OriginY, fGrid);
+      fGridX[i] = TDoubleAxisMap(fGridWorldX[i]);
+      fGridY[i] = TDoubleAxisMap(fGridWorldY[i]);
+    }
+  }
   fPenWidth = settings.StartPenWidth;
   fPenColor = fBrushColor = fFontColor = settings.ChartColor;
   fCanvas.Pen.Width = fPenWidth;
@@ -40,6 +51,17 @@ inline TPoint TItemRenderer::Map(int layer, double x, double y) const {
   return {ClampPixel(fMapX[i].ToPixel(x)) - fS.OriginX, ClampPixel(fMapY[i].ToPixel(y)) - fS.OriginY};
 }
 
+inline TPoint TItemRenderer::MapPoint(int layer, double x, double y) const {
+  if (!fOnGrid) return Map(layer, x, y);
+  const std::size_t i = std::size_t(std::clamp(layer, 1, kLayerCount) - 1);
+  return {std::clamp(fGridX[i].ToPixel(x), -fGridClamp, fGridClamp),
+          std::clamp(fGridY[i].ToPixel(y), -fGridClamp, fGridClamp)};
+}
+
+TPoint TItemRenderer::PointOfPixel(TPoint logical) const {
+  return fOnGrid ? TPoint{fGrid.Position(logical.x), fGrid.Position(logical.y)} : logical;
+}
+
 void TItemRenderer::UsePen(TColor color, TPenStyle style) {
   if (color != fPenColor) fCanvas.Pen.Color = fPenColor = color;
   if (style != fPenStyle) fCanvas.Pen.Style = fPenStyle = style;
@@ -52,9 +74,16 @@ void TItemRenderer::UseBrush(TColor color, TBrushStyle style) {
 
 void TItemRenderer::FlushPolyline() {
   if (fPendingCount == 0) return;
-  fCanvas.Polyline(std::span<const TPoint>(fPending.data(), std::size_t(fPendingCount)));
+  const std::span<const TPoint> points(fPending.data(), std::size_t(fPendingCount));
   fPenPos = fPending[std::size_t(fPendingCount - 1)];
-  fCanvas.MoveTo(fPenPos.x, fPenPos.y);
+  if (fOnGrid) {
+    fCanvas.DevicePolyline(points);
+    const TPoint last = Map(fLastPoint.layer, fLastPoint.x, fLastPoint.y);
+    fCanvas.MoveTo(last.x, last.y);
+  } else {
+    fCanvas.Polyline(points);
+    fCanvas.MoveTo(fPenPos.x, fPenPos.y);
+  }
   fPendingCount = 0;
 }
 
@@ -78,7 +107,8 @@ void TItemRenderer::Render(const TChartItem* items, int count) {
     }
     // The next point of a curve in the current pen: most items are this.
     if (item.Kind == ikDrawTo && item.Color == fPenColor && item.PenStyle == fPenStyle) {
-      AddPolylinePoint(Map(item.Layer, item.X1, item.Y1));
+      fLastPoint = {item.Layer, item.X1, item.Y1};
+      AddPolylinePoint(MapPoint(item.Layer, item.X1, item.Y1));
       continue;
     }
     Draw(item);
@@ -90,7 +120,8 @@ void TItemRenderer::Render(const TChartItem* items, int count) {
 void TItemRenderer::Draw(const TChartItem& item) {
   switch (item.Kind) {
     case ikDrawTo: {
-      const TPoint p = Map(item.Layer, item.X1, item.Y1);
+      fLastPoint = {item.Layer, item.X1, item.Y1};
+      const TPoint p = MapPoint(item.Layer, item.X1, item.Y1);
       if (item.Color != fPenColor || item.PenStyle != fPenStyle) {
         FlushPolyline();
         UsePen(item.Color, item.PenStyle);
@@ -101,7 +132,7 @@ void TItemRenderer::Draw(const TChartItem& item) {
     case ikMoveTo: {
       const TPoint p = Map(item.Layer, item.X1, item.Y1);
       FlushPolyline();
-      fPenPos = p;
+      fPenPos = fOnGrid ? MapPoint(item.Layer, item.X1, item.Y1) : p;
       fCanvas.MoveTo(p.x, p.y);
       return;
     }
@@ -168,8 +199,9 @@ void TItemRenderer::Draw(const TChartItem& item) {
     case ikMoveRel: {
       FlushPolyline();
       const TPoint c = fCanvas.PenPos();
-      fPenPos = {c.x + RoundToInt(item.X1), c.y + RoundToInt(item.Y1)};
-      fCanvas.MoveTo(fPenPos.x, fPenPos.y);
+      const TPoint t{c.x + RoundToInt(item.X1), c.y + RoundToInt(item.Y1)};
+      fPenPos = PointOfPixel(t);
+      fCanvas.MoveTo(t.x, t.y);
       return;
     }
     case ikDrawRel: {
@@ -179,7 +211,7 @@ void TItemRenderer::Draw(const TChartItem& item) {
       UsePen(item.Color, item.PenStyle);
       fCanvas.LineTo(t.x, t.y);
       fCanvas.SetPixel(t.x, t.y, item.Color);
-      fPenPos = t;
+      fPenPos = PointOfPixel(t);
       return;
     }
     case ikArrow:

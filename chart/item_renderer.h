@@ -1,7 +1,9 @@
 #pragma once
 // Replays a display list onto the data image: maps every item with its layer's
 // mapping, batches DrawTo runs into polylines of at most 200 points and changes
-// pen, brush and font attributes only when an item needs different ones.
+// pen, brush and font attributes only when an item needs different ones. On a
+// surface finer than the logical pixels the curves' points go to its own
+// pixels, so that a staircase's risers stay upright there.
 
 #include <array>
 #include <bitset>
@@ -48,6 +50,9 @@ class TItemRenderer {
 
  private:
   TPoint Map(int layer, double x, double y) const;
+  // A curve point: on the canvas's point grid, or Map where that is the logical one.
+  TPoint MapPoint(int layer, double x, double y) const;
+  TPoint PointOfPixel(TPoint logical) const;
   void Draw(const TChartItem& item);
   void AddPolylinePoint(TPoint p);
   void FlushPolyline();
@@ -61,7 +66,17 @@ class TItemRenderer {
   TCanvas& fCanvas;
   const TItemRenderSettings& fS;
   std::array<TDoubleAxisMap, kLayerCount> fMapX, fMapY;
-  TPoint fPenPos;  // where the next polyline starts; Line items leave it alone
+  // The curves' points on the canvas's finer grid, when it has one.
+  TDevicePixels fGrid;
+  bool fOnGrid = false;
+  int fGridClamp = kPixelClamp;
+  std::array<TWorldAxisMap, kLayerCount> fGridWorldX, fGridWorldY;
+  std::array<TDoubleAxisMap, kLayerCount> fGridX, fGridY;
+  struct TWorldPoint {
+    int layer = 1;
+    double x = 0, y = 0;
+  } fLastPoint;  // of the pending polyline: the canvas's pen goes there after it
+  TPoint fPenPos;  // where the next polyline starts (a curve point); Line items leave it alone
   std::array<TPoint, kMaxPolylinePoints> fPending;
   int fPendingCount = 0;
   // The attributes last set on the canvas.

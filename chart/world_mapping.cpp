@@ -36,4 +36,12 @@ TWorldAxisMap MakeWorldAxisMap(const TAxisPlacement& a) {
   return m;
 }
 
+TWorldAxisMap OnDevicePixels(const TWorldAxisMap& map, int origin, const TDevicePixels& device) {
+  TWorldAxisMap m = map;
+  m.K = map.K * device.Ratio();
+  m.D = (map.D - origin) * device.Ratio() + device.PenOffset();
+  m.NonPositivePixel = device.Position(map.NonPositivePixel - origin);
+  return m;
+}
+
 }  // namespace vqm

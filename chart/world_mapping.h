@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "drawbase/device_pixels.h"
+
 namespace vqm {
 
 struct TWorldAxisMap {
@@ -81,5 +83,10 @@ struct TAxisPlacement {
 };
 
 TWorldAxisMap MakeWorldAxisMap(const TAxisPlacement& placement);
+
+// The same mapping onto `device` pixels of an image whose logical pixel 0 is
+// the control's pixel `origin`: a one-pixel pen centred where the logical
+// mapping puts the value exactly, before it is rounded to a logical pixel.
+TWorldAxisMap OnDevicePixels(const TWorldAxisMap& map, int origin, const TDevicePixels& device);
 
 }  // namespace vqm

@@ -75,6 +75,9 @@ class TCanvas {
   // Device pixels per logical pixel: above 1 on a high-density surface, where
   // the canvas maps every coordinate it is given (see device_pixels.h).
   virtual double PixelRatio() const { return 1.0; }
+  // Device pixels per logical pixel of the finer grid that DevicePolyline
+  // takes its points on: the raster's own pixels, or as fine on a page.
+  virtual double PointRatio() const { return PixelRatio(); }
 
   TPoint PenPos() const { return fPenPos; }
   virtual void MoveTo(int x, int y);
@@ -82,6 +85,10 @@ class TCanvas {
   virtual void LineTo(int x, int y) = 0;
   // Joined lines through the points; the last point itself is not painted.
   virtual void Polyline(std::span<const TPoint> points) = 0;
+  // The same with points on the PointRatio grid, each the first device pixel
+  // of a one-pixel pen there (TDevicePixels::PenOffset), so that a curve is not
+  // bent onto whole logical pixels. At ratio 1 it is Polyline.
+  virtual void DevicePolyline(std::span<const TPoint> points) { Polyline(points); }
   virtual void Polygon(std::span<const TPoint> points) = 0;
   virtual void Rectangle(int x1, int y1, int x2, int y2) = 0;
   virtual void Ellipse(int x1, int y1, int x2, int y2) = 0;

@@ -39,6 +39,12 @@ class TDevicePixels {
   int Position(int p) const;
   // The width of a one-pixel pen in device pixels.
   int PenWidth() const { return fPenWidth; }
+  // A one-pixel pen centred on the exact logical position x starts at device
+  // pixel round(x * Ratio() + PenOffset()); at whole logical pixels that is
+  // Position (for whole and half ratios).
+  double PenOffset() const { return (fRatio - fPenWidth) / 2; }
+  // The logical position whose pen starts at device pixel q (the inverse).
+  double LogicalOfPen(int q) const { return (q - PenOffset()) / fRatio; }
   // The device pixels an area of logical pixels covers.
   TRect Area(const TRect& r) const;
   // The device pixels a one-pixel pen covers at logical pixel (x, y).

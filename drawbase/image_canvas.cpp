@@ -527,6 +527,35 @@ void TImageCanvas::Polyline(std::span<const TPoint> points) {
   fPainter->drawPolyline(q.data(), int(q.size()));
 }
 
+// Each segment between device points is one run of device pixels with a pen
+// of the ratio's width across it, the run's end pixel left out.
+void TImageCanvas::DevicePolyline(std::span<const TPoint> points) {
+  if (fDevice.IsIdentity() || points.size() < 2) {
+    Polyline(points);
+    return;
+  }
+  if (!ThinPen()) {
+    if (Pen.Style == psClear || !Painter()) return;
+    SyncPainter(true, false);
+    std::vector<QPointF> q;
+    q.reserve(points.size());
+    for (const TPoint& p : points) q.emplace_back(fDevice.LogicalOfPen(p.x), fDevice.LogicalOfPen(p.y));
+    fPainter->drawPolyline(q.data(), int(q.size()));
+    return;
+  }
+  const int savedPhase = fDashPhase;
+  fDashPhase = 0;
+  for (size_t i = 1; i < points.size(); ++i) {
+    const TPoint a = points[i - 1], b = points[i];
+    const long long dx = (long long)b.x - a.x, dy = (long long)b.y - a.y;
+    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+    const long long major = xMajor ? dx : dy;
+    PaintThinRun({xMajor, xMajor ? a.x : a.y, major >= 0 ? 1 : -1, std::llabs(major), xMajor ? a.y : a.x,
+                  xMajor ? dy : dx, fDevice.PenWidth()});
+  }
+  fDashPhase = savedPhase;
+}
+
 // A solid pen that overwrites paints the same pixels in any order: segments
 // that keep to one column (or one row) are gathered, and what they paint
 // together, their start pixels and no end pixel that none of them starts on, is

@@ -59,6 +59,7 @@ class TImageCanvas : public TCanvas {
   void MoveTo(int x, int y) override;
   void LineTo(int x, int y) override;
   void Polyline(std::span<const TPoint> points) override;
+  void DevicePolyline(std::span<const TPoint> points) override;
   void Polygon(std::span<const TPoint> points) override;
   void Rectangle(int x1, int y1, int x2, int y2) override;
   void Ellipse(int x1, int y1, int x2, int y2) override;

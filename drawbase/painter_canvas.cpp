@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "device_pixels.h"
 #include "image_canvas.h"
 
 namespace vqm {
@@ -117,6 +118,21 @@ void TPainterCanvas::Polyline(std::span<const TPoint> points) {
   QPolygonF line;
   line.reserve(qsizetype(points.size()));
   for (const TPoint& pt : points) line << Centre(pt.x, pt.y);
+  Begin(true, false).drawPolyline(line);
+}
+
+double TPainterCanvas::PointRatio() const { return PainterPixelRatio(*fShared->painter); }
+
+void TPainterCanvas::DevicePolyline(std::span<const TPoint> points) {
+  const TDevicePixels grid(PointRatio());
+  if (grid.IsIdentity()) {
+    Polyline(points);
+    return;
+  }
+  if (points.size() < 2) return;
+  QPolygonF line;
+  line.reserve(qsizetype(points.size()));
+  for (const TPoint& pt : points) line << QPointF(grid.LogicalOfPen(pt.x), grid.LogicalOfPen(pt.y)) + QPointF(0.5, 0.5);
   Begin(true, false).drawPolyline(line);
 }
 

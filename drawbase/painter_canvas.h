@@ -47,6 +47,9 @@ class TPainterCanvas : public TCanvas {
 
   void LineTo(int x, int y) override;
   void Polyline(std::span<const TPoint> points) override;
+  // A grid as fine as the painter's own scale (a 600-dpi page: 6.25).
+  double PointRatio() const override;
+  void DevicePolyline(std::span<const TPoint> points) override;
   void Polygon(std::span<const TPoint> points) override;
   void Rectangle(int x1, int y1, int x2, int y2) override;
   void Ellipse(int x1, int y1, int x2, int y2) override;

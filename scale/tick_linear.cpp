@@ -9,17 +9,17 @@ namespace vqm::detail {
 
 namespace {
 
-std::string LinearLabel(const TTickOptions& o, double& v, int decimals, int majorIndex) {
+std::string LinearLabel(const TTickOptions& o, double& v, TLabelPrecision precision, int majorIndex) {
   const double span = o.Range.High - o.Range.Low;
   std::string label;
   if (v == 0.0 || std::fabs(v / span) < kZeroTickRatio) {
     v = 0.0;
     if (std::fabs(span) > kZeroLabelSpan)
-      label = decimals == 0 ? "0" : "0.0";
+      label = precision.Decimals == 0 ? "0" : "0.0";
     else
-      label = FormatTickNumber(0.0, decimals);
+      label = FormatTickNumber(0.0, precision.Decimals, precision.Digits);
   } else {
-    label = FormatTickNumber(v, decimals);
+    label = FormatTickNumber(v, precision.Decimals, precision.Digits);
   }
   label = CutLabel(std::move(label));
   if (o.LabelType == ftUserText) return std::string(UserTickItem(o.UserTickText, majorIndex + 1));
@@ -51,7 +51,7 @@ void GenerateLinearTicks(TTickSink& sink) {
     }
   }
 
-  const int decimals = AutoDecPlaces(o.DecPlaces, o.Range.High, o.Range.Low);
+  const TLabelPrecision precision = LinearLabelPrecision(o.DecPlaces, o.Range.High, o.Range.Low, double(step));
   // Horizontal scales record the major ticks only without short ones; vertical
   // scales always record them (after the short ones).
   const bool recordMajor = sink.Vertical() || !o.ShortTicks;
@@ -59,7 +59,7 @@ void GenerateLinearTicks(TTickSink& sink) {
     double v = double(first + k * step);
     std::string label;
     const bool labelled = o.LabelType != ftNoFigs;
-    if (labelled) label = LinearLabel(o, v, decimals, k);
+    if (labelled) label = LinearLabel(o, v, precision, k);
     TTick& tick = sink.Add(v, TTickKind::Major, sink.MajorLength(), true, recordMajor);
     tick.HasLabel = labelled;
     tick.Label = std::move(label);

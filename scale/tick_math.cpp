@@ -1,5 +1,6 @@
 #include "scale/tick_math.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -47,6 +48,25 @@ int AutoDecPlaces(int decPlaces, double high, double low) {
   if (span >= 1000000.0 || span <= 0.0001) return -1;
   if (span >= 100.0) return 0;
   return 2 - int(RoundHalfEven(std::log(span) / 2.5));
+}
+
+TLabelPrecision LinearLabelPrecision(int decPlaces, double high, double low, double step) {
+  const TLabelPrecision automatic{AutoDecPlaces(decPlaces, high, low)};
+  if (decPlaces != -2 && decPlaces != -3) return automatic;
+  if (!(step != 0 && std::isfinite(step) && std::isfinite(high) && std::isfinite(low))) return automatic;
+  // Ticks are multiples of 1, 2 or 5 x 10^stepExponent.
+  const int stepExponent = int(std::floor(std::log10(std::fabs(step)) + 1e-9));
+  const double largest = std::max(std::fabs(high), std::fabs(low));
+  const int valueExponent = largest > 0 ? int(std::floor(std::log10(largest))) : stepExponent;
+  const int decimals = std::max(0, -stepExponent);
+  const int digits = std::max(2, valueExponent - stepExponent + 1);
+  if (automatic.Decimals >= 0 ? automatic.Decimals >= decimals : digits <= 2) return automatic;
+  // Longest texts: sign, integer digits, point and decimals; sign, digits, point, "E+00".
+  const int fixedLength = 1 + std::max(1, valueExponent + 1) + (decimals > 0 ? 1 + decimals : 0);
+  const int scientificLength = digits + 6;
+  const bool fixed = automatic.Decimals >= 0 ? fixedLength <= scientificLength : fixedLength < scientificLength;
+  if (fixed && fixedLength <= kMaxLabelLength) return {decimals};
+  return {-1, std::min(digits, kMaxLabelLength - 6)};
 }
 
 int LogDecPlaces(int decPlaces, double upper, double lower) {

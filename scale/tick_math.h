@@ -32,6 +32,20 @@ TTickSpacing CalcScaleTicks(int minTicks, long double low, long double high);
 // 2 - round(ln(span) / 2.5).
 int AutoDecPlaces(int decPlaces, double high, double low);
 
+// How linear labels are written: Decimals as FormatTickNumber takes them, and
+// in scientific form (Decimals < 0) with Digits significant digits.
+struct TLabelPrecision {
+  int Decimals = 0;
+  int Digits = 2;
+};
+
+// AutoDecPlaces where it tells ticks `step` apart, so that distinct ticks read
+// distinct values at any depth of zoom. Where it does not (a deep zoom far from
+// zero), as many decimals or significant digits as the step needs, whichever
+// writes the shorter label, within the label length limit. Fixed decimals and
+// -1 as they stand: the user chose them.
+TLabelPrecision LinearLabelPrecision(int decPlaces, double high, double low, double step);
+
 // Decimals of logarithmic labels: anything but -2 as it stands; -2 gives
 // scientific (-1) for a span >= 1e6 or <= 1e-4, 0 when the lower bound is >= 1,
 // otherwise 1 - round(log10 |lower|).

@@ -1,5 +1,6 @@
 #include "scale/tick_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -22,17 +23,18 @@ std::string FixedText(double v, int decimals) {
   return text;
 }
 
-std::string ScientificText(double v) {
+std::string ScientificText(double v, int significant) {
   if (!std::isfinite(v)) return std::string(kOverflowText);
   char buf[64];
-  const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, 1);
-  // buf holds "d.de+XX" (two or more exponent digits).
+  const int decimals = std::clamp(significant, 2, 17) - 1;
+  const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, decimals);
+  // buf holds "d.d...e+XX" (two or more exponent digits).
   const std::string_view digits(buf, size_t(r.ptr - buf));
   const size_t ePos = digits.find('e');
   const int exponent = std::atoi(std::string(digits.substr(ePos + 1)).c_str());
   if (std::abs(exponent) > 99) return std::string(kOverflowText);
   std::string text;
-  text.reserve(8);
+  text.reserve(size_t(decimals) + 7);
   text += v < 0 ? '-' : ' ';
   text += digits.substr(0, ePos);
   text += 'E';
@@ -49,9 +51,9 @@ void AppendTwoDigits(std::string& out, long long n, char fill) {
 
 }  // namespace
 
-std::string FormatTickNumber(double v, int decimals) {
+std::string FormatTickNumber(double v, int decimals, int digits) {
   if (decimals >= 0) return FixedText(v, decimals);
-  return ScientificText(v);
+  return ScientificText(v, digits);
 }
 
 std::string_view UserTickItem(std::string_view text, int n) {

@@ -12,7 +12,8 @@ namespace vqm {
 // decimals < 0: two significant digits in scientific form with a sign character
 // (space or "-") and a two-digit exponent (" 1.2E+05", "-3.4E-02"); a value whose
 // exponent needs three digits, or that is not finite, shows as eight asterisks.
-std::string FormatTickNumber(double v, int decimals);
+// `digits` (2 or more) significant digits instead of two: " 4.80002E+00".
+std::string FormatTickNumber(double v, int decimals, int digits = 2);
 
 // Item n (1-based) of a list separated by '|'. Past the last item: the text after
 // the last separator (the last item again, or empty when the text ends with '|').

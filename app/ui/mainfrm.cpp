@@ -459,14 +459,16 @@ void TForm1::ReplotSampled(const TRecomputeInputs& inputs) {
   ShowErrorScale(PlotSampledChart(inputs, *RCSample, &fWindowRuns));
 }
 
-// The sampled chart's caption names the error's magnification while it has one.
+// While the error has an axis of its own the sampled chart's caption says so,
+// with the magnification when there is one (x2^0 magnifies nothing).
 void TForm1::ShowErrorScale(std::optional<int> exponent) {
   if (fSampledCaption.isNull()) fSampledCaption = RCSample->Caption();  // as translated
   QString caption = fSampledCaption;
-  if (exponent)
-    caption += QStringLiteral(" (") +
-               QString::fromStdString(Texts().Translate("error x2^<%1%>", {std::to_string(*exponent)})) +
-               QLatin1Char(')');
+  if (exponent) {
+    const std::string note = *exponent == 0 ? Texts().Translate("error")
+                                            : Texts().Translate("error x2^<%1%>", {std::to_string(*exponent)});
+    caption += QStringLiteral(" (") + QString::fromStdString(note) + QLatin1Char(')');
+  }
   if (caption != RCSample->Caption()) RCSample->SetCaption(caption);
 }
 

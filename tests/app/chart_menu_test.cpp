@@ -174,9 +174,14 @@ TEST(ChartMenuTest, LinkedAmplitudesStayEqualBothWaysAndTheErrorScaleIsNamed) {
     EXPECT_EQ(amplitudes(w.form.RCSig), amplitudes(sampled));
   }
   w.form.CBoxQNoise->setChecked(true);
+  Choose(menu, sampled, QStringLiteral("Show everything"));
+  w.form.SBarSampleFreq->setValue(1);  // an error small beside the amplitudes: magnified
+  w.form.SBarReso->setValue(16);
   Choose(menu, sampled, QStringLiteral("Scale the error ×2^k"));
   EXPECT_TRUE(sampled->Scale2Y()->Visible());
   EXPECT_TRUE(sampled->Caption().startsWith(QStringLiteral("Sampled Signal (error ×2^"))) << sampled->Caption().toStdString();
+  w.form.SBarReso->setValue(1);  // an error as large as the signal: magnified by nothing, no factor named
+  EXPECT_EQ(sampled->Caption(), QStringLiteral("Sampled Signal (error)"));
   Choose(menu, sampled, QStringLiteral("Scale the error ×2^k"));
   EXPECT_EQ(sampled->Caption(), QStringLiteral("Sampled Signal"));
 }

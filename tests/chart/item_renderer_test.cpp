@@ -76,6 +76,25 @@ TEST_F(ItemRendererTest, LongRunsAreDrawnInPolylinesOf200Points) {
   EXPECT_EQ(canvas.calls[2].back(), (TPoint{450 % 90, 45}));
 }
 
+// A riser whose ends fall on two logical pixels but on one device pixel stands
+// upright on a finer surface: every row of it covers the same device columns.
+TEST_F(ItemRendererTest, RisersStandUprightInDevicePixels) {
+  list.MoveTo(2, 10);
+  list.DrawTo(10.45, 10);
+  list.DrawTo(10.55, 40);
+  list.DrawTo(30, 40);
+  for (const auto [ratio, column] : {std::pair{2, 21}, std::pair{4, 42}}) {
+    QImage fine(50 * ratio, 50 * ratio, QImage::Format_RGB32);
+    fine.setDevicePixelRatio(ratio);
+    fine.fill(0xFFFFFFFFu);
+    canvas.Attach(&fine);
+    Render();
+    for (int y = 10 * ratio + ratio; y < 40 * ratio; ++y)
+      for (int x = 5 * ratio; x < 15 * ratio; ++x)
+        ASSERT_EQ(fine.pixel(x, y) == 0xFF000000u, x >= column && x < column + ratio) << ratio << ": " << x << "," << y;
+  }
+}
+
 TEST_F(ItemRendererTest, DrawToWithoutMoveToStartsAtTheTopLeftPixel) {
   list.DrawTo(10, 0);
   Render();

@@ -1,3 +1,4 @@
+#include "scale/tick_math.h"
 #include "scale/tick_pass.h"
 #include "tick_pass_support.h"
 
@@ -87,6 +88,35 @@ TEST(LinearTicks, SymmetricRangeWithOneDecimal) {
   ExpectValues(ValuesOf(p, TTickKind::Major), Sequence(-4, 2, 5));
   EXPECT_EQ(LabelsOf(p), (Labels{"-4.0", "-2.0", "0.0", "2.0", "4.0"}));
   ExpectValues(ValuesOf(p, TTickKind::Short), Sequence(-5.5, 0.5, 23));
+}
+
+// Zoomed ever deeper about the sine's crest, and far from zero: the labels of
+// distinct ticks stay distinct, never cut, in the shorter of fixed and
+// scientific form; where two significant digits tell the ticks apart they stay.
+TEST(LinearTicks, LabelsStayDistinctAtEveryZoomDepth) {
+  const struct {
+    double low, high;
+    const char* first;  // the first label
+  } cases[] = {
+      {4.799, 4.801, "4.7990"},            // automatic decimals suffice: as before
+      {4.79995, 4.80005, "4.79996"},       // was " 4.8E+00" on every tick
+      {4.8 - 5e-7, 4.8 + 5e-7, "4.7999996"},
+      {4.8 - 5e-11, 4.8 + 5e-11, "4.79999999996"},
+      {-4.8 - 5e-11, -4.8 + 5e-11, "-4.80000000004"},
+      {-5e-5, 5e-5, "-4.0E-05"},           // near zero two digits tell them apart
+      {1e9, 1.003e9, " 1.000E+09"},
+  };
+  for (const auto& c : cases) {
+    const Labels labels = LabelsOf(PassFor(Options(c.low, c.high, 3, sctYL)));
+    ASSERT_GE(labels.size(), 3u) << c.first;
+    EXPECT_EQ(labels.front(), c.first);
+    for (size_t i = 0; i < labels.size(); ++i) {
+      EXPECT_LE(labels[i].size(), size_t(kMaxLabelLength)) << labels[i];
+      if (i > 0) {
+        EXPECT_NE(labels[i], labels[i - 1]) << c.first;
+      }
+    }
+  }
 }
 
 TEST(LinearTicks, ExactQuotientTwoGivesStepOne) {
