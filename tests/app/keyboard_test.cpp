@@ -1,0 +1,129 @@
+// The main window from the keyboard, by real key events: every control on the
+// Tab path shows its focus, a focused chart zooms and pans with keys, Ctrl+I
+// takes a typed interval and resolution, and no menu repeats a mnemonic.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSet>
+#include <QTest>
+
+#include "app/ui/chart_menu.h"
+#include "app/ui/panel.h"
+#include "app/ui/text_controls.h"
+#include "app/ui/setting_dialog.h"
+#include "chart/rchart.h"
+#include "numlab/numlab.h"
+#include "shown_main_window.h"
+
+namespace quantora {
+namespace {
+
+TEST(Keyboard, EveryControlOnTheTabPathShowsItsFocusFromTheStart) {
+  TShownMainWindow w;
+  TForm1& f = w.form;
+  // Each control, and where its mark shows: a chart's panel rings it.
+  const std::pair<QWidget*, QWidget*> path[] = {
+      {f.CBoxSignalForm, f.CBoxSignalForm}, {f.BButAbout, f.BButAbout}, {f.BButExit, f.BButExit},
+      {f.RCSig, f.Panel2}, {f.RCSample, f.Panel3}, {f.SBarSampleFreq, f.SBarSampleFreq},
+      {f.CBoxShowSamples, f.CBoxShowSamples}, {f.SBarReso, f.SBarReso}, {f.CBoxSample, f.CBoxSample},
+      {f.CBoxQNoise, f.CBoxQNoise}, {f.MMExplain, f.MMExplain}};
+  for (auto [control, marked] : path) {
+    ASSERT_EQ(QApplication::focusWidget(), control);  // the list has it at start
+    const QImage focused = marked->grab().toImage();
+    QTest::keyClick(control, Qt::Key_Tab);
+    EXPECT_NE(marked->grab().toImage(), focused) << control->objectName().toStdString();
+  }
+}
+
+TEST(Keyboard, PlusMinusAndArrowsZoomAndPanAFocusedChartOneHistoryStepEach) {
+  TShownMainWindow w;
+  vqm::TRChart* chart = w.form.RCSample;
+  chart->setFocus(Qt::TabFocusReason);
+  struct TStep {
+    Qt::Key key;
+    double xLow, xHigh, yLow, yHigh;
+  };
+  const TStep steps[] = {{Qt::Key_Plus, 250, 750, -2.75, 2.75}, {Qt::Key_Right, 300, 800, -2.75, 2.75},
+                         {Qt::Key_Up, 300, 800, -2.2, 3.3},     {Qt::Key_Minus, 50, 1050, -4.95, 6.05},
+                         {Qt::Key_Left, -50, 950, -4.95, 6.05}, {Qt::Key_Down, -50, 950, -6.05, 4.95}};
+  auto expectRanges = [chart](double xl, double xh, double yl, double yh) {
+    EXPECT_NEAR(chart->ScaleX(1)->RangeLow(), xl, 1e-9);
+    EXPECT_NEAR(chart->ScaleX(1)->RangeHigh(), xh, 1e-9);
+    EXPECT_NEAR(chart->ScaleY(1)->RangeLow(), yl, 1e-9);
+    EXPECT_NEAR(chart->ScaleY(1)->RangeHigh(), yh, 1e-9);
+  };
+  for (const TStep& s : steps) {
+    QTest::keyClick(chart, s.key);
+    SCOPED_TRACE(s.key);
+    expectRanges(s.xLow, s.xHigh, s.yLow, s.yHigh);
+    EXPECT_EQ(w.form.RCSig->ScaleX(1)->RangeLow(), chart->ScaleX(1)->RangeLow());  // the linked time axis
+  }
+  for (std::size_t back = 0; back < std::size(steps); ++back) QTest::keyClick(chart, Qt::Key_Backspace);
+  expectRanges(0, 1000, -5.5, 5.5);
+}
+
+void TypeInto(QLineEdit* edit, const char* text) {
+  QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);  // replaces what is there
+  QTest::keyClicks(edit, QString::fromLatin1(text));
+}
+
+TEST(Keyboard, CtrlITakesATypedIntervalAndResolutionAndNamesAValueOutOfRange) {
+  TShownMainWindow w;
+  TForm1& f = w.form;
+  QTest::keyClick(&f, Qt::Key_I, Qt::ControlModifier);
+  auto* dialog = f.findChild<TSettingDialog*>();
+  ASSERT_NE(dialog, nullptr);
+  struct TEntry {
+    const char *interval, *bits, *problem;  // the problem's start; none: applied
+  };
+  for (const TEntry& e : {TEntry{"0", "12", "The interval"}, TEntry{"7.5", "12", "The interval"},
+                          TEntry{"abc", "12", "The interval"}, TEntry{"25", "17", "The resolution"},
+                          TEntry{" 25 ", "12", nullptr}}) {
+    TypeInto(dialog->EditInterval, e.interval);
+    TypeInto(dialog->EditBits, e.bits);
+    QTest::keyClick(dialog->EditBits, Qt::Key_Return);
+    if (e.problem) {
+      EXPECT_TRUE(dialog->LblProblem->text().startsWith(QLatin1String(e.problem))) << e.interval << " " << e.bits;
+      EXPECT_EQ(f.SBarSampleFreq->value(), 10);  // nothing applied, the dialog still open
+      EXPECT_TRUE(dialog->isVisible());
+    }
+  }
+  EXPECT_EQ(f.SBarSampleFreq->value(), 25);
+  EXPECT_EQ(f.SBarReso->value(), 12);
+  EXPECT_EQ(f.NLabSampleTime->ValueText(), QStringLiteral("25.0"));
+}
+
+// Within each menu and submenu, in every shipped language, no two entries
+// share a mnemonic, and every entry of the chart menu has one.
+void ExpectUniqueMnemonics(const QMenu& menu, bool everyEntry) {
+  QSet<QKeySequence> seen;
+  for (const QAction* a : menu.actions()) {
+    if (a->isSeparator()) continue;
+    const QKeySequence key = QKeySequence::mnemonic(a->text());
+    EXPECT_TRUE(!everyEntry || !key.isEmpty()) << a->text().toStdString();
+    EXPECT_TRUE(key.isEmpty() || !seen.contains(key)) << a->text().toStdString();
+    seen.insert(key);
+    if (a->menu()) ExpectUniqueMnemonics(*a->menu(), false);
+  }
+}
+
+TEST(Keyboard, ChartMenuMnemonicsAreUniqueInEveryShippedLanguage) {
+  const QStringList tables = QDir(QStringLiteral(QUANTORA_TRANSLATION_TABLES)).entryList({QStringLiteral("*.itl")});
+  ASSERT_GE(tables.size(), 2);
+  for (const QString& table : tables) {
+    SCOPED_TRACE(table.toStdString());
+    TShownMainWindow w(table.toLatin1().constData());
+    ASSERT_NE(w.form.ChartMenu->Open(w.form.RCSample, QPoint(100, 100)), nullptr);
+    ExpectUniqueMnemonics(*w.form.ChartMenu->OpenMenu(), true);
+    w.form.ChartMenu->OpenMenu()->close();
+  }
+}
+
+}  // namespace
+}  // namespace quantora
