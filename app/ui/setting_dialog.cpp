@@ -35,7 +35,6 @@ TSettingDialog::TSettingDialog(QWidget* parent, const TTranslate& translate, int
   EditBits = MakeField(this, "EditBits", bits);
   LblProblem = new QLabel(this);
   LblProblem->setObjectName(QStringLiteral("LblProblem"));
-  LblProblem->setWordWrap(true);
 
   auto* buttons = new QDialogButtonBox(this);
   buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
@@ -48,6 +47,7 @@ TSettingDialog::TSettingDialog(QWidget* parent, const TTranslate& translate, int
   form->addRow(tr("Resolution [bit]:"), EditBits);
   form->addRow(LblProblem);
   form->addRow(buttons);
+  form->setSizeConstraint(QLayout::SetFixedSize);  // grows to show the message in one line
 }
 
 // The first field out of range is named, focused and selected; nothing is applied.
