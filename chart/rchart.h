@@ -259,10 +259,10 @@ class TCustomRChart : public QWidget {
   // The zoom history: every layer's ranges as they were one snapshot earlier or
   // later (see TRangeHistory), restored through SetLayerRange and reported by
   // OnZoomPan. Backspace and Shift+Backspace on a focused chart do the same.
-  // A focused chart also zooms with the keys, one history step per press: +
-  // (or =) halves and - doubles both spans about the centre, the arrow keys
-  // move the view by a tenth of its span.
-  // Each returns false, changing nothing, when there is no such step.
+  // Each returns false, changing nothing, when there is no such step. A
+  // focused chart also zooms with keys, one history step per press: + (or =)
+  // halves and - doubles both spans about the centre, and the arrow keys move
+  // the view by a tenth of its span (chart_keys.cpp).
   bool CanZoomBack() const { return fRangeHistory.CanGoBack(); }
   bool CanZoomForward() const { return fRangeHistory.CanGoForward(); }
   bool ZoomBack();

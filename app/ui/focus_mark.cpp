@@ -30,7 +30,7 @@ QRect MarkedArea(QWidget* control) {
 // the control has the focus; a focus change repaints the control.
 class TFocusMark : public QObject {
  public:
-  TFocusMark(QWidget* control) : QObject(control), fControl(control) {
+  explicit TFocusMark(QWidget* control) : QObject(control), fControl(control) {
     control->installEventFilter(this);
     if (auto* area = qobject_cast<QAbstractScrollArea*>(control)) {
       fViewport = area->viewport();
