@@ -1,6 +1,5 @@
-// The main window from the keyboard, by real key events: every control on the
-// Tab path shows its focus, a focused chart zooms and pans with keys, Ctrl+I
-// takes a typed interval and resolution, and no menu repeats a mnemonic.
+// The main window by real key events: focus marks on the Tab path, a chart's zoom
+// and pan keys, Ctrl+I's typed interval and resolution, no repeated mnemonic.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -86,8 +85,7 @@ TEST(Keyboard, CtrlITakesATypedIntervalAndResolutionAndNamesAValueOutOfRange) {
       EXPECT_TRUE(dialog->isVisible() && f.SBarSampleFreq->value() == 10);  // still open, nothing applied
     }
   }
-  EXPECT_EQ(f.SBarSampleFreq->value(), 25);
-  EXPECT_EQ(f.SBarReso->value(), 12);
+  EXPECT_EQ(std::pair(f.SBarSampleFreq->value(), f.SBarReso->value()), std::pair(25, 12));
   EXPECT_EQ(f.NLabSampleTime->ValueText(), QStringLiteral("25.0"));
 }
 
