@@ -9,6 +9,7 @@
 #include "app/message_text.h"
 #include "app/picture_scale.h"
 #include "app/program_help.h"
+#include "app/whole_number.h"
 
 namespace quantora {
 namespace {
@@ -31,16 +32,6 @@ std::optional<TSignalForm> ParseWave(std::string_view text) {
   for (const TWaveName& wave : kWaveNames)
     if (wave.name == text) return wave.form;
   return std::nullopt;
-}
-
-// A whole decimal number in [low, high], the whole text and nothing else.
-std::optional<int> ParseWhole(std::string_view text, int low, int high) {
-  int value = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (text.empty() || error != std::errc() || stop != end || value < low || value > high)
-    return std::nullopt;
-  return value;
 }
 
 // A decimal number of ns on the time axis, the whole text and nothing else.

@@ -7,6 +7,7 @@
 
 #include "chart/chart_cursors.h"
 #include "chart/rchart.h"
+#include "chart/usable_range.h"
 
 namespace vqm {
 
@@ -17,14 +18,6 @@ bool IsDragMode(TMouseActMode m) {
 }
 bool IsPanMode(TMouseActMode m) { return m == maPan || m == maPanHoriz || m == maPanVert; }
 bool IsZoomWindowMode(TMouseActMode m) { return m == maZoomWind || m == maZoomWindPos; }
-
-// Whether a range may be applied to an axis: not empty, and positive on a
-// logarithmic axis.
-bool UsableRange(const TScaleProps& axis, long double low, long double high) {
-  if (!std::isfinite(double(low)) || !std::isfinite(double(high))) return false;
-  if (std::fabs(double(high - low)) < axis.MinRange()) return false;
-  return !axis.Logarithmic() || (low >= kLogFloor && high >= kLogFloor);
-}
 
 }  // namespace
 

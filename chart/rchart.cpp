@@ -188,30 +188,6 @@ void TCustomRChart::SetFontText(const QString& v) {
   if (const auto font = FontFromText(v)) SetFont(*font);
 }
 
-// ---- keyboard ----
-
-void TCustomRChart::keyPressEvent(QKeyEvent* event) {
-  if (OnKeyDown) OnKeyDown(this, event);
-  if (OnKeyPress && !event->text().isEmpty()) OnKeyPress(this, event->text());
-  if (event->key() == Qt::Key_Backspace) {
-    if (event->modifiers() & Qt::ShiftModifier)
-      ZoomForward();
-    else
-      ZoomBack();
-  }
-  event->accept();
-}
-
-void TCustomRChart::keyReleaseEvent(QKeyEvent* event) {
-  if (OnKeyUp) OnKeyUp(this, event);
-  event->accept();
-}
-
-bool TCustomRChart::KeepsTab() const { return fMouseAction == maDragCrossH || fMouseAction == maDragLabel; }
-
-// Tab moves the focus on unless the mouse mode has a use for it.
-bool TCustomRChart::focusNextPrevChild(bool next) { return !KeepsTab() && QWidget::focusNextPrevChild(next); }
-
 void TCustomRChart::SetGridDx(double v) {
   if (v < -3) return;  // no such rule
   fGridDx = v;

@@ -259,7 +259,10 @@ class TCustomRChart : public QWidget {
   // The zoom history: every layer's ranges as they were one snapshot earlier or
   // later (see TRangeHistory), restored through SetLayerRange and reported by
   // OnZoomPan. Backspace and Shift+Backspace on a focused chart do the same.
-  // Each returns false, changing nothing, when there is no such step.
+  // Each returns false, changing nothing, when there is no such step. A
+  // focused chart also zooms with keys, one history step per press: + (or =)
+  // halves and - doubles both spans about the centre, and the arrow keys move
+  // the view by a tenth of its span (chart_keys.cpp).
   bool CanZoomBack() const { return fRangeHistory.CanGoBack(); }
   bool CanZoomForward() const { return fRangeHistory.CanGoForward(); }
   bool ZoomBack();
@@ -373,6 +376,7 @@ class TCustomRChart : public QWidget {
   void ApplyMouseRanges(const std::function<bool(int layer, TLayerRect& r)>& compute);
   void PanStep(QPoint p);
   void ZoomDragStep(QPoint p);
+  void KeyZoomPan(long double spanFactor, long double shiftX, long double shiftY);
   void DragCrossHairStep(QPoint p);
   void DragLabelStep(QPoint p);
   void MoveZoomWindow(QPoint p);

@@ -38,9 +38,13 @@ void InstallAccessibleInterfaces() {
 void NameControls(TForm1& f) {
   f.BButAbout->setAccessibleDescription(QStringLiteral("XL_Shows the program's version and authors"));
   f.BButExit->setAccessibleDescription(QStringLiteral("XL_Ends the program"));
-  Name(f.RCSig, "XL_Original Signal", "XL_The analog signal over time, a red mark at every sampling instant.");
+  // The charts' descriptions name their keys.
+  Name(f.RCSig, "XL_Original Signal",
+       "XL_The analog signal over time, a red mark at every sampling instant."
+       " Keys: + and - zoom, the arrow keys pan, Backspace zooms back, the Menu key opens the menu.");
   Name(f.RCSample, "XL_Sampled Signal",
-       "XL_The sampled, held and quantized signal as a staircase; in blue the quantization error, when shown.");
+       "XL_The sampled, held and quantized signal as a staircase; in blue the quantization error, when shown."
+       " Keys: + and - zoom, the arrow keys pan, Backspace zooms back, the Menu key opens the menu.");
   Name(f.SBarSampleFreq, "XL_Sampling interval in ns", "XL_Time between two samples, 1 to 200 ns");
   Name(f.SBarReso, "XL_Resolution in bits", "XL_Resolution of the converter, 1 to 16 bits");
   Name(f.NLabSampleFreq, "XL_Sampling frequency");

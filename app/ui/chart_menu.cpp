@@ -131,6 +131,11 @@ QMenu* TChartMenu::Open(vqm::TCustomRChart* chart, QPoint globalPos) {
   menu->addAction(fTranslate("Save picture..."), this, [this, chart] { AskSavePicture(chart); });
   menu->addAction(fTranslate("Export data..."), this, [this, chart] { AskExportData(chart); });
   menu->addAction(fTranslate("Print..."), this, [this, chart] { Print(chart); });
+  if (OnEnterSetting) {
+    menu->addSeparator();
+    QAction* setting = menu->addAction(fTranslate("Set interval and resolution..."), this, [this] { OnEnterSetting(); });
+    setting->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));  // shown; the main window owns the shortcut
+  }
   if (Languages.tables && Languages.choose) {
     menu->addSeparator();
     AddLanguageMenu(menu);

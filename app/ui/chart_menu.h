@@ -40,6 +40,8 @@ class TChartMenu : public QObject {
 
   // When set, the menu offers "Spectrum..." (Ctrl+F), which calls it.
   std::function<void()> OnOpenSpectrum;
+  // When set, the menu offers "Set interval and resolution..." (Ctrl+I), which calls it.
+  std::function<void()> OnEnterSetting;
   // The translation tables offered under "Language", the one shown (its check
   // mark) and what choosing one does; no such submenu while `choose` is unset.
   struct TLanguages {

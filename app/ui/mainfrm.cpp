@@ -30,6 +30,7 @@
 #include "data_files.h"
 #include "design.h"
 #include "desktop_palette.h"
+#include "focus_mark.h"
 #include "hostlink/demon_client.h"
 #include "keyboard_path.h"
 #include "language_tables.h"
@@ -38,6 +39,7 @@
 #include "qt_translations.h"
 #include "running_text.h"
 #include "scroll_bar.h"
+#include "setting_dialog.h"
 #include "spectrum_window.h"
 #include "text_controls.h"
 #include "translate/glossator.h"
@@ -166,6 +168,8 @@ TForm1::TForm1(const TFormStart& start, QWidget* parent) : QWidget(parent), fSta
   LanguageFolders = ProgramDataFolders();
   OfferLanguages(*ChartMenu, *this);
   new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this, [this] { OpenSpectrum(); });
+  ChartMenu->OnEnterSetting = [this] { EnterSetting(); };
+  new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), this, [this] { EnterSetting(); });
 
   // The end of loading: the host link loads the table and translates the window.
   fDesignTexts.Remember(this, Texts().Prefix());
@@ -289,6 +293,10 @@ void TForm1::SetUpKeyboardPath() {
     Panel3->SetFocusShown(RCSample->hasFocus());
   });
   MMExplain->setTabChangesFocus(true);
+  // The scroll bars and charts mark their focus themselves.
+  for (QWidget* w : std::initializer_list<QWidget*>{CBoxSignalForm, BButAbout, BButExit, CBoxShowSamples, CBoxSample,
+                                                    CBoxQNoise, MMExplain})
+    ShowFocusMark(w);
   Label1->setBuddy(CBoxSignalForm);
   const std::initializer_list<QWidget*> path = {CBoxSignalForm, BButAbout,       BButExit,   RCSig,
                                                 RCSample,       SBarSampleFreq,  CBoxShowSamples,
@@ -453,6 +461,23 @@ void TForm1::OpenSpectrum() {
   // The charts show the setting already: only the spectrum is new.
   const TRecomputeInputs in = CurrentInputs();
   Spectrum->ShowSetting(in.settings, WholeAxisFigures(in, &fWindowRuns));
+}
+
+TSettingDialog* TForm1::EnterSetting() {
+  auto* dialog = new TSettingDialog(
+      this,
+      [this](const char* key, const std::vector<std::string>& params) {
+        return QString::fromStdString(Texts().Translate(key, params));
+      },
+      SBarSampleFreq->value(), SBarReso->value());
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  // Through the scroll bars, as if the user had moved them.
+  dialog->OnApply = [this](int interval, int bits) {
+    SBarSampleFreq->setValue(interval);
+    SBarReso->setValue(bits);
+  };
+  dialog->open();
+  return dialog;
 }
 
 void TForm1::ReplotSampled(const TRecomputeInputs& inputs) {

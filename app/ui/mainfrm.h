@@ -39,6 +39,7 @@ class TComboBox;
 class TFrmAbout;
 class TMemo;
 class TPanel;
+class TSettingDialog;
 class TSpectrumWindow;
 
 // Starting values of the controls, applied after the start-up sequence.
@@ -154,6 +155,9 @@ class TForm1 : public QWidget {
   // Opens (or brings to the front) the spectrum window, which then follows
   // every recomputation: the charts' menu "Spectrum..." and Ctrl+F.
   void OpenSpectrum();
+  // Opens the dialog for typing an exact interval and resolution (not
+  // blocking): the charts' menu "Set interval and resolution..." and Ctrl+I.
+  TSettingDialog* EnterSetting();
 
   TPanel* Panel1;
   QLabel* Label1;
