@@ -11,7 +11,7 @@
 #include "chart/rchart.h"
 #include "chart_menu.h"
 #include "design.h"
-#include "focus_frame.h"
+#include "focus_mark.h"
 #include "running_text.h"
 #include "text_controls.h"
 #include "translate/glossator.h"
@@ -42,7 +42,7 @@ TSpectrumWindow::TSpectrumWindow(glossator::TGlossator& translator, QObject& tra
   RCSpectrum->setObjectName(QStringLiteral("RCSpectrum"));
   ApplySpectrumChartSettings(*RCSpectrum);
   RCSpectrum->setFocusPolicy(Qt::StrongFocus);
-  new TFocusFrame(RCSpectrum);  // the chart's own frame is left out of the window's painting
+  ShowFocusMark(RCSpectrum);  // the chart's own frame is left out of the window's painting
   // Labels stand in the chart's pixels: a new range or size lays them out again.
   RCSpectrum->OnRangeChange = [this](QObject*) {
     if (!fPlotting) PlotSpectrum(fResult, *RCSpectrum);
@@ -53,7 +53,7 @@ TSpectrumWindow::TSpectrumWindow(glossator::TGlossator& translator, QObject& tra
   SetColors(MMFigures, vqm::clCream);
   MMFigures->setReadOnly(true);
   MMFigures->setTabChangesFocus(true);
-  new TFocusFrame(MMFigures);
+  ShowFocusMark(MMFigures);
   // For screen readers; the chart is named by its caption and says its ranges.
   RCSpectrum->setAccessibleDescription(
       QStringLiteral("XL_Blue: the sampled signal up to fs/2; green: the analog signal; red line: fs/2."));
