@@ -92,6 +92,9 @@ void ApplySimulationChartSettings(TRChart& chart, TSimulationChart which) {
   y.SetCaptionAlignment(taLeftJustify);
   y.SetCaptionAnchor(uaSclTopLft);
   ApplyRange(y, -5.5, 5.5);
+  // Zooming stops at a span whose labels (four decimals, "-4.7998") still fit
+  // the 50-pixel margin; a fifth decimal and a sign would be cut.
+  y.SetMinRange(kLeastAmplitudeSpan);
   y.SetScaleLocation(slLeft);
   y.SetVisible(true);
 

@@ -10,6 +10,10 @@ class TRChart;
 
 namespace quantora {
 
+// The smallest amplitude span a chart zooms to, in volts: 2 mV, 13 steps of
+// 16 bits.
+inline constexpr double kLeastAmplitudeSpan = 2e-3;
+
 enum class TSimulationChart {
   Analog,   // RCSig: the analog signal with its sampling marks
   Sampled,  // RCSample: the held, quantized signal and its error

@@ -124,6 +124,22 @@ TEST(MainWindow, ChartPanelsShareTheWidth) {
   EXPECT_EQ(w.form.width() - w.form.BButExit->geometry().right(), 793 - 782);
 }
 
+// Zoomed in with + as deep as the amplitude axis goes, its labels still fit
+// the left margin: nothing is drawn in the chart's first column, where a label
+// too long would be cut.
+TEST(MainWindow, AmplitudeLabelsFitTheMarginAtTheDeepestZoom) {
+  ShownWindow w;
+  vqm::TRChart& chart = *w.form.RCSample;
+  chart.setFocus();
+  for (int i = 0; i < 40; ++i) QTest::keyClick(&chart, Qt::Key_Plus);
+  const double span = chart.Scale1Y()->RangeHigh() - chart.Scale1Y()->RangeLow();
+  EXPECT_GE(span, 2e-3);
+  EXPECT_LT(span, 4e-3);
+  const QImage image = chart.grab().toImage();
+  const QRgb background = image.pixel(0, image.height() - 1);
+  for (int y = 0; y < image.height(); ++y) ASSERT_EQ(image.pixel(0, y), background) << y;
+}
+
 TEST(MainWindow, ExitClosesTheWindow) {
   ShownWindow w;
   ASSERT_TRUE(w.form.isVisible());

@@ -51,7 +51,7 @@ bool SaveWithResolutionTooltip(quantora::TForm1& form, const QString& file) {
 }
 
 // Zooming in at 16 bits, T = 1 ns, on the sine's peak, in four steps down to
-// one quantization step (0.15 mV): both charts keep the same time and
+// 2 mV, the deepest the amplitude axes go: both charts keep the same time and
 // amplitude ranges. Flat treads, vertical risers at the sampling instants and
 // a grid at every depth. The last picture has the charts' menu open over the
 // sampled chart.
@@ -60,7 +60,7 @@ int SaveZoomSequence(quantora::TForm1& form, const QString& folder, const QStrin
     double from, to, low, high;
   };
   constexpr TDepth kDepths[] = {
-      {20.0, 110.0, 3.0, 5.2}, {55.0, 70.0, 4.70, 4.81}, {60.5, 64.5, 4.7960, 4.8002}, {61.8, 63.4, 4.7995, 4.7999}};
+      {20.0, 110.0, 3.0, 5.2}, {55.0, 70.0, 4.70, 4.81}, {60.5, 64.5, 4.7960, 4.8002}, {61.0, 64.0, 4.7980, 4.8000}};
   form.SBarSampleFreq->setValue(1);
   form.SBarReso->setValue(16);
   form.ChartMenu->SetAmplitudesLinked(true);
