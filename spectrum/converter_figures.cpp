@@ -20,12 +20,19 @@ double RatioDb(double signal, double noise) {
                                            : std::numeric_limits<double>::infinity();
 }
 
-// Marks the line around `centre` (bins within halfWidth) with `role` where no
-// earlier line claimed the bin.
+// Calls visit(k) for each bin k of the line around `centre` (halfWidth bins
+// either side) among the `count` bins.
+template <typename Visit>
+void ForEachLineBin(std::size_t count, long centre, int halfWidth, Visit visit) {
+  const long last = long(count) - 1;
+  for (long k = std::max(0L, centre - halfWidth); k <= std::min(last, centre + halfWidth); ++k) visit(std::size_t(k));
+}
+
+// Marks the line around `centre` with `role` where no earlier line claimed the bin.
 void MarkLine(std::vector<TBinRole>& roles, long centre, int halfWidth, TBinRole role) {
-  const long last = long(roles.size()) - 1;
-  for (long k = std::max(0L, centre - halfWidth); k <= std::min(last, centre + halfWidth); ++k)
-    if (roles[std::size_t(k)] == TBinRole::brNoise) roles[std::size_t(k)] = role;
+  ForEachLineBin(roles.size(), centre, halfWidth, [&](std::size_t k) {
+    if (roles[k] == TBinRole::brNoise) roles[k] = role;
+  });
 }
 
 }  // namespace
@@ -94,9 +101,9 @@ std::optional<TConverterFigures> MeasureConverterFigures(const TRecordSpectra& s
   if (spurBin >= 0) {
     // The spur's whole line, as the signal's: a part of the error, so SFDR >= SINAD.
     double spurLine = 0;
-    for (long k = std::max(0L, spurBin - halfWidth); k <= std::min(long(count) - 1, spurBin + halfWidth); ++k)
-      if (roles[std::size_t(k)] != TBinRole::brDc && roles[std::size_t(k)] != TBinRole::brFundamental)
-        spurLine += s.error.power[std::size_t(k)];
+    ForEachLineBin(count, spurBin, halfWidth, [&](std::size_t k) {
+      if (roles[k] != TBinRole::brDc && roles[k] != TBinRole::brFundamental) spurLine += s.error.power[k];
+    });
     f.sfdrDb = RatioDb(signal, spurLine);
     f.spurMHz = double(spurBin) * s.binMHz;
   }

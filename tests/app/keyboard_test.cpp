@@ -85,6 +85,7 @@ TEST(Keyboard, CtrlITakesATypedIntervalAndResolutionAndNamesAValueOutOfRange) {
       EXPECT_TRUE(dialog->isVisible() && f.SBarSampleFreq->value() == 10);  // still open, nothing applied
     }
   }
+  EXPECT_FALSE(dialog->isVisible());  // taken: closed
   EXPECT_EQ(std::pair(f.SBarSampleFreq->value(), f.SBarReso->value()), std::pair(25, 12));
   EXPECT_EQ(f.NLabSampleTime->ValueText(), QStringLiteral("25.0"));
 }

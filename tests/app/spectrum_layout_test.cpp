@@ -46,6 +46,13 @@ TEST(SpectrumLabels, SawtoothAliasesEachMarkedAndApart) {
   }
 }
 
+TEST(SpectrumLabels, BoxesThatShareAnEdgeDoNotOverlap) {
+  const TLabelBox box{10, 10, 20, 10};
+  for (const TLabelBox& touching : {TLabelBox{10, 20, 20, 10}, {10, 0, 20, 10}, {30, 10, 20, 10}, {-10, 10, 20, 10}})
+    EXPECT_FALSE(Overlap(box, touching)) << touching.left << " " << touching.top;
+  EXPECT_TRUE(Overlap(box, {29, 19, 20, 10}));
+}
+
 TEST(SpectrumBand, StartsOnTheComponentsAndFsHalfWhereItMatters) {
   const struct {
     TSignalForm form;
@@ -75,6 +82,7 @@ TEST(WindowPlace, BesideTheOwnerWhereTheScreenAllows) {
       {{700, 100, 500, 600}, {screen}, {0, 100}},            // no room: left, moved in, covers least
       {{300, 0, 800, 300}, {screen}, {300, 260}},            // no room: below, moved up, covers least
       {{520, 130, 760, 640}, {screen, right}, {1280, 130}},  // on the next screen
+      {{0, 0, 1280, 200}, {screen}, {0, 200}},               // below it
   };
   for (const auto& c : cases) EXPECT_EQ(PlaceBeside(c.owner, {760, 640}, c.screens), c.at) << c.owner.x();
 }

@@ -122,6 +122,17 @@ TEST_F(MouseChart, ZoomDragAboutTheMiddleAndItsRefusals) {
   ExpectRanges(0, 300, 0, 140);
 }
 
+// + zooms in down to the axis's smallest span, a span of exactly that
+// included, and no further.
+TEST_F(MouseChart, KeyZoomStopsAtTheSmallestSpan) {
+  chart.ScaleY(1)->SetMinRange(35);
+  chart.setFocus();
+  for (double span : {70.0, 35.0, 35.0}) {
+    QTest::keyClick(&chart, Qt::Key_Plus);
+    EXPECT_EQ(chart.ScaleY(1)->RangeHigh() - chart.ScaleY(1)->RangeLow(), span);
+  }
+}
+
 TEST_F(MouseChart, ZoomWindowBothWaysInEachMode) {
   struct Case {
     TMouseActMode mode;

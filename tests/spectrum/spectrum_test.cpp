@@ -90,6 +90,33 @@ TEST(SpectrumFigures, EverySineSettingIsPlausibleOrNotMeasurable) {
   EXPECT_EQ(fitted, 32 * 16);
 }
 
+// Spectra made by hand: a 64-sample record cut inside a period, the sine on
+// bin 5, the error's largest spur on the last bin (its line reaching the end),
+// some more error elsewhere. Signal and error sum as the bins say; a sine far
+// below full scale is still one, below -120 dBFS it is none.
+TEST(SpectrumFigures, FiguresFromSpectraMadeByHand) {
+  const auto spectrum = [](std::initializer_list<std::pair<std::size_t, double>> bins) {
+    TBinSpectrum s;
+    s.power.assign(33, 0.0);
+    for (const auto& [k, p] : bins) s.power[k] = p;
+    return s;
+  };
+  const TBinSpectrum error = spectrum({{12, 1e-5}, {31, 1e-5}, {32, 1e-4}});
+  const TWindowChoice hann{TWindowKind::wkHann, TWindowReason::wrCutPeriods};
+  for (const double signal : {12.5, 5e-5}) {
+    const TBinSpectrum sine = spectrum({{5, signal}});
+    const std::optional<TConverterFigures> f = MeasureConverterFigures({sine, sine, error, hann, 64, 1.0, 5.0});
+    ASSERT_TRUE(f) << signal;
+    EXPECT_DOUBLE_EQ(f->sinadDb, 10 * std::log10(signal / 1.2e-4));
+    EXPECT_FALSE(f->snrDb);  // the lines of harmonics 2 .. 10 leave no bin beyond the fundamental's for noise
+    EXPECT_DOUBLE_EQ(f->sfdrDb.value(), 10 * std::log10(signal / 1.1e-4));  // bins 30 .. 32
+    EXPECT_DOUBLE_EQ(f->spurMHz, 32.0);
+    EXPECT_DOUBLE_EQ(f->fundamentalMHz, 5.0);
+  }
+  const TBinSpectrum faint = spectrum({{5, 1e-12}});
+  EXPECT_FALSE(MeasureConverterFigures({faint, faint, error, hann, 64, 1.0, 5.0}));
+}
+
 // The standard's fit against values computed independently of this code.
 TEST(SpectrumFigures, SineFitFiguresMatchReferenceValues) {
   struct TCase {

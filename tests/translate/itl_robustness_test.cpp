@@ -2,12 +2,15 @@
 // streams whose reads fail part-way keep every record completed before.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <random>
 #include <sstream>
 #include <streambuf>
 
 #include "translate/glossator.h"
 #include "translate/itl_reader.h"
+#include "translate/settings_file.h"
 
 namespace glossator {
 namespace {
@@ -129,6 +132,24 @@ TEST(ItlRobustness, FailingReadEndsTheStreamAndKeepsEarlierBlocks) {
       const std::size_t delivered = failAt / kItlBlockSize * kItlBlockSize;
       EXPECT_EQ(table.Keys().size(), CountTerminators(full.substr(0, delivered))) << "fail at " << failAt;
     }
+  }
+}
+
+// A settings file is read up to its size limit and not a byte beyond it.
+TEST(SettingsFile, ReadUpToItsSizeLimitOnly) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("quantora.conf"));
+  for (const std::size_t size : {kMaxSettingsFileSize, kMaxSettingsFileSize + 1}) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    const QByteArray text("[language]\ntable=x\n");
+    file.write(text + QByteArray(qsizetype(size) - text.size(), '\n'));
+    file.close();
+    QString problem;
+    const bool withinLimit = size <= kMaxSettingsFileSize;
+    EXPECT_EQ(ReadSettingsValue(path, QStringLiteral("language/table"), &problem).toString(),
+              withinLimit ? QStringLiteral("x") : QString()) << size;
+    EXPECT_EQ(problem.isEmpty(), withinLimit) << size;
   }
 }
 
