@@ -117,6 +117,26 @@ TEST(SpectrumFigures, FiguresFromSpectraMadeByHand) {
   EXPECT_FALSE(MeasureConverterFigures({faint, faint, error, hann, 64, 1.0, 5.0}));
 }
 
+// Where a record's lines part: with Hann the fundamental's main lobe (two bins
+// either side) may touch DC's and its mirror's at fs/2, not overlap them;
+// without a window any bin strictly between DC and fs/2 will do.
+TEST(SpectrumFigures, MeasurabilityAtTheEdgesOfTheRules) {
+  const TWindowChoice hann{TWindowKind::wkHann, TWindowReason::wrCutPeriods};
+  const TWindowChoice whole{TWindowKind::wkRectangular, TWindowReason::wrWholePeriods};
+  const struct {
+    double bins;
+    std::size_t samples;
+    TWindowChoice window;
+    TMeasurability expected;
+  } cases[] = {
+      {4.0, 64, hann, TMeasurability::mbMeasurable},   {3.99, 64, hann, TMeasurability::mbLinesMerge},
+      {30.0, 64, hann, TMeasurability::mbMeasurable},  {30.01, 64, hann, TMeasurability::mbLinesMerge},
+      {4.0, 31, hann, TMeasurability::mbTooFewSamples}, {1.0, 5, whole, TMeasurability::mbMeasurable},
+      {2.5, 5, whole, TMeasurability::mbNoSignal},     {0.0, 64, whole, TMeasurability::mbNoSignal},
+  };
+  for (const auto& c : cases) EXPECT_EQ(RecordMeasurability(c.bins, c.samples, c.window), c.expected) << c.bins;
+}
+
 // The standard's fit against values computed independently of this code.
 TEST(SpectrumFigures, SineFitFiguresMatchReferenceValues) {
   struct TCase {

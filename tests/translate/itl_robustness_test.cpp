@@ -139,14 +139,15 @@ TEST(ItlRobustness, FailingReadEndsTheStreamAndKeepsEarlierBlocks) {
 TEST(SettingsFile, ReadUpToItsSizeLimitOnly) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("quantora.conf"));
-  for (const std::size_t size : {kMaxSettingsFileSize, kMaxSettingsFileSize + 1}) {
+  constexpr std::size_t kMiB = std::size_t(1) << 20;  // the limit
+  for (const std::size_t size : {kMiB, kMiB + 1}) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     const QByteArray text("[language]\ntable=x\n");
     file.write(text + QByteArray(qsizetype(size) - text.size(), '\n'));
     file.close();
     QString problem;
-    const bool withinLimit = size <= kMaxSettingsFileSize;
+    const bool withinLimit = size <= kMiB;
     EXPECT_EQ(ReadSettingsValue(path, QStringLiteral("language/table"), &problem).toString(),
               withinLimit ? QStringLiteral("x") : QString()) << size;
     EXPECT_EQ(problem.isEmpty(), withinLimit) << size;
