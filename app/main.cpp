@@ -13,7 +13,7 @@
 #include "app/display_check.h"
 #include "app/file_replace.h"
 #include "app/program_help.h"
-#include "app/model/quantization_figures.h"
+#include "model/quantization_figures.h"
 #include "app/quantization_text.h"
 #include "app/series_csv.h"
 #include "app/spectrum_text.h"

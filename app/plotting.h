@@ -7,8 +7,8 @@
 #include <memory>
 #include <optional>
 
-#include "app/model/quantization_figures.h"
-#include "app/model/simulation.h"
+#include "model/quantization_figures.h"
+#include "model/simulation.h"
 #include "app/simulation_settings.h"
 
 namespace vqm {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/model/quantization_figures.h"
+#include "model/quantization_figures.h"
 
 namespace quantora {
 

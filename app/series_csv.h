@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/model/simulation.h"
+#include "model/simulation.h"
 #include "app/simulation_settings.h"
 
 namespace quantora {

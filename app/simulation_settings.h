@@ -2,7 +2,7 @@
 // The three inputs of the simulation as the user chooses them, with the ranges of
 // the main window's controls and its start-up values.
 
-#include "app/model/signal_form.h"
+#include "model/signal_form.h"
 
 namespace quantora {
 

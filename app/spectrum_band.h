@@ -2,7 +2,7 @@
 // The frequency band the spectrum chart opens on for a setting, and whether a
 // user's zoom still fits a new setting's band.
 
-#include "app/model/signal_form.h"
+#include "model/signal_form.h"
 #include "spectrum/spectrum_engine.h"
 
 namespace quantora {

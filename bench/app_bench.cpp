@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "app/model/quantization_figures.h"
-#include "app/model/simulation.h"
+#include "model/quantization_figures.h"
+#include "model/simulation.h"
 #include "app/plotting.h"
 #include "app/simulation_charts.h"
 #include "chart/rchart.h"

@@ -3,7 +3,7 @@
 
 #include <span>
 
-#include "app/model/signal_form.h"
+#include "model/signal_form.h"
 
 namespace quantora {
 

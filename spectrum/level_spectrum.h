@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "app/model/signal_floor.h"
+#include "model/signal_floor.h"
 #include "spectrum/real_fft.h"
 #include "spectrum/spectral_window.h"
 

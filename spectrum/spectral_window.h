@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "app/model/signal_form.h"
+#include "model/signal_form.h"
 
 namespace quantora {
 

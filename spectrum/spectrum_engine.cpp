@@ -3,18 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/model/quantizer.h"
-#include "app/model/simulation.h"
-#include "app/model/waveforms.h"
+#include "model/quantizer.h"
+#include "model/simulation.h"
+#include "model/waveforms.h"
 
 namespace quantora {
-namespace {
-
-// The simulated time span: the sampling instants lie below it.
-constexpr double kRecordNs = 1000.0;
-
-}  // namespace
-
 void TSpectrumEngine::Compute(TSignalForm form, int interval, int bits, TSpectrumResult& result) {
   const int step = std::max(interval, 1);
   result.samplingMHz = 1000.0 / step;

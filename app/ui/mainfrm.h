@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "app/model/quantization_figures.h"
+#include "model/quantization_figures.h"
 #include "app/plotting.h"
 #include "app/simulation_settings.h"
 #include "design_texts.h"

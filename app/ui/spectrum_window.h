@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "app/model/quantization_figures.h"
+#include "model/quantization_figures.h"
 #include "app/simulation_settings.h"
 #include "design_texts.h"
 #include "spectrum/spectrum_engine.h"

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <memory>
 
-#include "app/model/quantizer.h"
-#include "app/model/simulation.h"
+#include "model/quantizer.h"
+#include "model/simulation.h"
 #include "app/simulation_charts.h"
 #include "chart/chart_item.h"
 #include "chart/rchart.h"

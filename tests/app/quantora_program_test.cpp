@@ -17,8 +17,8 @@
 #include <memory>
 #include <string>
 
-#include "app/model/quantization_figures.h"
-#include "app/model/simulation.h"
+#include "model/quantization_figures.h"
+#include "model/simulation.h"
 #include "spectrum/spectrum_engine.h"
 
 namespace quantora {

@@ -12,8 +12,8 @@
 #include <optional>
 #include <string>
 
-#include "app/model/quantizer.h"
-#include "app/model/waveforms.h"
+#include "model/quantizer.h"
+#include "model/waveforms.h"
 
 namespace quantora {
 namespace {

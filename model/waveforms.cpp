@@ -1,11 +1,11 @@
-#include "app/model/waveforms.h"
+#include "model/waveforms.h"
 
 #include <cmath>
 #include <cstdint>
 #include <numbers>
 
-#include "app/model/extended_trig.h"
-#include "app/model/rounding.h"
+#include "model/extended_trig.h"
+#include "model/rounding.h"
 
 namespace quantora {
 namespace {

@@ -1,8 +1,8 @@
-#include "app/model/grid_signal.h"
+#include "model/grid_signal.h"
 
 #include <mutex>
 
-#include "app/model/waveforms.h"
+#include "model/waveforms.h"
 
 namespace quantora {
 

@@ -6,9 +6,12 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/model/signal_form.h"
+#include "model/signal_form.h"
 
 namespace quantora {
+
+// The simulated record: 0 to 1000 ns. The sampling instants lie below its end.
+inline constexpr double kRecordNs = 1000.0;
 
 // The time grid: t_i = i * 1000 / 2048 ns for i = 1 .. NumPoints (t = 0 is not on it).
 inline constexpr int NumPoints = 2048;
@@ -57,7 +60,7 @@ void ComputeSeries(TSignalForm form, int interval, int bits, double xMax,
 // default is the design's grid, on which WindowTime(i) equals GridTime(i).
 struct TTimeWindow {
   double from = 0.0;
-  double to = 1000.0;
+  double to = kRecordNs;
   int points = NumPoints;
   bool operator==(const TTimeWindow&) const = default;
 };

@@ -1,12 +1,12 @@
 // The five test signals and the sample-and-hold instant.
-#include "app/model/waveforms.h"
+#include "model/waveforms.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 
-#include "app/model/simulation.h"
+#include "model/simulation.h"
 
 namespace quantora {
 namespace {

@@ -1,11 +1,11 @@
-#include "app/model/quantization_figures.h"
+#include "model/quantization_figures.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "app/model/quantizer.h"
-#include "app/model/signal_floor.h"
+#include "model/quantizer.h"
+#include "model/signal_floor.h"
 
 namespace quantora {
 namespace {

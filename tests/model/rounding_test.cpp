@@ -1,5 +1,5 @@
 // The converter's rounding rule: nearest, ties to even, whatever the magnitude.
-#include "app/model/rounding.h"
+#include "model/rounding.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "app/model/quantizer.h"
+#include "model/quantizer.h"
 
 #include <algorithm>
 
-#include "app/model/rounding.h"
+#include "model/rounding.h"
 
 namespace quantora {
 

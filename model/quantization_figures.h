@@ -6,7 +6,7 @@
 // Every mean is taken over the time grid, that is over the staircase as the
 // chart shows it (a held value counts once per grid point it covers).
 
-#include "app/model/simulation.h"
+#include "model/simulation.h"
 
 namespace quantora {
 

@@ -7,8 +7,8 @@
 
 #include <array>
 
-#include "app/model/signal_form.h"
-#include "app/model/simulation.h"
+#include "model/signal_form.h"
+#include "model/simulation.h"
 
 namespace quantora {
 

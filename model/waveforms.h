@@ -3,7 +3,7 @@
 // Intermediates are carried in 80-bit extended precision (long double on
 // x86-64); each result is rounded once to a double.
 
-#include "app/model/signal_form.h"
+#include "model/signal_form.h"
 
 namespace quantora {
 

@@ -1,5 +1,5 @@
 // The converter: level table, tie rule, clamped resolution, full-scale ends.
-#include "app/model/quantizer.h"
+#include "model/quantizer.h"
 
 #include <gtest/gtest.h>
 

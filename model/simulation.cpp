@@ -1,11 +1,11 @@
-#include "app/model/simulation.h"
+#include "model/simulation.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "app/model/grid_signal.h"
-#include "app/model/quantizer.h"
-#include "app/model/waveforms.h"
+#include "model/grid_signal.h"
+#include "model/quantizer.h"
+#include "model/waveforms.h"
 
 namespace quantora {
 namespace {

@@ -1,6 +1,6 @@
 // One run of the model: the grid, the held and quantized series, the error
 // series and the sampling instants.
-#include "app/model/simulation.h"
+#include "model/simulation.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <limits>
 #include <memory>
 
-#include "app/model/quantizer.h"
-#include "app/model/waveforms.h"
+#include "model/quantizer.h"
+#include "model/waveforms.h"
 
 namespace quantora {
 namespace {

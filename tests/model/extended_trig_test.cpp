@@ -1,5 +1,5 @@
 // The extended-precision sine and cosine against the C library's long double ones.
-#include "app/model/extended_trig.h"
+#include "model/extended_trig.h"
 
 #include <gtest/gtest.h>
 

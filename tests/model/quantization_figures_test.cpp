@@ -1,6 +1,6 @@
 // The quantization figures against values worked out by hand, and against the
 // textbook on a real run.
-#include "app/model/quantization_figures.h"
+#include "model/quantization_figures.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <limits>
 #include <memory>
 
-#include "app/model/quantizer.h"
+#include "model/quantizer.h"
 
 namespace quantora {
 namespace {
