@@ -54,11 +54,7 @@ TEST(SpectrumLabels, BoxesThatShareAnEdgeDoNotOverlap) {
 }
 
 TEST(SpectrumBand, StartsOnTheComponentsAndFsHalfWhereItMatters) {
-  const struct {
-    TSignalForm form;
-    int interval;
-    double bandMHz;
-  } cases[] = {{TSignalForm::sfSine, 1, 12},      {TSignalForm::sfSine, 10, 62.5},
+  const struct { TSignalForm form; int interval; double bandMHz; } cases[] = {{TSignalForm::sfSine, 1, 12},      {TSignalForm::sfSine, 10, 62.5},
                {TSignalForm::sfChirp, 1, 95.4930}, {TSignalForm::sfSine, 200, 12},
                {TSignalForm::sfSawtooth, 1, 120}, {TSignalForm::sfSawtooth, 60, 41.6667}};
   TSpectrumEngine engine;
@@ -73,11 +69,7 @@ TEST(SpectrumBand, StartsOnTheComponentsAndFsHalfWhereItMatters) {
 // window: beside the main window where there is room, else covering least.
 TEST(WindowPlace, BesideTheOwnerWhereTheScreenAllows) {
   const QRect screen(0, 0, 1280, 900), right(1280, 0, 1280, 900);
-  const struct {
-    QRect owner;
-    QList<QRect> screens;
-    QPoint at;
-  } cases[] = {
+  const struct { QRect owner; QList<QRect> screens; QPoint at; } cases[] = {
       {{0, 100, 500, 600}, {screen}, {500, 100}},          // right of it
       {{700, 100, 500, 600}, {screen}, {0, 100}},            // no room: left, moved in, covers least
       {{300, 0, 800, 300}, {screen}, {300, 260}},            // no room: below, moved up, covers least

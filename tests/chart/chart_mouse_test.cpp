@@ -122,8 +122,7 @@ TEST_F(MouseChart, ZoomDragAboutTheMiddleAndItsRefusals) {
   ExpectRanges(0, 300, 0, 140);
 }
 
-// + zooms in down to the axis's smallest span, a span of exactly that
-// included, and no further.
+// + zooms in down to the axis's smallest span, that span included, no further.
 TEST_F(MouseChart, KeyZoomStopsAtTheSmallestSpan) {
   chart.ScaleY(1)->SetMinRange(35);
   chart.setFocus();
