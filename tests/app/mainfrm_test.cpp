@@ -124,9 +124,8 @@ TEST(MainWindow, ChartPanelsShareTheWidth) {
   EXPECT_EQ(w.form.width() - w.form.BButExit->geometry().right(), 793 - 782);
 }
 
-// Zoomed in with + as deep as the amplitude axis goes, its labels still fit
-// the left margin: nothing is drawn in the chart's first column, where a label
-// too long would be cut.
+// Zoomed in with + as deep as the amplitude axis goes, its labels still fit the
+// margin: nothing is drawn in the chart's first column, where a label would be cut.
 TEST(MainWindow, AmplitudeLabelsFitTheMarginAtTheDeepestZoom) {
   ShownWindow w;
   vqm::TRChart& chart = *w.form.RCSample;

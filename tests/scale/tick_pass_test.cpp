@@ -105,6 +105,7 @@ TEST(LinearTicks, LabelsStayDistinctAtEveryZoomDepth) {
       {-4.8 - 5e-11, -4.8 + 5e-11, "-4.80000000004"},
       {-5e-5, 5e-5, "-4.0E-05"},           // near zero two digits tell them apart
       {1e9, 1.003e9, " 1.000E+09"},
+      {1e-7 - 5e-13, 1e-7 + 5e-13, " 9.999960E-08"},  // fixed would take fourteen digits
   };
   for (const auto& c : cases) {
     const Labels labels = LabelsOf(PassFor(Options(c.low, c.high, 3, sctYL)));

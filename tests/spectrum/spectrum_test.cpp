@@ -98,8 +98,7 @@ TEST(SpectrumFigures, FiguresFromSpectraMadeByHand) {
     EXPECT_DOUBLE_EQ(f->sinadDb, 10 * std::log10(signal / 1.2e-4));
     EXPECT_FALSE(f->snrDb);  // the lines of harmonics 2 .. 10 leave no bin beyond the fundamental's for noise
     EXPECT_DOUBLE_EQ(f->sfdrDb.value(), 10 * std::log10(signal / 1.1e-4));  // bins 30 .. 32
-    EXPECT_DOUBLE_EQ(f->spurMHz, 32.0);
-    EXPECT_DOUBLE_EQ(f->fundamentalMHz, 5.0);
+    EXPECT_EQ(std::pair(f->spurMHz, f->fundamentalMHz), std::pair(32.0, 5.0));
   }
   const TBinSpectrum faint = spectrum({{5, 1e-12}});
   EXPECT_FALSE(MeasureConverterFigures({faint, faint, error, hann, 64, 1.0, 5.0}));
