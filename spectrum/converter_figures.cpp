@@ -5,6 +5,8 @@
 #include <limits>
 #include <vector>
 
+#include "spectrum/analog_components.h"
+
 namespace quantora {
 namespace {
 
@@ -38,9 +40,7 @@ void MarkLine(std::vector<TBinRole>& roles, long centre, int halfWidth, TBinRole
 }  // namespace
 
 double FoldedBins(double mhz, double binMHz, std::size_t samples) {
-  const double period = double(samples);
-  const double folded = std::fmod(std::fabs(mhz / binMHz), period);
-  return folded > period / 2 ? period - folded : folded;
+  return AliasFrequency(mhz / binMHz, double(samples));  // sampled N times a record, in bins
 }
 
 TMeasurability RecordMeasurability(double signalBins, std::size_t samples, TWindowChoice window) {

@@ -6,6 +6,8 @@
 #include <numbers>
 #include <vector>
 
+#include "spectrum/analog_components.h"
+
 namespace quantora {
 namespace {
 
@@ -45,11 +47,8 @@ bool Solve(TNormal& m, int columns, std::array<double, 4>& x) {
   return true;
 }
 
-// The frequency folded into 0 .. 1/2 cycle per sample.
-double Folded(double cyclesPerSample) {
-  double f = std::fmod(std::fabs(cyclesPerSample), 1.0);
-  return f > 0.5 ? 1.0 - f : f;
-}
+// The frequency folded into 0 .. 1/2 cycle per sample, as sampling folds it.
+double Folded(double cyclesPerSample) { return AliasFrequency(cyclesPerSample, 1.0); }
 
 // cos(w t) and sin(w t) for t = t0, t0 + 1, ...: one rotation a sample
 // instead of two calls of the functions; a thousand rotations drift by some

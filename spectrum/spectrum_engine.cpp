@@ -8,6 +8,7 @@
 #include "model/waveforms.h"
 
 namespace quantora {
+
 void TSpectrumEngine::Compute(TSignalForm form, int interval, int bits, TSpectrumResult& result) {
   const int step = std::max(interval, 1);
   result.samplingMHz = 1000.0 / step;
