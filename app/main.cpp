@@ -31,10 +31,10 @@ constexpr int kExitNoDisplay = 3;  // ./run.sh renders the window to a picture t
 int PrintStats(const quantora::TSimulationSettings& settings) {
   // About 64 KiB of series: kept off the stack.
   auto series = std::make_unique<quantora::TSimulationResult>();
-  quantora::ComputeSeries(settings.form, settings.interval, settings.bits, quantora::TimeAxisEnd, *series);
+  quantora::ComputeSeries(settings, quantora::TimeAxisEnd, *series);
   quantora::TSpectrumEngine engine;
   quantora::TSpectrumResult spectrum;
-  engine.Compute(settings.form, settings.interval, settings.bits, spectrum);
+  engine.Compute(settings, spectrum);
   const std::string text = quantora::QuantizationStatsText(quantora::QuantizationFigures(settings.bits, *series)) +
                            quantora::ConverterStatsText(settings.form, spectrum);
   std::string reason;

@@ -158,12 +158,12 @@ int ErrorScaleExponent(double largestError, double span) {
 }
 
 bool TWindowRuns::TRunKey::Is(const TSimulationSettings& s, double x) const {
-  return settings.form == s.form && settings.interval == s.interval && settings.bits == s.bits && xMax == x;
+  return settings == s && xMax == x;
 }
 
 const TWindowResult& TWindowRuns::Run(const TSimulationSettings& settings, double xMax, const TTimeWindow& window) {
   if (!fKey || !fKey->Is(settings, xMax) || !(fResult.window == window)) {
-    ComputeSeriesOver(settings.form, settings.interval, settings.bits, xMax, window, fResult);
+    ComputeSeriesOver(settings, xMax, window, fResult);
     fKey = TRunKey{settings, xMax};
   }
   return fResult;
@@ -172,7 +172,7 @@ const TWindowResult& TWindowRuns::Run(const TSimulationSettings& settings, doubl
 const TSimulationResult& TWindowRuns::DesignRun(const TSimulationSettings& settings, double xMax) {
   if (!fDesign) fDesign = std::make_unique<TSimulationResult>();
   if (!fDesignKey || !fDesignKey->Is(settings, xMax)) {
-    ComputeSeries(settings.form, settings.interval, settings.bits, xMax, *fDesign);
+    ComputeSeries(settings, xMax, *fDesign);
     fDesignKey = TRunKey{settings, xMax};
   }
   return *fDesign;

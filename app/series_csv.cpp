@@ -55,11 +55,11 @@ std::string SettingCsv(const TSimulationSettings& settings, const TTimeWindow& w
   if (window == TTimeWindow{}) {
     // About 48 KiB of series: kept off the stack of the caller.
     auto result = std::make_unique<TSimulationResult>();
-    ComputeSeries(settings.form, settings.interval, settings.bits, TimeAxisEnd, *result);
+    ComputeSeries(settings, TimeAxisEnd, *result);
     return SeriesCsv(*result);
   }
   TWindowResult result;
-  ComputeSeriesOver(settings.form, settings.interval, settings.bits, TimeAxisEnd, window, result);
+  ComputeSeriesOver(settings, TimeAxisEnd, window, result);
   return SeriesCsv(result);
 }
 

@@ -2,7 +2,7 @@
 // The three inputs of the simulation as the user chooses them, with the ranges of
 // the main window's controls and its start-up values.
 
-#include "model/signal_form.h"
+#include "model/chain_settings.h"  // TSimulationSettings
 
 namespace quantora {
 
@@ -13,12 +13,6 @@ inline constexpr int MaxResolution = 16;
 // The upper end of the analog chart's time axis, which bounds the sampling
 // instants: the value the window passes, for computations without a window.
 inline constexpr double TimeAxisEnd = 1000.0;
-
-struct TSimulationSettings {
-  TSignalForm form = TSignalForm::sfSine;  // the waveform selected at start
-  int interval = 10;                       // sampling interval T in ns
-  int bits = 8;                            // converter resolution
-};
 
 // A stretch of the time axis both charts are zoomed to, in ns: 0 <= from < to <= TimeAxisEnd.
 struct TTimeRange {

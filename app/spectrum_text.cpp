@@ -95,7 +95,7 @@ std::string SpectrumCsv(const TSpectrumResult& s) {
 bool ExportSpectrumCsv(const TSimulationSettings& settings, const std::string& path, std::string& error) {
   TSpectrumEngine engine;
   TSpectrumResult spectrum;
-  engine.Compute(settings.form, settings.interval, settings.bits, spectrum);
+  engine.Compute(settings, spectrum);
   return WriteExport(SpectrumCsv(spectrum), path, error);
 }
 

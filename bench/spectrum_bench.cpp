@@ -70,7 +70,7 @@ void BM_SpectrumIntervalSweep(benchmark::State& state) {
   TTimings timings;
   for (auto _ : state) {
     for (int t : intervals)
-      Timed(timings, [&] { window.ShowSetting({TSignalForm::sfSine, t, 8}, Figures(8)); });
+      Timed(timings, [&] { window.ShowSetting({TSignalForm::sfSine, t, 8, {}}, Figures(8)); });
     timings.EndSweep();
   }
   timings.Report(state);
@@ -83,7 +83,7 @@ void BM_SpectrumWaveformChange(benchmark::State& state) {
   TTimings timings;
   for (auto _ : state) {
     for (int form = 0; form < quantora::NumSignalForms; ++form)
-      Timed(timings, [&] { window.ShowSetting({TSignalForm(form), 1, 16}, Figures(16)); });
+      Timed(timings, [&] { window.ShowSetting({TSignalForm(form), 1, 16, {}}, Figures(16)); });
     timings.EndSweep();
   }
   timings.Report(state);

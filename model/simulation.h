@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "model/chain_settings.h"
 #include "model/signal_form.h"
 
 namespace quantora {
@@ -48,11 +49,15 @@ struct TSimulationResult {
 // An interval below 1 ns is taken as 1 ns, so the count is always finite.
 std::int64_t SampleTimeCount(int interval, double xMax);
 
-// Fills `result` for the given waveform, sampling interval T in ns, resolution in
-// bits and upper end of the time axis. T below 1 is taken as 1 (the window never
-// passes one); bits are clamped by the quantizer. Reuses result's storage.
-void ComputeSeries(TSignalForm form, int interval, int bits, double xMax,
-                   TSimulationResult& result);
+// Fills `result` for the settings (waveform, sampling interval T in ns,
+// resolution in bits, signal chain) and upper end of the time axis. T below 1
+// is taken as 1 (the window never passes one); bits are clamped by the
+// quantizer. Reuses result's storage.
+void ComputeSeries(const TSimulationSettings& settings, double xMax, TSimulationResult& result);
+// The same through the design's ideal chain.
+inline void ComputeSeries(TSignalForm form, int interval, int bits, double xMax, TSimulationResult& result) {
+  ComputeSeries(TSimulationSettings{form, interval, bits, {}}, xMax, result);
+}
 
 // A stretch of the time axis and the number of grid points laid over it:
 // t_i = from + i * (to - from) / points for i = 1 .. points (t = from itself is
@@ -87,7 +92,11 @@ struct TWindowResult {
 
 // Fills `result` over `window` (points below 1 are taken as 1). On the design's
 // window the grid series are bit for bit those of ComputeSeries.
-void ComputeSeriesOver(TSignalForm form, int interval, int bits, double xMax,
-                       const TTimeWindow& window, TWindowResult& result);
+void ComputeSeriesOver(const TSimulationSettings& settings, double xMax, const TTimeWindow& window,
+                       TWindowResult& result);
+inline void ComputeSeriesOver(TSignalForm form, int interval, int bits, double xMax, const TTimeWindow& window,
+                              TWindowResult& result) {
+  ComputeSeriesOver(TSimulationSettings{form, interval, bits, {}}, xMax, window, result);
+}
 
 }  // namespace quantora

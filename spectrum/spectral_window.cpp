@@ -1,18 +1,34 @@
 #include "spectrum/spectral_window.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
-namespace quantora {
+#include "spectrum/analog_components.h"
 
-TWindowChoice ChooseWindow(TSignalForm form, int interval, long long samples) {
-  const bool periodic = form == TSignalForm::sfSine || form == TSignalForm::sfThreeTermSine ||
-                        form == TSignalForm::sfSawtooth;
-  if (!periodic) return {TWindowKind::wkRectangular, TWindowReason::wrWholeEvent};
+namespace quantora {
+namespace {
+
+bool IsPeriodic(TSignalForm form) {
+  return form == TSignalForm::sfSine || form == TSignalForm::sfThreeTermSine || form == TSignalForm::sfSawtooth;
+}
+
+}  // namespace
+
+bool HoldsWholePeriods(TSignalForm form, double recordNs, double timeScale) {
+  if (!IsPeriodic(form)) return false;
+  // Every component is a whole multiple of the lowest, the first listed.
+  const double cycles = recordNs * MainComponents(form).front().frequencyMHz * timeScale / 1000.0;
+  return std::fabs(cycles - std::round(cycles)) < 1e-9 * std::max(1.0, cycles) && std::round(cycles) >= 1;
+}
+
+TWindowChoice ChooseWindow(TSignalForm form, int interval, long long samples, double timeScale) {
+  if (!IsPeriodic(form)) return {TWindowKind::wkRectangular, TWindowReason::wrWholeEvent};
   // Fewer than four samples: Hann would leave next to nothing of the record.
   if (samples < 4) return {TWindowKind::wkRectangular, TWindowReason::wrCutPeriods};
-  // The record covers samples * interval ns; the periods fit 1000 ns exactly.
-  if (samples * interval == 1000) return {TWindowKind::wkRectangular, TWindowReason::wrWholePeriods};
+  // The record covers samples * interval ns.
+  if (HoldsWholePeriods(form, double(samples * interval), timeScale))
+    return {TWindowKind::wkRectangular, TWindowReason::wrWholePeriods};
   return {TWindowKind::wkHann, TWindowReason::wrCutPeriods};
 }
 

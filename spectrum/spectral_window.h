@@ -33,9 +33,14 @@ struct TWindowChoice {
   TWindowReason reason;
 };
 
-// The window for `samples` values of `form` taken every `interval` ns from 0 on,
-// the signal's periods being whole over 1000 ns.
-TWindowChoice ChooseWindow(TSignalForm form, int interval, long long samples);
+// True when `recordNs` holds whole periods of `form` run `timeScale` times as
+// fast as the design's (whose periods are whole over 1000 ns); false for the
+// sinc pulse and the chirp, which have none.
+bool HoldsWholePeriods(TSignalForm form, double recordNs, double timeScale);
+
+// The window for `samples` values of `form` taken every `interval` ns from 0
+// on, the signal running `timeScale` times as fast as the design's.
+TWindowChoice ChooseWindow(TSignalForm form, int interval, long long samples, double timeScale = 1.0);
 
 // Half the width of a component's line in bins beyond its centre bin: 0 for
 // the rectangular window on whole periods, 2 for Hann.

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "model/chain_settings.h"
 #include "spectrum/analog_components.h"
 #include "spectrum/converter_figures.h"
 #include "spectrum/level_spectrum.h"
@@ -53,19 +54,24 @@ class TSpectrumEngine {
   // Fills `result` (its storage reused) for the waveform, sampling interval in
   // ns (below 1 taken as 1) and resolution in bits (clamped as the converter does).
   // A waveform outside the list gives the spectra of 0 V.
-  void Compute(TSignalForm form, int interval, int bits, TSpectrumResult& result);
+  void Compute(TSignalForm form, int interval, int bits, TSpectrumResult& result) {
+    Compute(TSimulationSettings{form, interval, bits, {}}, result);
+  }
+  // The same through the whole signal chain of `settings`.
+  void Compute(const TSimulationSettings& settings, TSpectrumResult& result);
   // Makes the analog spectra of all waveforms now (some ms), so that no later
   // Compute has to (each is otherwise made at the first Compute of its waveform).
   void PrepareAnalogSpectra();
 
  private:
-  void ComputeAnalog(TSignalForm form, TSpectrumResult& result);
-  const TBinSpectrum& AnalogSpectrum(TSignalForm form, std::optional<TBinSpectrum>& uncached);
-  void ComputeSampled(TSignalForm form, int interval, int bits, TSpectrumResult& result);
-  void MarkAliases(TSignalForm form, TSpectrumResult& result) const;
+  void ComputeAnalog(const TSimulationSettings& settings, TSpectrumResult& result);
+  const TBinSpectrum& AnalogSpectrum(const TSimulationSettings& settings, std::optional<TBinSpectrum>& uncached);
+  void ComputeSampled(const TSimulationSettings& settings, TSpectrumResult& result);
+  void MarkAliases(const TSimulationSettings& settings, TSpectrumResult& result) const;
 
   TRealFft fFft;
-  // The analog spectrum depends on the waveform alone: made once for each.
+  // The analog spectrum of the design's generator depends on the waveform
+  // alone: made once for each.
   std::array<std::optional<TBinSpectrum>, NumSignalForms> fAnalogSpectra;
   std::vector<double> fAnalog, fOutput, fInput, fError;
   TBinSpectrum fInputSpectrum, fErrorSpectrum;

@@ -111,7 +111,7 @@ void TSpectrumWindow::customEvent(QEvent* event) {
 }
 
 void TSpectrumWindow::Take(const TSimulationSettings& settings, const TQuantizationFigures& timeDomain) {
-  fEngine.Compute(settings.form, settings.interval, settings.bits, fResult);
+  fEngine.Compute(settings, fResult);
   RCSpectrum->SetPaintLock(true);
   fPlotting = true;
   if (fResult.bandMHz != fShownBandMHz || settings.form != fShownForm) ChooseRanges(settings.form);

@@ -27,7 +27,7 @@ class PlottingTest : public testing::Test {
 
   void Run(TSignalForm form, int interval, int bits, TPlotOptions options) {
     TRecomputeInputs inputs;
-    inputs.settings = {form, interval, bits};
+    inputs.settings = {form, interval, bits, {}};
     inputs.options = options;
     inputs.xMax = analog.Scale1X()->RangeHigh();
     Recompute(inputs, analog, sampled);
@@ -142,14 +142,14 @@ TEST_F(PlottingTest, TheAxisEndBoundsTheMarks) {
 // after each change of one input it is that input's fresh run.
 TEST(WindowRunsTest, TheDesignRunFollowsEveryInput) {
   TWindowRuns runs;
-  const TSimulationSettings first{TSignalForm::sfSine, 10, 8};
+  const TSimulationSettings first{TSignalForm::sfSine, 10, 8, {}};
   const struct {
     TSimulationSettings settings;
     double xMax;
-  } changes[] = {{{TSignalForm::sfChirp, 10, 8}, 1000.0},
-                 {{TSignalForm::sfSine, 7, 8}, 1000.0},
-                 {{TSignalForm::sfSine, 10, 2}, 1000.0},
-                 {{TSignalForm::sfSine, 10, 8}, 500.0}};
+  } changes[] = {{{TSignalForm::sfChirp, 10, 8, {}}, 1000.0},
+                 {{TSignalForm::sfSine, 7, 8, {}}, 1000.0},
+                 {{TSignalForm::sfSine, 10, 2, {}}, 1000.0},
+                 {{TSignalForm::sfSine, 10, 8, {}}, 500.0}};
   auto fresh = std::make_unique<TSimulationResult>();
   for (const auto& c : changes) {
     runs.DesignRun(first, 1000.0);

@@ -74,7 +74,7 @@ TEST(StartUp, AboutComesUpOnceBeforeTheFirstCurvesWithIconAndTexts) {
   TFrmAbout about;
   about.setAttribute(Qt::WA_DontShowOnScreen);
   TFormStart start{table};
-  start.startValues = TStartValues{{TSignalForm::sfSawtooth, 20, 4}, {}};
+  start.startValues = TStartValues{{TSignalForm::sfSawtooth, 20, 4, {}}, {}};
   TForm1 form(start);
   form.SetAboutDialog(&about);
   const qint64 designIcon = form.windowIcon().cacheKey();

@@ -16,7 +16,7 @@ using vqm::TRChart;
 // The simulation's Recompute with every flag on.
 void Plot(TRChart& analog, TRChart& sampled, quantora::TSignalForm form, int interval, int bits) {
   quantora::TRecomputeInputs inputs;
-  inputs.settings = {form, interval, bits};
+  inputs.settings = {form, interval, bits, {}};
   inputs.options = {true, true, true};
   inputs.xMax = analog.Scale1X()->RangeHigh();
   quantora::Recompute(inputs, analog, sampled);

@@ -182,7 +182,7 @@ std::unique_ptr<quantora::TForm1> ShownOffScreen(quantora::TFormStart start) {
 bool RenderReadmePicture(const QString& file) {
   quantora::TFormStart start{Table(QStringLiteral("quantora.itl"))};
   // Steps a student sees at once: the sine at 3 bits with its error curve.
-  start.startValues = quantora::TStartValues{{quantora::TSignalForm::sfSine, 10, 3}, {true, true, true}};
+  start.startValues = quantora::TStartValues{{quantora::TSignalForm::sfSine, 10, 3, {}}, {true, true, true}};
   return ShownOffScreen(start)->grab().save(file);
 }
 

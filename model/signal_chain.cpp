@@ -1,0 +1,36 @@
+#include "model/signal_chain.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/generator.h"
+#include "model/seeded_random.h"
+
+namespace quantora {
+
+TSignalChain::TSignalChain(const TSimulationSettings& settings)
+    : fForm(settings.form),
+      fGenerator(settings.chain.generator),
+      fInterval(std::max(settings.interval, 1)),
+      fJitterNs(settings.chain.imperfections.jitterPs / 1000.0),
+      fNoiseV(settings.chain.imperfections.noiseMv / 1000.0),
+      fSeed(settings.chain.seed),
+      fConverter(settings.bits, settings.chain.imperfections, settings.chain.dither, settings.chain.seed) {}
+
+double TSignalChain::Analog(double t) const { return GeneratorValue(fForm, fGenerator, t); }
+
+std::int64_t TSignalChain::InstantIndex(double held) const { return std::llround(held / fInterval); }
+
+double TSignalChain::Held(double held) const {
+  if (HoldsExactly()) return GeneratorHeldValue(fForm, fGenerator, held);
+  const auto n = std::uint64_t(InstantIndex(held));
+  const double instant = fJitterNs > 0 ? held + fJitterNs * GaussianAt(fSeed, TRandomStream::rsJitter, n) : held;
+  const double value = GeneratorHeldValue(fForm, fGenerator, instant);
+  return fNoiseV > 0 ? value + fNoiseV * GaussianAt(fSeed, TRandomStream::rsInputNoise, n) : value;
+}
+
+double TSignalChain::Output(double heldValue, double held) const {
+  return fConverter.Output(heldValue, InstantIndex(held));
+}
+
+}  // namespace quantora

@@ -1,0 +1,44 @@
+#pragma once
+// The whole chain for one setting, stage by stage, as functions of time and of
+// the sampling instant: what the generator puts out, what the hold stage holds
+// from an instant on (the generator at the instant moved by jitter, plus input
+// noise) and what the converter makes of it. The random draws of an instant
+// depend on its index n (the instant n T) alone.
+
+#include <cstdint>
+
+#include "model/chain_settings.h"
+#include "model/converter.h"
+
+namespace quantora {
+
+class TSignalChain {
+ public:
+  explicit TSignalChain(const TSimulationSettings& settings);
+
+  int Interval() const { return fInterval; }
+  const TConverter& Converter() const { return fConverter; }
+  // True when the hold stage adds nothing to the generator (no jitter, no noise).
+  bool HoldsExactly() const { return fJitterNs == 0 && fNoiseV == 0; }
+
+  // The generator's output at t (ns): the analog curve.
+  double Analog(double t) const;
+  // The value held from the instant `held` (a multiple of the interval, ns) on.
+  double Held(double held) const;
+  // The converter's output for the value held from instant `held` on.
+  double Output(double heldValue, double held) const;
+
+  // The index n of the instant n T.
+  std::int64_t InstantIndex(double held) const;
+
+ private:
+  TSignalForm fForm;
+  TGeneratorSettings fGenerator;
+  int fInterval;
+  double fJitterNs;
+  double fNoiseV;
+  std::uint32_t fSeed;
+  TConverter fConverter;
+};
+
+}  // namespace quantora
