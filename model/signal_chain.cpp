@@ -21,8 +21,10 @@ double TSignalChain::Analog(double t) const { return GeneratorValue(fForm, fGene
 
 std::int64_t TSignalChain::InstantIndex(double held) const { return std::llround(held / fInterval); }
 
+double TSignalChain::ExactHeld(double held) const { return GeneratorHeldValue(fForm, fGenerator, held); }
+
 double TSignalChain::Held(double held) const {
-  if (HoldsExactly()) return GeneratorHeldValue(fForm, fGenerator, held);
+  if (HoldsExactly()) return ExactHeld(held);
   const auto n = std::uint64_t(InstantIndex(held));
   const double instant = fJitterNs > 0 ? held + fJitterNs * GaussianAt(fSeed, TRandomStream::rsJitter, n) : held;
   const double value = GeneratorHeldValue(fForm, fGenerator, instant);

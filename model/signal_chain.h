@@ -25,6 +25,10 @@ class TSignalChain {
   double Analog(double t) const;
   // The value held from the instant `held` (a multiple of the interval, ns) on.
   double Held(double held) const;
+  // What an ideal hold stage would hold: the generator at the instant itself,
+  // without jitter and noise. The converter's figures measure the output
+  // against it, so that everything the chain adds counts as error.
+  double ExactHeld(double held) const;
   // The converter's output for the value held from instant `held` on.
   double Output(double heldValue, double held) const;
 

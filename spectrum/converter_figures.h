@@ -4,9 +4,10 @@
 // for analog-to-digital converters (IEEE Std 1241) name them.
 //
 // The standard knows only the converter's output and takes as the signal a sine
-// fitted to it (sine_fit.h). The simulation knows the exact input samples, so
-// the error here is the output minus those, all of it: also the part of it at
-// the signal's own frequency, which a fitted sine would take in as signal.
+// fitted to it (sine_fit.h). The simulation knows the generator's exact
+// samples, so the error here is the output minus those, all of it: noise,
+// jitter and the converter's own errors, also the part at the signal's own
+// frequency, which a fitted sine would take in as signal.
 
 #include <cstddef>
 #include <optional>
@@ -22,7 +23,7 @@ inline constexpr int kHarmonicsCounted = 10;
 // The three spectra of one record, all with the same window.
 struct TRecordSpectra {
   const TBinSpectrum& output;  // the quantized samples
-  const TBinSpectrum& input;   // the exact samples the converter was given
+  const TBinSpectrum& input;   // the generator's exact samples at the sampling instants
   const TBinSpectrum& error;   // output minus input
   TWindowChoice window;
   std::size_t samples;  // N, the record's length

@@ -53,8 +53,9 @@ void TSpectrumEngine::ComputeAnalog(const TSimulationSettings& settings, TSpectr
   result.analog = AnalogSpectrum(settings, uncached);
 }
 
-// One value per sampling instant n T below 1000 ns: the sample the hold stage
-// presents, the converter's output and their difference.
+// One value per sampling instant n T below 1000 ns: the generator's exact
+// sample, the output of the chain (hold stage and converter) and their
+// difference, which holds all the chain adds.
 void TSpectrumEngine::ComputeSampled(const TSimulationSettings& settings, TSpectrumResult& result) {
   const TSignalForm form = settings.form;
   const int interval = settings.interval;
@@ -66,8 +67,8 @@ void TSpectrumEngine::ComputeSampled(const TSimulationSettings& settings, TSpect
   fError.resize(n);
   for (std::size_t i = 0; i < n; ++i) {
     const double instant = double(i) * interval;
-    fInput[i] = chain.Held(instant);
-    fOutput[i] = chain.Output(fInput[i], instant);
+    fInput[i] = chain.ExactHeld(instant);
+    fOutput[i] = chain.Output(chain.Held(instant), instant);
     fError[i] = fOutput[i] - fInput[i];
   }
   result.samples = n;
