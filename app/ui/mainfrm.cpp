@@ -517,13 +517,15 @@ void TForm1::ShowQuantizationFigures(const TQuantizationFigures& figures, const 
   NLabReso->setToolTip(lines.join(QLatin1Char('\n')));
 }
 
-// The explanation as translated, followed by the chain's settings when it is
-// not ideal; the ideal chain leaves it untouched.
+// The chain's settings when it is not ideal, ahead of the explanation as
+// translated, so that they are what the memo shows first; the ideal chain
+// leaves the explanation untouched.
 void TForm1::ShowChainInExplanation(const std::vector<TTooltipLine>& chain) {
   if (fExplanation.isEmpty()) fExplanation = MMExplain->Lines();  // as translated
-  QStringList lines = fExplanation;
+  QStringList lines;
   glossator::TGlossator& t = Texts();
   for (const TTooltipLine& line : chain) lines << TranslatedLine(t, line);
+  lines << fExplanation;
   if (lines != MMExplain->Lines()) MMExplain->SetLines(lines);
 }
 
