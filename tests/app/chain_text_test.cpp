@@ -9,6 +9,9 @@
 #include "translate/glossator.h"
 #include "translate/itl_text.h"
 
+// Each case names only the settings it changes; the rest keep their defaults.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
 namespace quantora {
 namespace {
 
