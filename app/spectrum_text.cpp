@@ -2,9 +2,10 @@
 
 #include <charconv>
 #include <cmath>
-#include <numeric>
 
+#include "app/chain_text.h"
 #include "app/series_csv.h"
+#include "spectrum/analog_components.h"
 
 namespace quantora {
 namespace {
@@ -17,9 +18,30 @@ std::string Fixed(double value, int decimals) {
 
 std::string Optional(const std::optional<double>& db) { return db ? DecibelText(*db) : "\u2014"; }
 
-// The sine's period is 250 ns: sampled every T ns it meets 250 / gcd(250, T)
-// different phases before they repeat.
-int SamplePhases(int interval) { return 250 / std::gcd(250, std::max(interval, 1)); }
+// Sampled every T ns, a sine of f MHz advances by T f / 1000 of a period from
+// one sample to the next: the phases repeat after the least m samples that
+// advance it by whole periods (250 / gcd(250, T) for the 4 MHz sine). None
+// within the record: `samples`, every phase new.
+std::size_t SamplePhases(int interval, double frequencyMHz, std::size_t samples) {
+  const double periodsPerSample = std::max(interval, 1) * frequencyMHz / 1000.0;
+  for (std::size_t m = 1; m < samples; ++m) {
+    const double periods = double(m) * periodsPerSample;
+    if (std::fabs(periods - std::round(periods)) <= 1e-9 * std::max(1.0, periods)) return m;
+  }
+  return samples;
+}
+
+// Whether the sine's quantization error repeats with it, from the phases it meets.
+TTooltipLine PhasesLine(std::size_t phases, std::size_t samples) {
+  if (phases < samples)
+    return {"The sine meets only <%1%> different sample phases and then repeats them, so its quantization error is no "
+            "noise: it repeats with the signal and lands on the harmonics, which is why the measured values can stray "
+            "from the rule.",
+            {std::to_string(phases)}};
+  return {"The samples meet the sine at ever new phases, so the error is close to noise and the measured values come "
+          "near the rule.",
+          {}};
+}
 
 void AppendRow(std::string& out, double mhz, const double* sampled, const double* analog) {
   out += ExactNumberText(mhz);
@@ -31,13 +53,20 @@ void AppendRow(std::string& out, double mhz, const double* sampled, const double
 }
 
 // Why the sine's record cannot measure our figures.
-TTooltipLine UnmeasurableLine(const TSpectrumResult& s) {
+TTooltipLine UnmeasurableLine(const TSpectrumResult& s, double sineMHz) {
+  const std::string sine = ExactNumberText(sineMHz);
   switch (s.measurability) {
     case TMeasurability::mbNoSignal:
-      return {"Sine: SNR, SINAD, SFDR and ENOB \u2014, not measurable: the 4 MHz sine folds onto fs/2, so every sample "
-              "falls on a zero crossing and the samples hold no sine. The staircase shows only the sign of each "
-              "sample's rounding residue: the level half a step above or below 0 V.",
-              {}};
+      // Folded onto DC the samples meet the sine at one phase, its first: 0.
+      if (AliasFrequency(sineMHz, s.samplingMHz) < s.nyquistMHz / 2)
+        return {"Sine: SNR, SINAD, SFDR and ENOB \u2014, not measurable: the <%1%> MHz sine folds onto DC, so every "
+                "sample meets it at the same phase, on a zero crossing, and the samples hold no sine. The staircase "
+                "shows only the sign of each sample's rounding residue: the level half a step above or below 0 V.",
+                {sine}};
+      return {"Sine: SNR, SINAD, SFDR and ENOB \u2014, not measurable: the <%1%> MHz sine folds onto fs/2, so every "
+              "sample falls on a zero crossing and the samples hold no sine. The staircase shows only the sign of "
+              "each sample's rounding residue: the level half a step above or below 0 V.",
+              {sine}};
     case TMeasurability::mbTooFewSamples:
       return {"Sine: SNR, SINAD, SFDR and ENOB \u2014, not measurable: the record ends inside a period and holds only "
               "<%1%> samples; beside the lines of DC, the fundamental and its harmonics that leaves too few bins to "
@@ -99,8 +128,10 @@ bool ExportSpectrumCsv(const TSimulationSettings& settings, const std::string& p
   return WriteExport(SpectrumCsv(spectrum), path, error);
 }
 
-std::vector<TTooltipLine> SpectrumReportLines(TSignalForm form, int interval, const TSpectrumResult& s,
+std::vector<TTooltipLine> SpectrumReportLines(const TSimulationSettings& settings, const TSpectrumResult& s,
                                               const TQuantizationFigures& timeDomain) {
+  const TSignalForm form = settings.form;
+  const double sineMHz = settings.chain.generator.frequencyMHz;
   std::vector<TTooltipLine> lines = {
       {"Sampling at <%1%> MHz: <%2%> samples, bins <%3%> MHz apart; fs/2 = <%4%> MHz (red line).",
        {Fixed(s.samplingMHz, 2), std::to_string(s.samples), Fixed(s.sampledBinMHz, 3), Fixed(s.nyquistMHz, 2)}},
@@ -135,7 +166,7 @@ std::vector<TTooltipLine> SpectrumReportLines(TSignalForm form, int interval, co
                      {Fixed(f.fundamentalMHz, 2), Fixed(f.fundamentalDbfs, 2), Optional(f.snrDb),
                       DecibelText(f.sinadDb), Optional(f.sfdrDb), Fixed(f.enobBits, 2)}});
   } else {
-    lines.push_back(UnmeasurableLine(s));
+    lines.push_back(UnmeasurableLine(s, sineMHz));
   }
   if (s.fitFigures)
     lines.push_back({"As the standard defines them, from a sine fitted to the output alone: SINAD <%1%>, ENOB <%2%> bit.",
@@ -147,17 +178,15 @@ std::vector<TTooltipLine> SpectrumReportLines(TSignalForm form, int interval, co
   lines.push_back({"Rule 6.02 n + 1.76 dB, corrected for the 4.8 V sine: <%1%> (ENOB <%2%> bit); SQNR in the time "
                    "domain (--stats): <%3%>.",
                    {DecibelText(timeDomain.sqnrRuleDb), Fixed(ruleEnob, 2), DecibelText(timeDomain.sqnrMeasuredDb)}});
+  const std::vector<TTooltipLine> chain = ChainSpectrumLines(settings);
+  lines.insert(lines.end(), chain.begin(), chain.end());
   if (!s.figures) return lines;
-  const int phases = SamplePhases(interval);
-  if (std::size_t(phases) < s.samples)
-    lines.push_back({"The sine meets only <%1%> different sample phases and then repeats them, so its quantization "
-                     "error is no noise: it repeats with the signal and lands on the harmonics, which is why the "
-                     "measured values can stray from the rule.",
-                     {std::to_string(phases)}});
-  else
-    lines.push_back({"The samples meet the sine at ever new phases, so the error is close to noise and the measured "
-                     "values come near the rule.",
-                     {}});
+  // Noise, jitter and dither give every sample an error of its own: then the
+  // phases no longer decide whether the error repeats.
+  const TChainSettings& c = settings.chain;
+  const bool drawnPerSample =
+      c.imperfections.noiseMv > 0 || c.imperfections.jitterPs > 0 || c.dither.kind != TDitherKind::dkNone;
+  if (!drawnPerSample) lines.push_back(PhasesLine(SamplePhases(settings.interval, sineMHz, s.samples), s.samples));
   lines.push_back({"Why the two differ: the fitted sine takes in the part of the error that lies at the signal's own "
                    "frequency, which then counts as signal; measured against the exact input it counts as error.",
                    {}});

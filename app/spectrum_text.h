@@ -27,8 +27,9 @@ bool ExportSpectrumCsv(const TSimulationSettings& settings, const std::string& p
 
 // The spectrum window's explanation, line by line (keys with parameters, as the
 // resolution's tooltip): sampling, what the colours show, the window used and
-// why, and for the sine the figures beside the rule and the time-domain SQNR.
-std::vector<TTooltipLine> SpectrumReportLines(TSignalForm form, int interval, const TSpectrumResult& spectrum,
+// why, and for the sine the figures beside the rule and the time-domain SQNR,
+// with what the chain's jitter and dither do to them.
+std::vector<TTooltipLine> SpectrumReportLines(const TSimulationSettings& settings, const TSpectrumResult& spectrum,
                                               const TQuantizationFigures& timeDomain);
 
 }  // namespace quantora

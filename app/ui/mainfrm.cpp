@@ -18,6 +18,7 @@
 
 #include "aboutbox.h"
 #include "accessible_names.h"
+#include "app/chain_text.h"
 #include "app/command_line.h"
 #include "app/file_replace.h"
 #include "app/message_text.h"
@@ -446,7 +447,9 @@ void TForm1::Recompute() {
   PlotAnalogChart(in, *RCSig, &fWindowRuns);
   ReplotSampled(in);
   const TQuantizationFigures figures = WholeAxisFigures(in, &fWindowRuns);
-  ShowQuantizationFigures(figures);
+  const std::vector<TTooltipLine> chain = ChainSettingLines(in.settings);
+  ShowQuantizationFigures(figures, chain);
+  ShowChainInExplanation(chain);
   if (Spectrum && Spectrum->isVisible()) Spectrum->Follow(in.settings, figures);
 }
 
@@ -505,12 +508,25 @@ std::string TForm1::SeriesText() const {
 }
 
 // The figures of the current setting as the resolution read-out's tooltip,
-// each line translated on its own.
-void TForm1::ShowQuantizationFigures(const TQuantizationFigures& figures) {
+// each line translated on its own, then the chain's settings when it is not ideal.
+void TForm1::ShowQuantizationFigures(const TQuantizationFigures& figures, const std::vector<TTooltipLine>& chain) {
   glossator::TGlossator& t = Texts();
   QStringList lines;
   for (const TTooltipLine& line : QuantizationTooltipLines(figures)) lines << TranslatedLine(t, line);
+  for (const TTooltipLine& line : chain) lines << TranslatedLine(t, line);
   NLabReso->setToolTip(lines.join(QLatin1Char('\n')));
+}
+
+// The chain's settings when it is not ideal, ahead of the explanation as
+// translated, so that they are what the memo shows first; the ideal chain
+// leaves the explanation untouched.
+void TForm1::ShowChainInExplanation(const std::vector<TTooltipLine>& chain) {
+  if (fExplanation.isEmpty()) fExplanation = MMExplain->Lines();  // as translated
+  QStringList lines;
+  glossator::TGlossator& t = Texts();
+  for (const TTooltipLine& line : chain) lines << TranslatedLine(t, line);
+  lines << fExplanation;
+  if (lines != MMExplain->Lines()) MMExplain->SetLines(lines);
 }
 
 void TForm1::ApplyStartValues(const TSimulationSettings& settings, const TPlotOptions& options) {
@@ -592,6 +608,7 @@ bool TForm1::TranslateAgain(const QString& table) {
   Texts().LoadFromFile(path);
   Texts().TranslateComponent(this);  // the About dialog and the spectrum window too: they are the window's children
   fSampledCaption.clear();           // taken again, in the new language
+  fExplanation.clear();              // likewise
   fShownTable = table;
   FollowLanguageInQtTexts();
   if (fAbout) FillAboutDialog();

@@ -9,9 +9,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/quantization_figures.h"
 #include "app/plotting.h"
+#include "app/quantization_text.h"  // TTooltipLine
 #include "app/simulation_settings.h"
 #include "design_texts.h"
 #include "language_tables.h"
@@ -197,7 +199,9 @@ class TForm1 : public QWidget {
   void BuildInputPanel();
   void LayOut();
   void SetUpKeyboardPath();
-  void ShowQuantizationFigures(const TQuantizationFigures& figures);
+  // The chain's lines: ChainSettingLines of the setting shown.
+  void ShowQuantizationFigures(const TQuantizationFigures& figures, const std::vector<TTooltipLine>& chain);
+  void ShowChainInExplanation(const std::vector<TTooltipLine>& chain);
   void ReplotSampled(const TRecomputeInputs& inputs);
   void ShowErrorScale(std::optional<int> exponent);
   // Every window translated again from its design texts with `table`; false
@@ -214,6 +218,7 @@ class TForm1 : public QWidget {
   TDesignTexts fDesignTexts;
   double fTimeAxisEnd = 1000;  // the analog chart's time axis as designed
   QString fSampledCaption;     // the sampled chart's caption without the error's scale
+  QStringList fExplanation;    // the explanation as translated, before the chain's lines
   TWindowRuns fWindowRuns;     // the last run over a zoomed window, for the other chart
   QString fShownTable;
   bool fSaidChoiceNotStored = false;  // the message that a choice cannot be remembered came once

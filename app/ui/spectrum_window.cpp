@@ -137,8 +137,7 @@ void TSpectrumWindow::ShowTaken() {
   if (!fTaken) return;  // shown already
   RCSpectrum->SetPaintLock(false);
   QStringList lines;
-  for (const TTooltipLine& line :
-       SpectrumReportLines(fTaken->settings.form, fTaken->settings.interval, fResult, fTaken->timeDomain))
+  for (const TTooltipLine& line : SpectrumReportLines(fTaken->settings, fResult, fTaken->timeDomain))
     lines << TranslatedLine(fTranslator, line);
   MMFigures->SetLines(lines);
   fTaken.reset();

@@ -29,7 +29,8 @@ TEST(SpectrumTextTest, ExplainsTheWindowAndTheSamplePhases) {
       // The standard's figures beside ours, and why a record cannot measure them.
       {TSignalForm::sfSine, 25, "No window", "As the standard defines them, from a sine fitted to the output alone: "
        "SINAD <", {"48.62 dB", "7.78"}},  // at 8 bits
-      {TSignalForm::sfSine, 125, "No window", "Sine: SNR, SINAD, SFDR and ENOB \u2014, not measurable: the 4 MHz", {}},
+      {TSignalForm::sfSine, 125, "No window", "Sine: SNR, SINAD, SFDR and ENOB \u2014, not measurable: the <%1%> MHz "
+       "sine folds onto fs/2", {"4"}},
       {TSignalForm::sfSine, 60, "Hann window", "Sine: SNR, SINAD, SFDR and ENOB \u2014, not measurable: the record "
        "ends", {"17", "32"}},
       {TSignalForm::sfSine, 150, "Hann window", "Sine: SNR, SINAD, SFDR and ENOB \u2014, not measurable: <", {"7", "4"}},
@@ -37,8 +38,9 @@ TEST(SpectrumTextTest, ExplainsTheWindowAndTheSamplePhases) {
   TSpectrumEngine engine;
   TSpectrumResult spectrum;
   for (const TCase& c : cases) {
-    engine.Compute(c.form, c.interval, 8, spectrum);
-    const std::vector<TTooltipLine> lines = SpectrumReportLines(c.form, c.interval, spectrum, TQuantizationFigures{});
+    const TSimulationSettings settings{c.form, c.interval, 8};
+    engine.Compute(settings, spectrum);
+    const std::vector<TTooltipLine> lines = SpectrumReportLines(settings, spectrum, TQuantizationFigures{});
     EXPECT_NE(Params(lines, c.window), std::vector<std::string>{"missing"}) << c.interval;
     EXPECT_EQ(Params(lines, c.phases), c.params) << c.interval;
   }
