@@ -152,9 +152,9 @@ void TChainWindow::LayOut() {
     grid->addWidget(r->Slider, row++, 2);
   };
   heading("LblGenerator", "XL_Generator");
-  for (std::size_t i = 0; i < fRows.size(); ++i) {
-    if (fRows[i] == Noise) heading("LblImperfections", "XL_Imperfections of the converter");
-    add(fRows[i]);
+  for (TSettingRow* r : fRows) {
+    if (r == Noise) heading("LblImperfections", "XL_Imperfections of the converter");
+    add(r);
   }
   heading("LblDitherGroup", "XL_Dither and random draws");
   auto* ditherLabel = new QLabel(QStringLiteral("XL_Dither:"), this);
