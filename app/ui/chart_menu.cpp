@@ -136,6 +136,11 @@ QMenu* TChartMenu::Open(vqm::TCustomRChart* chart, QPoint globalPos) {
     QAction* setting = menu->addAction(fTranslate("Set interval and resolution..."), this, [this] { OnEnterSetting(); });
     setting->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));  // shown; the main window owns the shortcut
   }
+  if (OnOpenChain) {
+    if (!OnEnterSetting) menu->addSeparator();
+    QAction* chain = menu->addAction(fTranslate("Signal and converter..."), this, [this] { OnOpenChain(); });
+    chain->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));  // shown; the main window owns the shortcut
+  }
   if (Languages.tables && Languages.choose) {
     menu->addSeparator();
     AddLanguageMenu(menu);

@@ -42,6 +42,8 @@ class TChartMenu : public QObject {
   std::function<void()> OnOpenSpectrum;
   // When set, the menu offers "Set interval and resolution..." (Ctrl+I), which calls it.
   std::function<void()> OnEnterSetting;
+  // When set, the menu offers "Signal and converter..." (Ctrl+K), which calls it.
+  std::function<void()> OnOpenChain;
   // The translation tables offered under "Language", the one shown (its check
   // mark) and what choosing one does; no such submenu while `choose` is unset.
   struct TLanguages {

@@ -19,6 +19,7 @@
 #include "aboutbox.h"
 #include "accessible_names.h"
 #include "app/chain_text.h"
+#include "chain_window.h"
 #include "app/command_line.h"
 #include "app/file_replace.h"
 #include "app/message_text.h"
@@ -171,6 +172,8 @@ TForm1::TForm1(const TFormStart& start, QWidget* parent) : QWidget(parent), fSta
   new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this, [this] { OpenSpectrum(); });
   ChartMenu->OnEnterSetting = [this] { EnterSetting(); };
   new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), this, [this] { EnterSetting(); });
+  ChartMenu->OnOpenChain = [this] { OpenChainWindow(); };
+  new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this, [this] { OpenChainWindow(); });
 
   // The end of loading: the host link loads the table and translates the window.
   fDesignTexts.Remember(this, Texts().Prefix());
@@ -202,6 +205,7 @@ TForm1::~TForm1() {
   // are torn down (the focus moves away from a window being destroyed).
   disconnect(qApp, nullptr, this, nullptr);
   delete Spectrum;  // it reads the window's own texts, which go with the members
+  delete ChainWindow;  // remembers its place while the window is still whole
 }
 
 void TForm1::BuildTopPanel() {
@@ -432,6 +436,7 @@ TRecomputeInputs TForm1::CurrentInputs() const {
   in.settings.form = TSignalForm(std::max(0, CBoxSignalForm->currentIndex()));
   in.settings.interval = SBarSampleFreq->value();
   in.settings.bits = SBarReso->value();
+  in.settings.chain = fChain;
   in.options.showPoints = CBoxShowSamples->isChecked();
   in.options.showSampled = CBoxSample->isChecked();
   in.options.showError = CBoxQNoise->isChecked();
@@ -483,6 +488,28 @@ TSettingDialog* TForm1::EnterSetting() {
   return dialog;
 }
 
+TChainWindow* TForm1::OpenChainWindow() {
+  if (!ChainWindow) {
+    ChainWindow = new TChainWindow(Texts(), this);
+    ChainWindow->ShowChain(fChain);
+    ChainWindow->OnChange = [this](const TChainSettings& chain) {
+      fChain = chain;
+      Recompute();
+    };
+  }
+  ChainWindow->show();
+  ChainWindow->raise();
+  ChainWindow->activateWindow();
+  return ChainWindow;
+}
+
+void TForm1::SetChain(const TChainSettings& chain) {
+  if (ChainWindow) ChainWindow->ShowChain(chain);
+  if (chain == fChain) return;
+  fChain = chain;
+  Recompute();
+}
+
 void TForm1::ReplotSampled(const TRecomputeInputs& inputs) {
   ShowErrorScale(PlotSampledChart(inputs, *RCSample, &fWindowRuns));
 }
@@ -530,6 +557,7 @@ void TForm1::ShowChainInExplanation(const std::vector<TTooltipLine>& chain) {
 }
 
 void TForm1::ApplyStartValues(const TSimulationSettings& settings, const TPlotOptions& options) {
+  SetChain(settings.chain);
   if (CBoxSignalForm->currentIndex() != int(settings.form)) {  // the first showing drew the sine already
     CBoxSignalForm->setCurrentIndex(int(settings.form));
     CBoxSignalFormChange();
@@ -605,8 +633,9 @@ bool TForm1::TranslateAgain(const QString& table) {
   if (!probe.LoadFromFile(path) || probe.Keys().empty()) return false;
   fDesignTexts.Restore();
   if (Spectrum) Spectrum->RestoreDesignTexts();
+  if (ChainWindow) ChainWindow->RestoreDesignTexts();
   Texts().LoadFromFile(path);
-  Texts().TranslateComponent(this);  // the About dialog and the spectrum window too: they are the window's children
+  Texts().TranslateComponent(this);  // the About dialog and the other windows too: they are the window's children
   fSampledCaption.clear();           // taken again, in the new language
   fExplanation.clear();              // likewise
   fShownTable = table;

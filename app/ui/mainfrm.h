@@ -36,6 +36,7 @@ class TGlossator;
 
 namespace quantora {
 
+class TChainWindow;
 class TChartMenu;
 class TComboBox;
 class TFrmAbout;
@@ -160,6 +161,11 @@ class TForm1 : public QWidget {
   // Opens the dialog for typing an exact interval and resolution (not
   // blocking): the charts' menu "Set interval and resolution..." and Ctrl+I.
   TSettingDialog* EnterSetting();
+  // Opens (or brings to the front) the "Signal and converter" window, whose
+  // every change recomputes: the charts' menu "Signal and converter..." and Ctrl+K.
+  TChainWindow* OpenChainWindow();
+  // The signal chain recomputed from now on, shown in that window when it is open.
+  void SetChain(const TChainSettings& chain);
 
   TPanel* Panel1;
   QLabel* Label1;
@@ -183,6 +189,7 @@ class TForm1 : public QWidget {
   TMemo* MMExplain;
   TChartMenu* ChartMenu;  // the charts' context menu
   QPointer<TSpectrumWindow> Spectrum;  // made when first opened
+  QPointer<TChainWindow> ChainWindow;  // made when first opened
   // The host link; it may end itself on the host's quit, so the window keeps no dangling pointer.
   QPointer<tessera::TkdbDemonClient> cliDemon;
 
@@ -211,6 +218,7 @@ class TForm1 : public QWidget {
   void FollowLanguageInQtTexts();
 
   TFormStart fStart;
+  TChainSettings fChain;  // the generator and converter the charts show; the controls hold the rest
   TFrmAbout* fAbout = nullptr;
   bool fShown = false;
   bool fStartedUp = false;  // the start-up sequence has run

@@ -20,7 +20,16 @@ const std::vector<std::string> kMarkedTexts = {
     "Analog/Digital Conversion", "Signal Wave Form", "Sine", "3-Term Sine", "Sawtooth", "Sinc", "Chirp",
     "About", "Exit", "Original Signal", "Sampled Signal", "Time [ns]", "Amplitude [V]", "f(sample) = ",
     "t(sample) = ", "Resolution", "Show Sampling Points", "Show Sampled Signal", "Show Quantization Error",
-    "MMExplain", "HomePage", "OK"};
+    "MMExplain", "HomePage", "OK",
+    // The "Signal and converter" window.
+    "Signal and converter", "Generator", "Amplitude:", "Frequency:", "DC offset:", "Imperfections of the converter",
+    "Noise:", "Jitter:", "Offset error:", "Gain error:", "Integral nonlinearity (INL):",
+    "Differential nonlinearity (DNL):", "Dither and random draws", "Dither:", "None", "Rectangular, 1 LSB peak to peak",
+    "Triangular, 2 LSB peak to peak", "Subtract after the quantizer", "Seed:", "Back to the ideal converter",
+    "Amplitude in V", "Frequency of the sine in MHz", "DC offset in V", "Input noise, standard deviation in mV",
+    "Aperture jitter, standard deviation in ps", "Offset error in LSB", "Gain error in percent",
+    "Integral nonlinearity, peak in LSB", "Differential nonlinearity, standard deviation in LSB", "Dither",
+    "Seed of the random draws"};
 // The keys the start-up sequence looks up in code.
 const std::vector<std::string> kStartupKeys = {"AppIconName", "Quantora Lab", "HomePageURL", "$dlglanguage$"};
 

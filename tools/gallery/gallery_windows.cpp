@@ -9,6 +9,7 @@
 #include <QToolTip>
 
 #include "app/ui/aboutbox.h"
+#include "app/ui/chain_window.h"
 #include "app/ui/chart_menu.h"
 #include "app/ui/mainfrm.h"
 #include "app/ui/spectrum_window.h"
@@ -125,6 +126,22 @@ int SaveSpectra(quantora::TForm1& form, const QString& folder, const QString& su
   return written;
 }
 
+// The "Signal and converter" window with a few imperfections on (jitter,
+// a gain error, triangular dither); the main window goes back to the ideal chain.
+bool SaveChainWindow(quantora::TForm1& form, const QString& file) {
+  quantora::TChainSettings chain;
+  chain.imperfections.jitterPs = 100;
+  chain.imperfections.gainErrorPercent = -1.5;
+  chain.dither.kind = quantora::TDitherKind::dkTriangular;
+  form.SetChain(chain);
+  quantora::TChainWindow* window = form.OpenChainWindow();
+  window->setAttribute(Qt::WA_DontShowOnScreen);
+  const bool saved = window->grab().save(file);
+  window->close();
+  form.SetChain({});
+  return saved;
+}
+
 int RenderLanguage(const QString& folder, const QString& table, const QString& suffix) {
   quantora::TFrmAbout about;
   quantora::TFormStart start{Table(table)};
@@ -143,6 +160,7 @@ int RenderLanguage(const QString& folder, const QString& table, const QString& s
                                                  QStringLiteral(".png"));
   written += SaveZoomSequence(form, folder, suffix);
   written += SaveSpectra(form, folder, suffix);
+  written += SaveChainWindow(form, folder + QStringLiteral("/window_chain_") + suffix + QStringLiteral(".png"));
   return written;
 }
 
