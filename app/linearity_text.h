@@ -20,8 +20,10 @@ std::string LinearityCsv(const std::vector<TLinearityRow>& rows);
 // ("-" is standard output), as the other exports do.
 bool ExportLinearityCsv(const TSimulationSettings& settings, const std::string& path, std::string& error);
 
-// The summary under the linearity charts (a key with parameters): peak |DNL|
-// and |INL| measured and set, and the missing codes.
-TTooltipLine LinearitySummaryLine(const TLinearitySummary& summary);
+// The lines under the linearity charts (keys with parameters, as the spectrum's
+// explanation): peak DNL and INL measured and set with the missing codes; the
+// test's record and what it resolves; and, with input noise or dither, that
+// the test sees the converter smoothed by them.
+std::vector<TTooltipLine> LinearityReportLines(const TSimulationSettings& settings, const TLinearitySummary& summary);
 
 }  // namespace quantora
