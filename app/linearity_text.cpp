@@ -46,19 +46,21 @@ std::vector<TTooltipLine> LinearityReportLines(const TSimulationSettings& settin
   const TChainSettings& chain = settings.chain;
   const TTestSine sine = ChooseTestSine(settings.bits, chain.imperfections, chain.dither.kind);
   const double hits = MidScaleHits(sine);
+  const bool random = chain.imperfections.noiseMv > 0 || chain.dither.kind != TDitherKind::dkNone;
   std::vector<TTooltipLine> lines = {
       {"Measured: DNL up to \u00b1<%1%> LSB, INL up to \u00b1<%2%> LSB, <%3%> missing codes (as set: \u00b1<%4%> and "
        "\u00b1<%5%> LSB).",
        {TwoDecimals(s.peakDnlMeasured), TwoDecimals(s.peakInlMeasured), std::to_string(s.missingCodes),
         TwoDecimals(s.peakDnlSet), TwoDecimals(s.peakInlSet)}},
       {"Code-density test: <%1%> samples of a sine slightly past both ends of the range, about <%2%> per mid-scale "
-       "code, so each transition is found to about <%3%> LSB. Blue: measured; green: as set.",
-       {std::to_string(sine.samples), std::to_string(int(std::lround(hits))), TwoDigits(1 / hits)}},
+       "code. Blue: measured; green: as set.",
+       {std::to_string(sine.samples), std::to_string(int(std::lround(hits)))}},
+      {random ? "Input noise and dither put each sample near a transition on either side by chance: the transitions "
+                "are still found where they are, but stray by about <%1%> LSB."
+              : "Every phase of the sine is met once, so each count is exact to one sample and each transition is "
+                "found to <%1%> LSB.",
+       {TwoDigits(TransitionUncertaintyLsb(sine))}},
   };
-  if (chain.imperfections.noiseMv > 0 || chain.dither.kind != TDitherKind::dkNone)
-    lines.push_back({"Input noise and dither blur each transition over several samples: the test measures the "
-                     "converter smoothed by them, with less DNL than was set.",
-                     {}});
   return lines;
 }
 

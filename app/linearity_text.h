@@ -22,8 +22,8 @@ bool ExportLinearityCsv(const TSimulationSettings& settings, const std::string& 
 
 // The lines under the linearity charts (keys with parameters, as the spectrum's
 // explanation): peak DNL and INL measured and set with the missing codes; the
-// test's record and what it resolves; and, with input noise or dither, that
-// the test sees the converter smoothed by them.
+// test's record; and how far a measured transition strays (by chance, with
+// input noise or dither).
 std::vector<TTooltipLine> LinearityReportLines(const TSimulationSettings& settings, const TLinearitySummary& summary);
 
 }  // namespace quantora

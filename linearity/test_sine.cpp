@@ -1,6 +1,7 @@
 #include "linearity/test_sine.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numbers>
 
 #include "model/quantizer.h"
@@ -30,6 +31,7 @@ TTestSine ChooseTestSine(int bits, const TImperfections& imperfections, TDitherK
   const double gain = 1.0 + imperfections.gainErrorPercent / 100.0;
   const double noiseLsb = imperfections.noiseMv / 1000.0 * gain / lsbVolts;
   const double ditherPeakLsb = dither == TDitherKind::dkTriangular ? 1.0 : dither == TDitherKind::dkRectangular ? 0.5 : 0.0;
+  const double ditherVariance = dither == TDitherKind::dkTriangular ? 1.0 / 6 : dither == TDitherKind::dkRectangular ? 1.0 / 12 : 0.0;
   // Past each end by 1 % of the half range, at least 2 LSB, plus what noise
   // (4 standard deviations) and dither may take off a sample.
   const double overdrive = std::max(2.0, 0.01 * top / 2) + 4 * noiseLsb + ditherPeakLsb;
@@ -38,11 +40,18 @@ TTestSine ChooseTestSine(int bits, const TImperfections& imperfections, TDitherK
   sine.cycles = kCycles;
   sine.centreLsb = top / 2;
   sine.amplitudeLsb = top / 2 + overdrive;
+  sine.spreadLsb = std::sqrt(noiseLsb * noiseLsb + ditherVariance);
   return sine;
 }
 
 double MidScaleHits(const TTestSine& sine) {
   return double(sine.samples) / (std::numbers::pi * sine.amplitudeLsb);
+}
+
+double TransitionUncertaintyLsb(const TTestSine& sine) {
+  const double hits = MidScaleHits(sine);
+  if (sine.spreadLsb <= 0) return 1 / hits;
+  return std::max(1 / hits, std::sqrt(sine.spreadLsb / (std::sqrt(std::numbers::pi) * hits)));
 }
 
 }  // namespace quantora
