@@ -85,7 +85,7 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
 
     const bool output =
         option == "--export-csv" || option == "--export-png" || option == "--export-pdf" || option == "--stats" ||
-        option == "--export-spectrum-csv";
+        option == "--export-spectrum-csv" || option == "--export-linearity-csv";
     const bool known = output || option == "--wave" || option == "--interval" || option == "--bits" ||
                        option == "--samples" || option == "--sampled" || option == "--error" ||
                        option == "--language" || option == "--no-about" || option == "--time-range" ||
@@ -116,6 +116,7 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
       parsed.action = option == "--export-csv"            ? TProgramAction::paExportCsv
                       : option == "--export-png"          ? TProgramAction::paExportPng
                       : option == "--export-spectrum-csv" ? TProgramAction::paExportSpectrumCsv
+                      : option == "--export-linearity-csv" ? TProgramAction::paExportLinearityCsv
                                                           : TProgramAction::paExportPdf;
       parsed.exportPath = std::string(*value);
     } else if (option == "--samples" || option == "--sampled" || option == "--error") {
@@ -179,6 +180,10 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
                            parsed.action == TProgramAction::paExportSpectrumCsv))
     return Failure("option --time-range does not apply to " + std::string(exportOption) +
                    ", which works on the whole 1000 ns record");
+  // The linearity test drives the converter with a test sine of its own.
+  if (parsed.timeRange && parsed.action == TProgramAction::paExportLinearityCsv)
+    return Failure("option --time-range does not apply to --export-linearity-csv, which measures the converter "
+                   "with a test sine of its own");
   return parsed;
 }
 

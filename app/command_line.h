@@ -1,6 +1,7 @@
 #pragma once
 // The program's command line, parsed into a plain struct without side effects.
-//   quantora [--export-csv FILE | --export-png FILE [--scale K] | --export-pdf FILE | --export-spectrum-csv FILE | --stats]
+//   quantora [--export-csv FILE | --export-png FILE [--scale K] | --export-pdf FILE | --export-spectrum-csv FILE
+//             | --export-linearity-csv FILE | --stats]
 //            [--wave NAME] [--interval 1..200]
 //            [--bits 1..16] [--samples on|off] [--sampled on|off] [--error on|off]
 //            [--time-range FROM TO]
@@ -25,6 +26,7 @@ enum class TProgramAction {
   paExportPng,  // render the main window at its design size to the PNG file exportPath
   paExportPdf,  // the main window at its design size as a one-page PDF (vector curves, real text)
   paExportSpectrumCsv,  // write the spectra of the setting as CSV to exportPath
+  paExportLinearityCsv,  // write the converter's measured and set DNL/INL as CSV to exportPath
   paShowStats,  // print the quantization figures of the settings, one line each, and stop
   paShowHelp,   // print HelpText (program_help.h) and stop
   paFail,       // a bad argument; errorMessage names it
@@ -48,7 +50,7 @@ struct TCommandLine {
   TGivenSettings given;          // which of the six above were given
   std::optional<TTimeRange> timeRange = std::nullopt;  // --time-range: both charts and the series and window exports zoomed to it
   std::string language;          // --language: "en" or "de"; empty: the table beside the program
-  std::string exportPath;        // --export-csv or --export-spectrum-csv ("-" is standard output), --export-png or --export-pdf
+  std::string exportPath;        // --export-csv, --export-spectrum-csv or --export-linearity-csv ("-" is standard output), --export-png or --export-pdf
   double pictureScale = 1.0;     // --scale: the --export-png picture at that many times the window's size
   bool showAbout = true;         // --no-about: false; the window starts without the modal About dialog
   std::string errorMessage;      // one line, set only for paFail

@@ -12,6 +12,7 @@
 #include "app/command_line.h"
 #include "app/display_check.h"
 #include "app/file_replace.h"
+#include "app/linearity_text.h"
 #include "app/program_help.h"
 #include "model/quantization_figures.h"
 #include "app/quantization_text.h"
@@ -108,6 +109,12 @@ int main(int argc, char** argv) {
               ? quantora::ExportSeriesCsv(commandLine.settings, window, commandLine.exportPath, error)
               : quantora::ExportSpectrumCsv(commandLine.settings, commandLine.exportPath, error);
       if (written) return kExitOk;
+      std::fprintf(stderr, "%s\n", error.c_str());
+      return kExitWriteFailed;
+    }
+    case quantora::TProgramAction::paExportLinearityCsv: {
+      std::string error;
+      if (quantora::ExportLinearityCsv(commandLine.settings, commandLine.exportPath, error)) return kExitOk;
       std::fprintf(stderr, "%s\n", error.c_str());
       return kExitWriteFailed;
     }

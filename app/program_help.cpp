@@ -59,6 +59,12 @@ THelp ProgramHelp() {
        "write the spectra of the setting as CSV to FILE (- for standard output): frequency_MHz, "
        "sampled_dBFS (the quantized samples, up to fs/2) and analog_dBFS (up to 2.5 fs), a field empty "
        "where that spectrum has no bin"},
+      {"--export-linearity-csv", "FILE",
+       "measure the converter's static linearity as a test bench does (the code-density test: a sine "
+       "slightly past both ends of the range, 2^(bits+6) samples, at least 65536, through the input noise, "
+       "dither and nonlinearity of the setting) and write it as CSV to FILE (- for standard output): code, "
+       "dnl_set_LSB, inl_set_LSB, dnl_measured_LSB, inl_measured_LSB, one row per code; the end codes' DNL "
+       "and code 0's INL are 0, the INL is against the line through the end transitions"},
       {"--stats", "",
        "print the quantization figures of the setting, one per line: step, largest and RMS "
        "quantization error (held value minus level), hold error (analog minus held value), RMS total "
@@ -82,7 +88,7 @@ THelp ProgramHelp() {
        "zoom both charts to the time range from FROM to TO ns (0 <= FROM < TO <= 1000), in the window and "
        "in --export-csv, --export-png and --export-pdf: the series are recomputed over that range (the CSV "
        "keeps its number of rows); not with --stats or --export-spectrum-csv, whose figures are of the "
-       "whole record (status 2)"},
+       "whole record, nor with --export-linearity-csv, which has a test sine of its own (status 2)"},
       {"--language", "en|de",
        "use the English or German texts (default: the language last chosen in the charts' menu, else the table "
        "quantora.itl)"},
@@ -98,7 +104,7 @@ THelp ProgramHelp() {
       "Other arguments are the program's parameters. Exports, --stats and --help never show the About "
       "dialog, never meet a running window and run without a display.\n"
       "Each option may be given once, and only one of --export-csv, --export-png, --export-pdf, "
-      "--export-spectrum-csv and --stats per run. "
+      "--export-spectrum-csv, --export-linearity-csv and --stats per run. "
       "An export replaces its file only when it was written completely.";
   help.exitStatus =
       "0 when all went well, 1 when a file or standard output could not be written, 2 for a bad "

@@ -12,6 +12,7 @@
 #include "chart_menu.h"
 #include "design.h"
 #include "focus_mark.h"
+#include "linearity_page.h"
 #include "running_text.h"
 #include "text_controls.h"
 #include "translate/glossator.h"
@@ -38,7 +39,13 @@ TSpectrumWindow::TSpectrumWindow(glossator::TGlossator& translator, QObject& tra
   SetColors(this, vqm::clBtnFace);
   resize(kDesignSize);
 
-  RCSpectrum = new vqm::TRChart(this);
+  PCPages = new QTabWidget(this);
+  PCPages->setObjectName(QStringLiteral("PCPages"));
+  TSSpectrum = new QWidget;
+  TSSpectrum->setObjectName(QStringLiteral("TSSpectrum"));
+  TSSpectrum->setWindowTitle(QStringLiteral("XL_Spectrum"));
+  TSSpectrum->installEventFilter(this);  // lays out the chart and the figures
+  RCSpectrum = new vqm::TRChart(TSSpectrum);
   RCSpectrum->setObjectName(QStringLiteral("RCSpectrum"));
   ApplySpectrumChartSettings(*RCSpectrum);
   RCSpectrum->setFocusPolicy(Qt::StrongFocus);
@@ -48,7 +55,7 @@ TSpectrumWindow::TSpectrumWindow(glossator::TGlossator& translator, QObject& tra
     if (!fPlotting) PlotSpectrum(fResult, *RCSpectrum);
   };
 
-  MMFigures = new TMemo(this);
+  MMFigures = new TMemo(TSSpectrum);
   MMFigures->setObjectName(QStringLiteral("MMFigures"));
   SetColors(MMFigures, vqm::clCream);
   MMFigures->setReadOnly(true);
@@ -58,6 +65,10 @@ TSpectrumWindow::TSpectrumWindow(glossator::TGlossator& translator, QObject& tra
   RCSpectrum->setAccessibleDescription(
       QStringLiteral("XL_Blue: the sampled signal up to fs/2; green: the analog signal; red line: fs/2."));
   MMFigures->setAccessibleName(QStringLiteral("XL_Figures of the spectrum"));
+
+  Linearity = new TLinearityPage(fTranslator, nullptr);
+  AddPage(TSSpectrum);
+  AddPage(Linearity);
 
   fEngine.PrepareAnalogSpectra();  // a change of waveform then costs no more than any other
   fDesignTexts.Remember(this, fTranslator.Prefix());
@@ -71,16 +82,30 @@ QString TSpectrumWindow::Translated(const std::string& key, const std::vector<st
   return QString::fromStdString(fTranslator.Translate(key, params));
 }
 
+void TSpectrumWindow::AddPage(QWidget* page) {
+  const int index = PCPages->addTab(page, page->windowTitle());
+  connect(page, &QWidget::windowTitleChanged, PCPages,
+          [this, index](const QString& title) { PCPages->setTabText(index, title); });
+}
+
 TSpectrumWindow::~TSpectrumWindow() {
   if (isVisible() && parentWidget()) RememberWindowPlace(*this, objectName());
 }
 
 void TSpectrumWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  const int chartHeight = std::max(0, height() - kFiguresHeight);
-  RCSpectrum->SetBounds(0, 0, width(), chartHeight);
-  MMFigures->setGeometry(0, chartHeight, width(), height() - chartHeight);
-  if (fShownBandMHz > 0) PlotSpectrum(fResult, *RCSpectrum);  // the labels for the new size
+  PCPages->setGeometry(rect());
+}
+
+bool TSpectrumWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == TSSpectrum && event->type() == QEvent::Resize) {
+    const int width = TSSpectrum->width(), height = TSSpectrum->height();
+    const int chartHeight = std::max(0, height - kFiguresHeight);
+    RCSpectrum->SetBounds(0, 0, width, chartHeight);
+    MMFigures->setGeometry(0, chartHeight, width, height - chartHeight);
+    if (fShownBandMHz > 0) PlotSpectrum(fResult, *RCSpectrum);  // the labels for the new size
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void TSpectrumWindow::showEvent(QShowEvent* event) {
@@ -117,6 +142,7 @@ void TSpectrumWindow::Take(const TSimulationSettings& settings, const TQuantizat
   if (fResult.bandMHz != fShownBandMHz || settings.form != fShownForm) ChooseRanges(settings.form);
   fPlotting = false;
   PlotSpectrum(fResult, *RCSpectrum);
+  Linearity->Follow(settings);
   fTaken = TTaken{settings, timeDomain};
 }
 
@@ -140,6 +166,7 @@ void TSpectrumWindow::ShowTaken() {
   for (const TTooltipLine& line : SpectrumReportLines(fTaken->settings, fResult, fTaken->timeDomain))
     lines << TranslatedLine(fTranslator, line);
   MMFigures->SetLines(lines);
+  Linearity->ShowSummary();  // in the language of the moment
   fTaken.reset();
 }
 

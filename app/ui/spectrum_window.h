@@ -2,8 +2,10 @@
 // The spectrum window: the frequency-domain view of the current setting beside
 // the main window. It shows the sampled and the analog spectrum, the fs/2
 // marker, where the components above fs/2 land, and for the sine the converter
-// figures next to the rule; the main window hands it every new setting.
+// figures next to the rule; the main window hands it every new setting. A
+// second page shows the converter's static linearity (linearity_page.h).
 
+#include <QTabWidget>
 #include <QWidget>
 #include <optional>
 #include <string>
@@ -23,6 +25,7 @@ class TRChart;
 namespace quantora {
 
 class TChartMenu;
+class TLinearityPage;
 class TMemo;
 
 class TSpectrumWindow : public QWidget {
@@ -56,15 +59,19 @@ class TSpectrumWindow : public QWidget {
   // Its marked texts as designed again, to be translated into another language.
   void RestoreDesignTexts() const { fDesignTexts.Restore(); }
 
+  QTabWidget* PCPages;        // the spectrum page, then the linearity page
+  QWidget* TSSpectrum;        // the spectrum page: RCSpectrum over MMFigures
   vqm::TRChart* RCSpectrum;
   TMemo* MMFigures;
   TChartMenu* ChartMenu;
+  TLinearityPage* Linearity;  // measured only while shown
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void customEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QString Translated(const std::string& key, const std::vector<std::string>& params = {}) const;
@@ -75,6 +82,8 @@ class TSpectrumWindow : public QWidget {
   // The frequency range for a new setting's band: the user's zoom while it
   // fits, else the start band with the whole band as "everything".
   void ChooseRanges(TSignalForm form);
+  // A page and its tab, whose text follows the page's (translated) title.
+  void AddPage(QWidget* page);
 
   glossator::TGlossator& fTranslator;
   TDesignTexts fDesignTexts;

@@ -134,6 +134,7 @@ TEST(QuantoraProgramTest, BadArgumentsExitWithStatusTwoAndWriteNothing) {
       {"--export-csv", path, "--bits", "4", "--bits", "5"},
       // Figures of the whole record: a time range would be silently ignored.
       {"--stats", "--time-range", "100", "200"}, {"--export-spectrum-csv", path, "--time-range", "0", "10"},
+      {"--export-linearity-csv", path, "--time-range", "0", "10"},
       // Control characters of a bad value are quoted, never passed to the terminal.
       {"--export-csv", path, "--wave", "sine\nx\x1b[31m\r\u009b"},
   };
@@ -265,6 +266,22 @@ TEST(QuantoraProgramTest, ExportsTheSpectrumAsCsv) {
   }
   EXPECT_EQ(strongestAt, 1.0);
   EXPECT_EQ(previous, 12.0);  // the band shown, 2.5 fs = 12.5 MHz, in 1 MHz bins
+}
+
+// The linearity as CSV: one row per code, and the ideal converter measures
+// within 0.02 LSB of 0 (6 bits: 2^16 samples, 650 hits per code).
+TEST(QuantoraProgramTest, ExportsTheLinearityAsCsv) {
+  const TRun run = RunQuantora({"--export-linearity-csv", "-", "--bits", "6"});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  const QList<QByteArray> rows = Lines(run.out);
+  ASSERT_EQ(rows.size(), 65);
+  EXPECT_EQ(rows[0], "code,dnl_set_LSB,inl_set_LSB,dnl_measured_LSB,inl_measured_LSB");
+  for (qsizetype r = 1; r < rows.size(); ++r) {
+    const QList<QByteArray> fields = rows[r].split(',');
+    ASSERT_EQ(fields.size(), 5) << rows[r].toStdString();
+    EXPECT_EQ(fields[0].toInt(), r - 1);
+    for (const QByteArray& f : fields.mid(1)) EXPECT_NEAR(f.toDouble(), 0.0, 0.02) << rows[r].toStdString();
+  }
 }
 
 TEST(QuantoraProgramTest, Help) {

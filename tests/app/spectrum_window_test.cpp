@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "app/ui/chart_menu.h"
+#include "app/ui/linearity_page.h"
 #include "app/ui/mainfrm.h"
 #include "app/ui/text_controls.h"
 #include "hostlink/demon_client.h"
@@ -138,6 +139,24 @@ TEST(SpectrumWindowTest, ClosesWithTheOwnerOfItsTexts) {
   delete w.form.cliDemon.data();
   EXPECT_TRUE(w.form.Spectrum.isNull());
   QCoreApplication::sendPostedEvents();
+}
+
+// The linearity page is measured only once shown (the tabs' arrow keys reach it), then
+// follows a new resolution; the summary is in the window's language.
+TEST(SpectrumWindowTest, LinearityPageMeasuresWhenShownAndFollows) {
+  TShownMainWindow w("quantora.de.itl");
+  QTest::keyClick(&w.form, Qt::Key_F, Qt::ControlModifier);
+  TSpectrumWindow& spectrum = *w.form.Spectrum;
+  EXPECT_TRUE(spectrum.Linearity->Rows().empty());
+  EXPECT_EQ(spectrum.PCPages->tabText(1), QStringLiteral("Statische Linearität"));
+  spectrum.PCPages->tabBar()->setFocus();
+  QTest::keyClick(spectrum.PCPages->tabBar(), Qt::Key_Right);
+  ASSERT_EQ(spectrum.PCPages->currentWidget(), spectrum.Linearity);
+  EXPECT_EQ(spectrum.Linearity->Rows().size(), 256u);
+  EXPECT_TRUE(spectrum.Linearity->MMLinearity->toPlainText().contains(QStringLiteral("0 fehlende Codes")));
+  QTest::keyClick(w.form.SBarReso, Qt::Key_Left);  // 7 bits
+  QCoreApplication::sendPostedEvents(spectrum.Linearity);
+  EXPECT_EQ(spectrum.Linearity->Rows().size(), 128u);
 }
 
 // The chart and the figures each show a mark while they have the focus.
