@@ -92,11 +92,15 @@ std::string SpectrumCsv(const TSpectrumResult& s) {
   return out;
 }
 
-bool ExportSpectrumCsv(const TSimulationSettings& settings, const std::string& path, std::string& error) {
+std::string SettingSpectrumCsv(const TSimulationSettings& settings) {
   TSpectrumEngine engine;
   TSpectrumResult spectrum;
   engine.Compute(settings, spectrum);
-  return WriteExport(SpectrumCsv(spectrum), path, error);
+  return SpectrumCsv(spectrum);
+}
+
+bool ExportSpectrumCsv(const TSimulationSettings& settings, const std::string& path, std::string& error) {
+  return WriteExport(SettingSpectrumCsv(settings), path, error);
 }
 
 std::vector<TTooltipLine> SpectrumReportLines(TSignalForm form, int interval, const TSpectrumResult& s,
