@@ -119,7 +119,8 @@ THelp ProgramHelp() {
   help.closing =
       "Beside a running window, a start hands its command line to that window and ends (status 0): the "
       "window takes the setting options given (--wave, --interval, --bits, the signal chain's from --amplitude "
-      "to --seed, --samples, --sampled, --error, --time-range, --language) as if the user had set them, keeps the others as they are, and comes to the front. "
+      "to --seed, --samples, --sampled, --error, --time-range, --language) as if the user had set them, keeps "
+      "the others as they are, and comes to the front. "
       "Other arguments are the program's parameters. Exports, --stats and --help never show the About "
       "dialog, never meet a running window and run without a display.\n"
       "Each option may be given once, and only one of --export-csv, --export-png, --export-pdf, "

@@ -175,11 +175,7 @@ TEST(CommandLineTest, BadArgumentsFailNamingTheCulprit) {
 // Each option of the signal chain: a good value changes just its setting and
 // is handed over as given; a bad one (no change) fails naming value and option.
 TEST(CommandLineTest, ChainOptionsInsideTheirRanges) {
-  using TChange = void (*)(TChainSettings&);
-  const struct {
-    std::vector<std::string_view> args;
-    TChange change;  // nullptr: refused
-  } cases[] = {
+  const struct { std::vector<std::string_view> args; void (*change)(TChainSettings&); } cases[] = {  // nullptr: refused
       {{"--amplitude", "7.5"}, [](TChainSettings& c) { c.generator.amplitudeV = 7.5; }},
       {{"--amplitude", "10"}, [](TChainSettings& c) { c.generator.amplitudeV = 10; }},
       {{"--frequency", "0.1"}, [](TChainSettings& c) { c.generator.frequencyMHz = 0.1; }},
@@ -191,7 +187,8 @@ TEST(CommandLineTest, ChainOptionsInsideTheirRanges) {
       {{"--inl", "-16"}, [](TChainSettings& c) { c.imperfections.inlLsb = -16; }},
       {{"--dnl", "2"}, [](TChainSettings& c) { c.imperfections.dnlLsb = 2; }},
       {{"--dither", "rect"}, [](TChainSettings& c) { c.dither.kind = TDitherKind::dkRectangular; }},
-      {{"--dither", "tri", "--subtract-dither"}, [](TChainSettings& c) { c.dither = {TDitherKind::dkTriangular, true}; }},
+      {{"--dither", "tri", "--subtract-dither"},
+       [](TChainSettings& c) { c.dither = {TDitherKind::dkTriangular, true}; }},
       {{"--seed", "2147483647"}, [](TChainSettings& c) { c.seed = 2147483647; }},
       {{"--seed", "0"}, [](TChainSettings& c) { c.seed = 0; }},
       {{"--amplitude", "10.01"}, nullptr}, {{"--amplitude", "5V"}, nullptr}, {{"--frequency", "0"}, nullptr},

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QCryptographicHash>
-
 #include <string>
 
 #include "app/series_csv.h"
@@ -15,11 +14,7 @@ namespace quantora {
 namespace {
 
 TEST(GoldenOutputsTest, IdealChainKeepsEveryExportAndFigureByteForByte) {
-  const struct {
-    const char* output;
-    std::string (*text)(const TSimulationSettings&);
-    const char* sha256;
-  } cases[] = {
+  const struct { const char* output; std::string (*text)(const TSimulationSettings&); const char* sha256; } cases[] = {
       {"--export-csv", [](const TSimulationSettings& s) { return SettingCsv(s); },
        "41ca2bb9266a63f55fe9b2b4f98e70391121b85f9dc9a792d6c8adb068f19df5"},
       {"--export-spectrum-csv", SettingSpectrumCsv, "d918ad61418601657b3da7a3ad05e3d3ce8ee4a9177e48a77dfc013d2f4b6397"},
