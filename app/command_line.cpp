@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <limits>
 #include <optional>
 #include <set>
 
@@ -14,6 +15,7 @@
 namespace quantora {
 namespace {
 
+static_assert(kMaxSeed <= std::uint32_t(std::numeric_limits<int>::max()), "--seed is read as an int");
 
 struct TWaveName {
   std::string_view name;
@@ -89,7 +91,8 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
     const bool known = output || option == "--wave" || option == "--interval" || option == "--bits" ||
                        option == "--samples" || option == "--sampled" || option == "--error" ||
                        option == "--language" || option == "--no-about" || option == "--time-range" ||
-                       option == "--scale";
+                       option == "--scale" || option == "--dither" || option == "--subtract-dither" ||
+                       option == "--seed" || FindChainNumberOption(option);
     if (!known) return Failure("unknown option " + QuotedForMessage(option) + " (see --help)");
     // One value per option and one export per run: a second one would silently
     // win over the first, or leave one of two asked files unwritten.
@@ -108,10 +111,35 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
       parsed.action = TProgramAction::paShowStats;
       continue;
     }
+    if (option == "--subtract-dither") {  // a switch; takes no value
+      parsed.settings.chain.dither.subtract = true;
+      parsed.given.chain.subtractDither = true;
+      continue;
+    }
     const std::optional<std::string_view> value = ValueAfter(args, i);
     if (!value) return Failure("option " + std::string(option) + " needs a value");
 
-    if (output) {  // an export with its file
+    if (const TChainNumberOption* number = FindChainNumberOption(option)) {
+      const auto parsedValue = ParseChainNumber(*value, number->range);
+      if (!parsedValue)
+        return Failure("bad value " + QuotedForMessage(*value) + " for " + std::string(option) +
+                       " (expected a number of " + std::string(number->unit) + ", " +
+                       SettingRangeText(number->range) + ")");
+      number->field(parsed.settings.chain) = *parsedValue;
+      parsed.given.chain.*number->given = *parsedValue;
+    } else if (option == "--dither") {
+      const auto kind = ParseDitherName(*value);
+      if (!kind) return Failure("bad value " + QuotedForMessage(*value) + " for --dither (expected none, rect or tri)");
+      parsed.settings.chain.dither.kind = *kind;
+      parsed.given.chain.dither = *kind;
+    } else if (option == "--seed") {
+      const auto seed = ParseWhole(*value, 0, int(kMaxSeed));
+      if (!seed)
+        return Failure("bad value " + QuotedForMessage(*value) + " for --seed (expected a whole number, " +
+                       RangeText(0, int(kMaxSeed)) + ")");
+      parsed.settings.chain.seed = std::uint32_t(*seed);
+      parsed.given.chain.seed = std::uint32_t(*seed);
+    } else if (output) {  // an export with its file
       if (value->empty()) return Failure("option " + std::string(option) + " needs a file name");
       parsed.action = option == "--export-csv"            ? TProgramAction::paExportCsv
                       : option == "--export-png"          ? TProgramAction::paExportPng

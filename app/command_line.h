@@ -5,6 +5,9 @@
 //            [--wave NAME] [--interval 1..200]
 //            [--bits 1..16] [--samples on|off] [--sampled on|off] [--error on|off]
 //            [--time-range FROM TO]
+//            [--amplitude V] [--frequency MHz] [--offset V] [--noise mV] [--jitter ps]
+//            [--offset-error LSB] [--gain-error %] [--inl LSB] [--dnl LSB]
+//            [--dither none|rect|tri] [--subtract-dither] [--seed N]
 //            [--language en|de] [--no-about] [--help] [PARAMETERS...]
 // Arguments that do not begin "--" (and are not an option's value) are the
 // program's parameters, which the host link keeps (a second start hands them
@@ -16,6 +19,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/chain_options.h"
 #include "app/simulation_settings.h"
 
 namespace quantora {
@@ -41,13 +45,14 @@ struct TGivenSettings {
   std::optional<bool> showPoints;
   std::optional<bool> showSampled;
   std::optional<bool> showError;
+  TGivenChain chain;
 };
 
 struct TCommandLine {
   TProgramAction action = TProgramAction::paRunWindow;  // what the program does
-  TSimulationSettings settings;  // --wave, --interval, --bits (window defaults)
+  TSimulationSettings settings;  // --wave, --interval, --bits and the chain's options (window defaults)
   TPlotOptions options;          // --samples, --sampled, --error (the check boxes)
-  TGivenSettings given;          // which of the six above were given
+  TGivenSettings given;          // which of the settings and check boxes were given
   std::optional<TTimeRange> timeRange = std::nullopt;  // --time-range: both charts and the series and window exports zoomed to it
   std::string language;          // --language: "en" or "de"; empty: the table beside the program
   std::string exportPath;        // --export-csv, --export-spectrum-csv or --export-linearity-csv ("-" is standard output), --export-png or --export-pdf

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <unistd.h>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,10 +13,9 @@
 #include "app/file_replace.h"
 #include "app/linearity_text.h"
 #include "app/program_help.h"
-#include "model/quantization_figures.h"
-#include "app/quantization_text.h"
 #include "app/series_csv.h"
 #include "app/spectrum_text.h"
+#include "app/stats_text.h"
 #include "app/window_program.h"
 #include "hostlink/runtime_dir.h"
 
@@ -30,14 +28,7 @@ constexpr int kExitBadArguments = 2;
 constexpr int kExitNoDisplay = 3;  // ./run.sh renders the window to a picture then
 
 int PrintStats(const quantora::TSimulationSettings& settings) {
-  // About 64 KiB of series: kept off the stack.
-  auto series = std::make_unique<quantora::TSimulationResult>();
-  quantora::ComputeSeries(settings, quantora::TimeAxisEnd, *series);
-  quantora::TSpectrumEngine engine;
-  quantora::TSpectrumResult spectrum;
-  engine.Compute(settings, spectrum);
-  const std::string text = quantora::QuantizationStatsText(quantora::QuantizationFigures(settings.bits, *series)) +
-                           quantora::ConverterStatsText(settings.form, spectrum);
+  const std::string text = quantora::StatsText(settings);
   std::string reason;
   if (quantora::WriteStandardOutput(text, reason)) return kExitOk;
   std::fprintf(stderr, "quantora: cannot write to standard output: %s\n", reason.c_str());

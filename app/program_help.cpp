@@ -1,8 +1,12 @@
 #include "app/program_help.h"
 
+#include <algorithm>
 #include <sstream>
+#include <vector>
 
+#include "app/chain_options.h"
 #include "app/picture_scale.h"
+#include "app/quantization_text.h"
 #include "app/simulation_settings.h"
 
 namespace quantora {
@@ -73,7 +77,10 @@ THelp ProgramHelp() {
        "enob_bits from its spectrum, measured against the exact samples (nan where the record is too "
        "short to part the lines of DC, the sine and fs/2, inf without noise or spur), and sinad_fit_dB "
        "and enob_fit_bits as the standard defines them, from a sine fitted to the output (nan where the "
-       "record is too short for the fit)"},
+       "record is too short for the fit). When the signal chain is not the ideal converter (an option from "
+       "--amplitude to --dither set to other than its default), its settings come first, one per line: "
+       "amplitude_V, frequency_MHz, offset_V, noise_mV, jitter_ps, offset_error_LSB, gain_error_percent, "
+       "inl_LSB, dnl_LSB, dither, subtract_dither and seed"},
       {"--wave", "NAME", "sine (default), 3-term-sine, sawtooth, sinc or chirp"},
       {"--interval", "N",
        "sampling interval in ns, " + RangeText(MinInterval, MaxInterval) + " (default " +
@@ -81,6 +88,13 @@ THelp ProgramHelp() {
       {"--bits", "N",
        "converter resolution in bits, " + RangeText(MinResolution, MaxResolution) + " (default " +
            std::to_string(defaults.bits) + ")"},
+      {"--dither", "none|rect|tri",
+       "dither added before the quantizer: none (default), rectangular (1 LSB peak to peak) or triangular "
+       "(2 LSB)"},
+      {"--subtract-dither", "", "take the known dither off the converter's output again"},
+      {"--seed", "N",
+       "seed of every random draw (noise, jitter, code widths, dither), " + RangeText(0, int(kMaxSeed)) +
+           " (default " + std::to_string(defaults.chain.seed) + "): the same seed gives the same samples"},
       {"--samples", "on|off", "show the sampling points (default on)"},
       {"--sampled", "on|off", "show the sampled signal (default on)"},
       {"--error", "on|off", "show the quantization error (default off)"},
@@ -97,10 +111,22 @@ THelp ProgramHelp() {
        "and tests)"},
       {"--help", "", "show this list and exit"},
   };
+  // The signal chain's numbers after --bits, in the order of the chain.
+  const auto chainAt = std::find_if(help.options.begin(), help.options.end(),
+                                    [](const TOptionHelp& o) { return o.option == "--dither"; });
+  TChainSettings chainDefaults = defaults.chain;
+  std::vector<TOptionHelp> numbers;
+  for (const TChainNumberOption& entry : ChainNumberOptions())
+    numbers.push_back({std::string(entry.option), std::string(entry.unit),
+                       std::string(entry.help) + " in " + std::string(entry.unit) + ", " +
+                           SettingRangeText(entry.range) + " (default " +
+                           ExactNumberText(entry.field(chainDefaults)) + ")" + std::string(entry.helpNote)});
+  help.options.insert(chainAt, numbers.begin(), numbers.end());
   help.closing =
       "Beside a running window, a start hands its command line to that window and ends (status 0): the "
-      "window takes the setting options given (--wave, --interval, --bits, --samples, --sampled, --error, "
-      "--time-range, --language) as if the user had set them, keeps the others as they are, and comes to the front. "
+      "window takes the setting options given (--wave, --interval, --bits, the signal chain's from --amplitude "
+      "to --seed, --samples, --sampled, --error, --time-range, --language) as if the user had set them, keeps "
+      "the others as they are, and comes to the front. "
       "Other arguments are the program's parameters. Exports, --stats and --help never show the About "
       "dialog, never meet a running window and run without a display.\n"
       "Each option may be given once, and only one of --export-csv, --export-png, --export-pdf, "

@@ -121,11 +121,15 @@ std::string SpectrumCsv(const TSpectrumResult& s) {
   return out;
 }
 
-bool ExportSpectrumCsv(const TSimulationSettings& settings, const std::string& path, std::string& error) {
+std::string SettingSpectrumCsv(const TSimulationSettings& settings) {
   TSpectrumEngine engine;
   TSpectrumResult spectrum;
   engine.Compute(settings, spectrum);
-  return WriteExport(SpectrumCsv(spectrum), path, error);
+  return SpectrumCsv(spectrum);
+}
+
+bool ExportSpectrumCsv(const TSimulationSettings& settings, const std::string& path, std::string& error) {
+  return WriteExport(SettingSpectrumCsv(settings), path, error);
 }
 
 std::vector<TTooltipLine> SpectrumReportLines(const TSimulationSettings& settings, const TSpectrumResult& s,

@@ -21,6 +21,9 @@ std::string ConverterStatsText(TSignalForm form, const TSpectrumResult& spectrum
 // up to the band shown. A field is empty where that spectrum has no bin.
 std::string SpectrumCsv(const TSpectrumResult& spectrum);
 
+// The spectrum of `settings` as that CSV table.
+std::string SettingSpectrumCsv(const TSimulationSettings& settings);
+
 // Computes the spectrum of `settings` and writes its CSV table to `path` ("-"
 // is standard output), as the series export does.
 bool ExportSpectrumCsv(const TSimulationSettings& settings, const std::string& path, std::string& error);

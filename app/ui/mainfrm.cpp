@@ -598,6 +598,7 @@ void TForm1::ApplyHandedOptions(const QStringList& params) {
   values.options.showPoints = given.showPoints.value_or(values.options.showPoints);
   values.options.showSampled = given.showSampled.value_or(values.options.showSampled);
   values.options.showError = given.showError.value_or(values.options.showError);
+  ApplyGivenChain(given.chain, values.settings.chain);  // the chain's options given, the rest kept
   if (line.timeRange) values.timeRange = line.timeRange;  // else the charts keep their zoom
   ChangeValues(values);
   if (!line.language.empty()) ChangeLanguage(line.language);

@@ -172,6 +172,49 @@ TEST(CommandLineTest, BadArgumentsFailNamingTheCulprit) {
   }
 }
 
+// Each option of the signal chain: a good value changes just its setting and
+// is handed over as given; a bad one (no change) fails naming value and option.
+TEST(CommandLineTest, ChainOptionsInsideTheirRanges) {
+  const struct { std::vector<std::string_view> args; void (*change)(TChainSettings&); } cases[] = {  // nullptr: refused
+      {{"--amplitude", "7.5"}, [](TChainSettings& c) { c.generator.amplitudeV = 7.5; }},
+      {{"--amplitude", "10"}, [](TChainSettings& c) { c.generator.amplitudeV = 10; }},
+      {{"--frequency", "0.1"}, [](TChainSettings& c) { c.generator.frequencyMHz = 0.1; }},
+      {{"--offset", "-5"}, [](TChainSettings& c) { c.generator.offsetV = -5; }},
+      {{"--noise", "1e3"}, [](TChainSettings& c) { c.imperfections.noiseMv = 1000; }},
+      {{"--jitter", "2.5"}, [](TChainSettings& c) { c.imperfections.jitterPs = 2.5; }},
+      {{"--offset-error", "-100"}, [](TChainSettings& c) { c.imperfections.offsetErrorLsb = -100; }},
+      {{"--gain-error", "20"}, [](TChainSettings& c) { c.imperfections.gainErrorPercent = 20; }},
+      {{"--inl", "-16"}, [](TChainSettings& c) { c.imperfections.inlLsb = -16; }},
+      {{"--dnl", "2"}, [](TChainSettings& c) { c.imperfections.dnlLsb = 2; }},
+      {{"--dither", "rect"}, [](TChainSettings& c) { c.dither.kind = TDitherKind::dkRectangular; }},
+      {{"--dither", "tri", "--subtract-dither"},
+       [](TChainSettings& c) { c.dither = {TDitherKind::dkTriangular, true}; }},
+      {{"--seed", "2147483647"}, [](TChainSettings& c) { c.seed = 2147483647; }},
+      {{"--seed", "0"}, [](TChainSettings& c) { c.seed = 0; }},
+      {{"--amplitude", "10.01"}, nullptr}, {{"--amplitude", "5V"}, nullptr}, {{"--frequency", "0"}, nullptr},
+      {{"--offset", "5.5"}, nullptr},      {{"--noise", "-1"}, nullptr},     {{"--jitter", "5001"}, nullptr},
+      {{"--offset-error", "101"}, nullptr}, {{"--gain-error", "nan"}, nullptr}, {{"--inl", "inf"}, nullptr},
+      {{"--dnl", " 1"}, nullptr},          {{"--dither", "triangular"}, nullptr}, {{"--seed", "2147483648"}, nullptr},
+      {{"--seed", "1.5"}, nullptr},        {{"--seed", "-1"}, nullptr},
+  };
+  for (const auto& c : cases) {
+    const TCommandLine parsed = Parse(c.args);
+    SCOPED_TRACE(testing::Message() << c.args[0] << ' ' << c.args[1] << ": " << parsed.errorMessage);
+    if (!c.change) {
+      EXPECT_EQ(parsed.action, TProgramAction::paFail);
+      const std::string named = std::string("'").append(c.args[1]).append("' for ").append(c.args[0]);
+      EXPECT_NE(parsed.errorMessage.find(named), std::string::npos);
+      continue;
+    }
+    TChainSettings expected, handed;
+    c.change(expected);
+    ApplyGivenChain(parsed.given.chain, handed);
+    EXPECT_EQ(parsed.action, TProgramAction::paRunWindow);
+    EXPECT_EQ(parsed.settings.chain, expected);
+    EXPECT_EQ(handed, expected);
+  }
+}
+
 TEST(CommandLineTest, MessagesQuoteWhatATerminalWouldObey) {
   const struct {
     std::string_view text, quoted;

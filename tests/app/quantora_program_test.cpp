@@ -615,6 +615,8 @@ TEST(QuantoraProgramTest, SecondStartEndsAndExportsIgnoreTheRunningWindow) {
   const TRun second = RunQuantora({QStringLiteral("lesson-3.txt"), QStringLiteral("--bits"), QStringLiteral("4")});
   EXPECT_EQ(second.status, 0);
   EXPECT_EQ(second.out + second.err, QByteArray());
+  const TRun chain = RunQuantora({"--noise", "5", "--dither", "tri", "--subtract-dither", "--seed", "9"});
+  EXPECT_EQ(std::pair(chain.status, chain.out + chain.err), std::pair(0, QByteArray()));
   const TRun broken = RunQuantora({QStringLiteral("two\nlines")});
   EXPECT_EQ(broken.status, 1);
   EXPECT_TRUE(broken.err.contains("line break")) << broken.err.toStdString();

@@ -1,0 +1,27 @@
+#include "app/stats_text.h"
+
+#include <memory>
+
+#include "app/chain_options.h"
+#include "app/quantization_text.h"
+#include "app/spectrum_text.h"
+#include "model/quantization_figures.h"
+#include "model/simulation.h"
+#include "spectrum/spectrum_engine.h"
+
+namespace quantora {
+
+std::string StatsText(const TSimulationSettings& settings) {
+  // About 64 KiB of series: kept off the stack.
+  auto series = std::make_unique<TSimulationResult>();
+  ComputeSeries(settings, TimeAxisEnd, *series);
+  TSpectrumEngine engine;
+  TSpectrumResult spectrum;
+  engine.Compute(settings, spectrum);
+  std::string text = IsIdealChain(settings.chain) ? std::string() : ChainSettingsText(settings.chain);
+  text += QuantizationStatsText(QuantizationFigures(settings.bits, *series));
+  text += ConverterStatsText(settings.form, spectrum);
+  return text;
+}
+
+}  // namespace quantora
