@@ -12,11 +12,14 @@ constexpr int kOrder = 4;
 // at the angles pi (2k + n - 1) / (2n), k = 1 .. n.
 TComplex UnitPole(int k) { return std::polar(1.0, std::numbers::pi * (2 * k + kOrder - 1) / (2 * kOrder)); }
 
-// e^(z) - 1 without the cancellation a short step would bring:
-// e^a cos b - 1 = expm1(a) cos b - 2 sin^2(b / 2).
+// e^(z) - 1 without the cancellation a short step would bring, from one
+// sine and cosine of half the angle h = b / 2:
+// e^a cos b - 1 = expm1(a) cos b - 2 sin^2 h, e^a sin b = e^a 2 sin h cos h.
 TComplex ExpMinusOne(TComplex z) {
-  const double half = std::sin(z.imag() / 2);
-  return {std::expm1(z.real()) * std::cos(z.imag()) - 2 * half * half, std::exp(z.real()) * std::sin(z.imag())};
+  const double s = std::sin(z.imag() / 2), c = std::cos(z.imag() / 2);
+  const double grown = std::expm1(z.real());
+  const double cosine = 1 - 2 * s * s;
+  return {grown * cosine - 2 * s * s, (grown + 1) * 2 * s * c};
 }
 
 }  // namespace

@@ -110,6 +110,12 @@ TEST(Reconstruction, FilterFollowsTheButterworthsStepAndDelay) {
   const std::vector<double> out = Reconstruct(rcFilter, step, times);
   for (std::size_t i = 0; i < times.size(); ++i) EXPECT_NEAR(out[i], golden[i], 1e-9) << times[i];
   EXPECT_EQ(Reconstruct(rcFilter, step, std::vector<double>{-5, 0})[1], 0.0);
+  // Along the grid each value goes on from the one before; backwards each one
+  // starts afresh from its instant: the same curve.
+  const std::vector<double> grid = DesignGrid(), backwards(grid.rbegin(), grid.rend());
+  const TSampleRecord sine = OutputRecord({TSignalForm::sfSine, 7, 8, {}});
+  const std::vector<double> forth = Reconstruct(rcFilter, sine, grid), back = Reconstruct(rcFilter, sine, backwards);
+  for (std::size_t i = 0; i < grid.size(); ++i) ASSERT_NEAR(forth[i], back[grid.size() - 1 - i], 1e-12) << grid[i];
 
   // A ramp's staircase lags T / 2 behind it, the filter its group delay more.
   // The mean over one whole period of the fine grid drops the ripple.
