@@ -12,7 +12,8 @@ namespace quantora {
 
 // Sum over n of y_n sinc((t - n T) / T), sinc(x) = sin(pi x) / (pi x), at each
 // time (ns). On a sampling instant of the record the sample itself, exactly;
-// on any other instant 0 V. A time that is not finite gives NaN.
+// on any other instant 0 V. A time that is not finite gives NaN, an empty
+// record 0 V.
 std::vector<double> BandLimitedReconstruction(const TSampleRecord& record, std::span<const double> times);
 
 }  // namespace quantora

@@ -10,7 +10,8 @@ namespace quantora {
 std::int64_t HeldInstantCount(int interval, double endNs) {
   if (!(endNs >= 0)) return 0;  // also NaN
   const double step = std::max(interval, 1);
-  return std::min<std::int64_t>(MaxSampleTimes, std::int64_t(std::min(std::floor(endNs / step), double(MaxSampleTimes))) + 1);
+  const double last = std::min(std::floor(endNs / step), double(MaxSampleTimes - 1));
+  return std::int64_t(last) + 1;
 }
 
 TSampleRecord OutputRecord(const TSimulationSettings& settings, double endNs) {

@@ -69,7 +69,7 @@ std::pair<double, double> FitSine(const std::vector<double>& t, const std::vecto
   double m[3][4] = {};
   for (std::size_t i = 0; i < t.size(); ++i) {
     if (t[i] < kRecordNs / 4 || t[i] > 3 * kRecordNs / 4) continue;
-    const double row[4] = {std::sin(2 * std::numbers::pi * f * t[i] / 1000), std::cos(2 * std::numbers::pi * f * t[i] / 1000), 1, y[i]};
+    const double w = 2 * std::numbers::pi * f * t[i] / 1000, row[4] = {std::sin(w), std::cos(w), 1, y[i]};
     for (int r = 0; r < 3; ++r)
       for (int c = 0; c < 4; ++c) m[r][c] += row[r] * row[c];
   }
