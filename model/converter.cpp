@@ -60,7 +60,7 @@ TConverter::TConverter(int bits, const TImperfections& imperfections, const TDit
       fLsb(10.0 / fTop),
       fImperfections(imperfections),
       fDither(dither),
-      fSeed(seed),
+      fDraws(dither.kind != TDitherKind::dkNone ? TDrawTable::Of(seed) : nullptr),
       fIdeal(imperfections.offsetErrorLsb == 0 && imperfections.gainErrorPercent == 0 && imperfections.inlLsb == 0 &&
              imperfections.dnlLsb == 0 && dither.kind == TDitherKind::dkNone) {
   if (imperfections.inlLsb != 0 || imperfections.dnlLsb > 0)
@@ -71,18 +71,18 @@ double TConverter::DitherLsb(std::int64_t sample) const {
   const auto index = std::uint64_t(sample);
   switch (fDither.kind) {
     case TDitherKind::dkNone: return 0.0;
-    case TDitherKind::dkRectangular: return UniformAt(fSeed, TRandomStream::rsDither, 2 * index) - 0.5;
+    case TDitherKind::dkRectangular: return fDraws->Uniform(TRandomStream::rsDither, 2 * index) - 0.5;
     case TDitherKind::dkTriangular:
-      return UniformAt(fSeed, TRandomStream::rsDither, 2 * index) +
-             UniformAt(fSeed, TRandomStream::rsDither, 2 * index + 1) - 1.0;
+      return fDraws->Uniform(TRandomStream::rsDither, 2 * index) +
+             fDraws->Uniform(TRandomStream::rsDither, 2 * index + 1) - 1.0;
   }
   return 0.0;
 }
 
-// The input as the quantizer sees it: gain and offset error applied, dither added.
-double TConverter::ConverterInput(double input, std::int64_t sample) const {
+// The input as the quantizer sees it: gain and offset error applied, `ditherLsb` added.
+double TConverter::ConverterInput(double input, double ditherLsb) const {
   const double gained = input * (1.0 + fImperfections.gainErrorPercent / 100.0);
-  return gained + (fImperfections.offsetErrorLsb + DitherLsb(sample)) * fLsb;
+  return gained + (fImperfections.offsetErrorLsb + ditherLsb) * fLsb;
 }
 
 int TConverter::CodeOfLevel(double lsbAboveBottom) const {
@@ -97,7 +97,7 @@ double TConverter::CodeVolts(int code) const {
 }
 
 int TConverter::Code(double input, std::int64_t sample) const {
-  const double x = fIdeal ? input : ConverterInput(input, sample);
+  const double x = fIdeal ? input : ConverterInput(input, DitherLsb(sample));
   if (fTransitions) return CodeOfLevel((x + 5.0) / fLsb);
   const double level = Quantize(fBits, std::clamp(x, -5.0, 5.0));
   return int(std::lround((level + 5.0) / fLsb));
@@ -105,9 +105,11 @@ int TConverter::Code(double input, std::int64_t sample) const {
 
 double TConverter::Output(double input, std::int64_t sample) const {
   if (fIdeal) return std::clamp(Quantize(fBits, input), -5.0, 5.0);
-  const double level = fTransitions ? CodeVolts(CodeOfLevel((ConverterInput(input, sample) + 5.0) / fLsb))
-                                    : std::clamp(Quantize(fBits, ConverterInput(input, sample)), -5.0, 5.0);
-  return fDither.subtract ? level - DitherLsb(sample) * fLsb : level;
+  const double dither = DitherLsb(sample);
+  const double x = ConverterInput(input, dither);
+  const double level =
+      fTransitions ? CodeVolts(CodeOfLevel((x + 5.0) / fLsb)) : std::clamp(Quantize(fBits, x), -5.0, 5.0);
+  return fDither.subtract ? level - dither * fLsb : level;
 }
 
 std::vector<double> TConverter::TransitionLevels() const {

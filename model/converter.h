@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "model/chain_settings.h"
+#include "model/draw_table.h"
 
 namespace quantora {
 
@@ -43,7 +44,7 @@ class TConverter {
   std::vector<double> TransitionLevels() const;
 
  private:
-  double ConverterInput(double input, std::int64_t sample) const;
+  double ConverterInput(double input, double ditherLsb) const;
   int CodeOfLevel(double lsbAboveBottom) const;
   double CodeVolts(int code) const;
 
@@ -52,7 +53,7 @@ class TConverter {
   double fLsb;
   TImperfections fImperfections;
   TDitherSettings fDither;
-  std::uint32_t fSeed;
+  std::shared_ptr<const TDrawTable> fDraws;  // only with dither
   bool fIdeal;  // the design's quantizer, clipped
   std::shared_ptr<const std::vector<double>> fTransitions;  // empty pointer: linear
 };

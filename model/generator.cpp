@@ -24,4 +24,8 @@ double GeneratorHeldValue(TSignalForm form, const TGeneratorSettings& generator,
   return Scaled(generator, HeldSignalValue(form, held * TimeScale(generator)));
 }
 
+double GeneratorMovedValue(TSignalForm form, const TGeneratorSettings& generator, double instant) {
+  return Scaled(generator, HeldSignalValueInDouble(form, instant * TimeScale(generator)));
+}
+
 }  // namespace quantora

@@ -14,8 +14,11 @@ double TimeScale(const TGeneratorSettings& generator);
 // The generator's output at time t (ns).
 double GeneratorValue(TSignalForm form, const TGeneratorSettings& generator, double t);
 
-// The output as the sample-and-hold stage evaluates it at instant `held` (ns),
-// which jitter may move off the whole nanosecond (see HeldSignalValue).
+// The output as the sample-and-hold stage evaluates it at instant `held` (ns)
+// (see HeldSignalValue).
 double GeneratorHeldValue(TSignalForm form, const TGeneratorSettings& generator, double held);
+
+// The same at an instant jitter moved, in double precision.
+double GeneratorMovedValue(TSignalForm form, const TGeneratorSettings& generator, double instant);
 
 }  // namespace quantora

@@ -14,7 +14,7 @@ TSignalChain::TSignalChain(const TSimulationSettings& settings)
       fInterval(std::max(settings.interval, 1)),
       fJitterNs(settings.chain.imperfections.jitterPs / 1000.0),
       fNoiseV(settings.chain.imperfections.noiseMv / 1000.0),
-      fSeed(settings.chain.seed),
+      fDraws(fJitterNs > 0 || fNoiseV > 0 ? TDrawTable::Of(settings.chain.seed) : nullptr),
       fConverter(settings.bits, settings.chain.imperfections, settings.chain.dither, settings.chain.seed) {}
 
 double TSignalChain::Analog(double t) const { return GeneratorValue(fForm, fGenerator, t); }
@@ -24,11 +24,16 @@ std::int64_t TSignalChain::InstantIndex(double held) const { return std::llround
 double TSignalChain::ExactHeld(double held) const { return GeneratorHeldValue(fForm, fGenerator, held); }
 
 double TSignalChain::Held(double held) const {
-  if (HoldsExactly()) return ExactHeld(held);
+  return Held(held, fJitterNs > 0 ? 0.0 : ExactHeld(held));
+}
+
+double TSignalChain::Held(double held, double exactHeld) const {
+  if (HoldsExactly()) return exactHeld;
   const auto n = std::uint64_t(InstantIndex(held));
-  const double instant = fJitterNs > 0 ? held + fJitterNs * GaussianAt(fSeed, TRandomStream::rsJitter, n) : held;
-  const double value = GeneratorHeldValue(fForm, fGenerator, instant);
-  return fNoiseV > 0 ? value + fNoiseV * GaussianAt(fSeed, TRandomStream::rsInputNoise, n) : value;
+  const double value =
+      fJitterNs > 0 ? GeneratorMovedValue(fForm, fGenerator, held + fJitterNs * fDraws->Gaussian(TRandomStream::rsJitter, n))
+                    : exactHeld;
+  return fNoiseV > 0 ? value + fNoiseV * fDraws->Gaussian(TRandomStream::rsInputNoise, n) : value;
 }
 
 double TSignalChain::Output(double heldValue, double held) const {

@@ -9,6 +9,7 @@
 
 #include "model/chain_settings.h"
 #include "model/converter.h"
+#include "model/draw_table.h"
 
 namespace quantora {
 
@@ -25,6 +26,8 @@ class TSignalChain {
   double Analog(double t) const;
   // The value held from the instant `held` (a multiple of the interval, ns) on.
   double Held(double held) const;
+  // The same, given ExactHeld(held) from elsewhere (a table of the generator).
+  double Held(double held, double exactHeld) const;
   // What an ideal hold stage would hold: the generator at the instant itself,
   // without jitter and noise. The converter's figures measure the output
   // against it, so that everything the chain adds counts as error.
@@ -41,7 +44,7 @@ class TSignalChain {
   int fInterval;
   double fJitterNs;
   double fNoiseV;
-  std::uint32_t fSeed;
+  std::shared_ptr<const TDrawTable> fDraws;  // only with jitter or noise
   TConverter fConverter;
 };
 

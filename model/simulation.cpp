@@ -99,17 +99,12 @@ void ComputeSeries(const TSimulationSettings& settings, double xMax, TSimulation
   // The design's grid reads the waveform's table while the generator is the
   // design's: every hold instant on it is a whole number of ns from 0 to 1000.
   const TGridSignal* table = settings.chain.generator == TGeneratorSettings{} ? GridSignal(settings.form) : nullptr;
-  if (table && chain.HoldsExactly())
+  if (table)
     FillSeries(
         chain, NumPoints, [step](int i) { return GridHoldTime(i, step); },
         [&](int i) { return table->analog[std::size_t(i - 1)]; },
-        [&](double held) { return table->held[std::size_t(held)]; }, result.Analog.data(), result.Held.data(),
-        result.Sampled.data(), result.Error.data());
-  else if (table)
-    FillSeries(
-        chain, NumPoints, [step](int i) { return GridHoldTime(i, step); },
-        [&](int i) { return table->analog[std::size_t(i - 1)]; }, [&](double held) { return chain.Held(held); },
-        result.Analog.data(), result.Held.data(), result.Sampled.data(), result.Error.data());
+        [&](double held) { return chain.Held(held, table->held[std::size_t(held)]); }, result.Analog.data(),
+        result.Held.data(), result.Sampled.data(), result.Error.data());
   else
     FillSeries(chain, NumPoints, GridTime, result.Analog.data(), result.Held.data(), result.Sampled.data(),
                result.Error.data());

@@ -10,20 +10,33 @@
 namespace quantora {
 namespace {
 
-constexpr long double kPi = std::numbers::pi_v<long double>;
+// The formulas are written once for both precisions: long double with the
+// extended sine, which gives the design's values bit for bit, and double with
+// the C library's, for instants off the design's grid.
+inline long double Sin(long double x) { return SinExtended(x); }
+inline long double Cos(long double x) { return CosExtended(x); }
+inline double Sin(double x) { return std::sin(x); }
+inline double Cos(double x) { return std::cos(x); }
 
-long double Sine(long double t) { return 4.8L * SinExtended(kPi * t / 125.0L); }
+template <typename F>
+constexpr F kPi = std::numbers::pi_v<F>;
+
+template <typename F>
+F Sine(F t) {
+  return F(4.8L) * Sin(kPi<F> * t / F(125));
+}
 
 // The three terms are summed in this order: slow sine, middle sine, fast cosine.
-long double ThreeTermSine(long double t) {
-  const long double slow = SinExtended(kPi * t * 4.0L / 1000.0L);
-  const long double middle = 2.0L * SinExtended(kPi * t * 16.0L / 1000.0L) + slow;
-  return 2.0L * CosExtended(kPi * t * 64.0L / 1000.0L) + middle;
+template <typename F>
+F ThreeTermSine(F t) {
+  const F slow = Sin(kPi<F> * t * F(4) / F(1000));
+  const F middle = F(2) * Sin(kPi<F> * t * F(16) / F(1000)) + slow;
+  return F(2) * Cos(kPi<F> * t * F(64) / F(1000)) + middle;
 }
 
 // Round(t) mod 250, the remainder taking the sign of the dividend as a 64-bit
 // integer division does. Beyond the 64-bit range fmod gives the same remainder
-// without overflowing.
+// without overflowing. No sine: one precision does for both.
 long double Sawtooth(long double t) {
   const long double whole = RoundHalfEven(t);
   const long double remainder = std::fabs(whole) < kIntegerPathLimit
@@ -33,33 +46,43 @@ long double Sawtooth(long double t) {
 }
 
 // offset = t - 500, already rounded to a double by the caller.
-long double Sinc(double offset) {
-  if (offset == 0.0) return 4.0L;
-  const long double d = offset;
-  return 4.0L * SinExtended(0.1L * d) / 0.1L / d;
+template <typename F>
+F Sinc(double offset) {
+  if (offset == 0.0) return F(4);
+  const F d = offset;
+  return F(4) * Sin(F(0.1L) * d) / F(0.1L) / d;
 }
 
-}  // namespace
-
-double SignalValue(TSignalForm form, double t) {
-  const long double x = t;
+template <typename F>
+double Value(TSignalForm form, double t) {
+  const F x = t;
   switch (form) {
     case TSignalForm::sfSine: return static_cast<double>(Sine(x));
     case TSignalForm::sfThreeTermSine: return static_cast<double>(ThreeTermSine(x));
     case TSignalForm::sfSawtooth: return static_cast<double>(Sawtooth(x));
-    case TSignalForm::sfSinc: return static_cast<double>(Sinc(static_cast<double>(x - 500.0L)));
-    case TSignalForm::sfChirp: return static_cast<double>(4.0L * SinExtended(0.0001L * x * x));
+    case TSignalForm::sfSinc: return static_cast<double>(Sinc<F>(static_cast<double>(x - F(500))));
+    case TSignalForm::sfChirp: return static_cast<double>(F(4) * Sin(F(0.0001L) * x * x));
   }
   return 0.0;
 }
 
-double HeldSignalValue(TSignalForm form, double held) {
+// The chirp forms the square of the instant before scaling it, as the hold stage always has.
+template <typename F>
+double HeldValue(TSignalForm form, double held) {
   if (form == TSignalForm::sfChirp) {
-    const long double h = held;
-    return static_cast<double>(4.0L * SinExtended(h * h * 0.0001L));
+    const F h = held;
+    return static_cast<double>(F(4) * Sin(h * h * F(0.0001L)));
   }
-  return SignalValue(form, held);
+  return Value<F>(form, held);
 }
+
+}  // namespace
+
+double SignalValue(TSignalForm form, double t) { return Value<long double>(form, t); }
+
+double HeldSignalValue(TSignalForm form, double held) { return HeldValue<long double>(form, held); }
+
+double HeldSignalValueInDouble(TSignalForm form, double held) { return HeldValue<double>(form, held); }
 
 double HoldTime(double t, int interval) {
   const long double period = interval;

@@ -15,6 +15,10 @@ double SignalValue(TSignalForm form, double t);
 // square of the instant before scaling it, as the hold stage always has.
 double HeldSignalValue(TSignalForm form, double held);
 
+// The same in double precision, five times as fast: for instants that jitter
+// moves off the design's, where its exact values have no meaning.
+double HeldSignalValueInDouble(TSignalForm form, double held);
+
 // The instant whose value the sample-and-hold stage presents at time t:
 // Int(t / interval) * interval, truncating toward zero. interval must be >= 1.
 double HoldTime(double t, int interval);
