@@ -198,7 +198,8 @@ TQuantizationFigures Recompute(const TRecomputeInputs& inputs, vqm::TCustomRChar
 
 TQuantizationFigures WholeAxisFigures(const TRecomputeInputs& inputs, TWindowRuns* runs) {
   TWindowRuns own;
-  return QuantizationFigures(inputs.settings.bits, (runs ? *runs : own).DesignRun(inputs.settings, inputs.xMax));
+  return QuantizationFigures(inputs.settings.bits, (runs ? *runs : own).DesignRun(inputs.settings, inputs.xMax),
+                             inputs.settings.chain.generator.amplitudeV);
 }
 
 }  // namespace quantora

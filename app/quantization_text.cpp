@@ -76,7 +76,10 @@ std::vector<TTooltipLine> QuantizationTooltipLines(const TQuantizationFigures& f
        {Voltage(f.holdErrorMax), Voltage(f.holdErrorRms)}},
       {"Total error (blue curve): RMS <%1%>", {Voltage(f.totalErrorRms)}},
       measured,
-      {"Rule 6.02 n + 1.76 dB, corrected for the 4.8 V sine: <%1%>", {Decibels(f.sqnrRuleDb)}},
+      f.ruleAmplitudeV == kRuleSineAmplitude
+          ? TTooltipLine{"Rule 6.02 n + 1.76 dB, corrected for the 4.8 V sine: <%1%>", {Decibels(f.sqnrRuleDb)}}
+          : TTooltipLine{"Rule 6.02 n + 1.76 dB, corrected for a sine of <%1%>: <%2%>",
+                         {Voltage(f.ruleAmplitudeV), Decibels(f.sqnrRuleDb)}},
   };
 }
 

@@ -179,9 +179,15 @@ std::vector<TTooltipLine> SpectrumReportLines(const TSimulationSettings& setting
     lines.push_back({"As the standard defines them, from a sine fitted to the output alone: SINAD and ENOB \u2014, not "
                      "measurable: the record has too few samples for the fit, or no sine in it.",
                      {}});
-  lines.push_back({"Rule 6.02 n + 1.76 dB, corrected for the 4.8 V sine: <%1%> (ENOB <%2%> bit); SQNR in the time "
-                   "domain (--stats): <%3%>.",
-                   {DecibelText(timeDomain.sqnrRuleDb), Fixed(ruleEnob, 2), DecibelText(timeDomain.sqnrMeasuredDb)}});
+  if (timeDomain.ruleAmplitudeV == kRuleSineAmplitude)
+    lines.push_back({"Rule 6.02 n + 1.76 dB, corrected for the 4.8 V sine: <%1%> (ENOB <%2%> bit); SQNR in the time "
+                     "domain (--stats): <%3%>.",
+                     {DecibelText(timeDomain.sqnrRuleDb), Fixed(ruleEnob, 2), DecibelText(timeDomain.sqnrMeasuredDb)}});
+  else
+    lines.push_back({"Rule 6.02 n + 1.76 dB, corrected for a sine of <%1%> V: <%2%> (ENOB <%3%> bit); SQNR in the "
+                     "time domain (--stats): <%4%>.",
+                     {Fixed(timeDomain.ruleAmplitudeV, 2), DecibelText(timeDomain.sqnrRuleDb), Fixed(ruleEnob, 2),
+                      DecibelText(timeDomain.sqnrMeasuredDb)}});
   const std::vector<TTooltipLine> chain = ChainSpectrumLines(settings);
   lines.insert(lines.end(), chain.begin(), chain.end());
   if (!s.figures) return lines;

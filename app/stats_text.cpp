@@ -19,7 +19,7 @@ std::string StatsText(const TSimulationSettings& settings) {
   TSpectrumResult spectrum;
   engine.Compute(settings, spectrum);
   std::string text = IsIdealChain(settings.chain) ? std::string() : ChainSettingsText(settings.chain);
-  text += QuantizationStatsText(QuantizationFigures(settings.bits, *series));
+  text += QuantizationStatsText(QuantizationFigures(settings.bits, *series, settings.chain.generator.amplitudeV));
   text += ConverterStatsText(settings.form, spectrum);
   return text;
 }

@@ -26,12 +26,14 @@ struct TDifferenceStats {
 
 }  // namespace
 
-double SqnrRuleDb(int bits) {
+double SqnrRuleDb(int bits, double amplitudeV) {
   const int n = std::clamp(bits, MinBits, MaxBits);
-  return 6.02 * n + 1.76 + 20.0 * std::log10(kRuleSineAmplitude / kFullScaleAmplitude);
+  const double amplitude = std::min(amplitudeV, kFullScaleAmplitude);
+  if (!(amplitude >= kLeastSignalAmplitude)) return std::numeric_limits<double>::quiet_NaN();
+  return 6.02 * n + 1.76 + 20.0 * std::log10(amplitude / kFullScaleAmplitude);
 }
 
-TQuantizationFigures QuantizationFigures(int bits, const TSimulationResult& r) {
+TQuantizationFigures QuantizationFigures(int bits, const TSimulationResult& r, double amplitudeV) {
   TQuantizationFigures f;
   f.bits = std::clamp(bits, MinBits, MaxBits);
   f.step = 10.0 / static_cast<double>((1L << f.bits) - 1);
@@ -55,7 +57,8 @@ TQuantizationFigures QuantizationFigures(int bits, const TSimulationResult& r) {
     f.sqnrMeasuredDb = std::numeric_limits<double>::infinity();
   else
     f.sqnrMeasuredDb = 10.0 * std::log10(signal.sumOfSquares / quantization.sumOfSquares);
-  f.sqnrRuleDb = SqnrRuleDb(f.bits);
+  f.sqnrRuleDb = SqnrRuleDb(f.bits, amplitudeV);
+  f.ruleAmplitudeV = std::min(amplitudeV, kFullScaleAmplitude);
   return f;
 }
 

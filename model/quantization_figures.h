@@ -26,14 +26,19 @@ struct TQuantizationFigures {
   double sqnrMeasuredDb = 0;          // 10 log10(mean h_i^2 / mean (h_i - q_i)^2); +inf when
                                       // every held value sits on a level, NaN (not measurable)
                                       // when the held values hold no signal (kLeastSignalMeanSquare)
-  double sqnrRuleDb = 0;              // 6.02 bits + 1.76 dB + 20 log10(4.8 V / 5 V)
+  double sqnrRuleDb = 0;              // 6.02 bits + 1.76 dB + 20 log10(A / 5 V)
+  double ruleAmplitudeV = kRuleSineAmplitude;  // A: the generator's sine, at most full scale
 };
 
-// The textbook rule 6.02 n + 1.76 dB for a full-scale sine, corrected for the
-// 4.8 V sine. bits is clamped as the converter clamps it.
-double SqnrRuleDb(int bits);
+// The textbook rule 6.02 n + 1.76 dB for a full-scale sine, corrected for a
+// sine of `amplitudeV` (the design's 4.8 V by default; beyond full scale the
+// sine clips and counts as full scale; NaN for a sine below the least signal).
+// bits is clamped as the converter clamps it.
+double SqnrRuleDb(int bits, double amplitudeV = kRuleSineAmplitude);
 
-// The figures of `result`, which ComputeSeries filled with this resolution.
-TQuantizationFigures QuantizationFigures(int bits, const TSimulationResult& result);
+// The figures of `result`, which ComputeSeries filled with this resolution
+// from a generator of this amplitude.
+TQuantizationFigures QuantizationFigures(int bits, const TSimulationResult& result,
+                                         double amplitudeV = kRuleSineAmplitude);
 
 }  // namespace quantora

@@ -86,6 +86,14 @@ TEST(QuantizationFiguresTest, ResolutionIsClampedAsTheConverterClampsIt) {
   EXPECT_DOUBLE_EQ(SqnrRuleDb(25), SqnrRuleDb(MaxBits));
 }
 
+// The rule follows the generator's sine: 6 dB less for half the amplitude; a
+// clipped sine counts as full scale, no sine has no ratio.
+TEST(QuantizationFiguresTest, TheRuleFollowsTheSinesAmplitude) {
+  EXPECT_NEAR(SqnrRuleDb(8, 2.5), 49.92 - 6.0206, 1e-3);
+  EXPECT_DOUBLE_EQ(SqnrRuleDb(8, 9.0), 6.02 * 8 + 1.76);
+  EXPECT_TRUE(std::isnan(SqnrRuleDb(8, 0.0)));
+}
+
 // On the sine the error is spread evenly over one step once there are enough
 // levels: its RMS approaches step / sqrt(12), and the measured ratio the rule.
 TEST(QuantizationFiguresTest, SineFollowsTheTextbookAtEightAndSixteenBits) {
