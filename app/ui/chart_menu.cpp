@@ -55,6 +55,12 @@ void TChartMenu::RememberEverything(vqm::TCustomRChart* chart) {
   chart->ResetRangeHistory();  // the history starts from these ranges
 }
 
+void TChartMenu::SetEverythingAmplitudes(vqm::TCustomRChart* chart, double low, double high) {
+  TRanges& r = fEverything[chart == fCharts[0] ? 0 : 1];
+  r.yLow = low;
+  r.yHigh = high;
+}
+
 vqm::TCustomRChart* TChartMenu::Partner(vqm::TCustomRChart* chart) const {
   return chart == fCharts[0] ? fCharts[1] : fCharts[0];
 }

@@ -54,6 +54,8 @@ class TChartMenu : public QObject {
   TLanguages Languages;
   // The chart's ranges now become its "everything", and its history starts again.
   void RememberEverything(vqm::TCustomRChart* chart);
+  // Only the amplitudes of the chart's "everything" change (the generator's signal grew or shrank).
+  void SetEverythingAmplitudes(vqm::TCustomRChart* chart, double low, double high);
 
   // Opens the menu of `chart` at `globalPos` (not blocking); the open menu.
   QMenu* Open(vqm::TCustomRChart* chart, QPoint globalPos);

@@ -492,10 +492,7 @@ TChainWindow* TForm1::OpenChainWindow() {
   if (!ChainWindow) {
     ChainWindow = new TChainWindow(Texts(), this);
     ChainWindow->ShowChain(fChain);
-    ChainWindow->OnChange = [this](const TChainSettings& chain) {
-      fChain = chain;
-      Recompute();
-    };
+    ChainWindow->OnChange = [this](const TChainSettings& chain) { TakeChain(chain); };
   }
   ChainWindow->show();
   ChainWindow->raise();
@@ -505,9 +502,30 @@ TChainWindow* TForm1::OpenChainWindow() {
 
 void TForm1::SetChain(const TChainSettings& chain) {
   if (ChainWindow) ChainWindow->ShowChain(chain);
+  TakeChain(chain);
+}
+
+void TForm1::TakeChain(const TChainSettings& chain) {
   if (chain == fChain) return;
+  const bool generatorChanged = !(chain.generator == fChain.generator);
   fChain = chain;
+  if (generatorChanged) FitAnalogAmplitudes();
   Recompute();
+}
+
+// A generator whose signal leaves the design's amplitude range widens the
+// analog chart to the whole signal (and narrows it back); a change within it
+// keeps the student's zoom.
+void TForm1::FitAnalogAmplitudes() {
+  const TRecomputeInputs in = CurrentInputs();
+  const TSimulationResult& run = fWindowRuns.DesignRun(in.settings, in.xMax);
+  const auto [low, high] = std::minmax_element(run.Analog.begin(), run.Analog.end());
+  const TAmplitudeRange range = AnalogAmplitudeRange(*low, *high);
+  if (range == fAnalogAmplitudes) return;
+  fAnalogAmplitudes = range;
+  const vqm::TScaleProps& x = *RCSig->ScaleX(1);
+  RCSig->SetLayerRange(1, x.RangeLow(), range.low, x.RangeHigh(), range.high, true);
+  if (ChartMenu) ChartMenu->SetEverythingAmplitudes(RCSig, range.low, range.high);
 }
 
 void TForm1::ReplotSampled(const TRecomputeInputs& inputs) {

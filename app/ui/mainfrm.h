@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/quantization_figures.h"
+#include "app/amplitude_range.h"
 #include "app/plotting.h"
 #include "app/quantization_text.h"  // TTooltipLine
 #include "app/simulation_settings.h"
@@ -166,6 +167,8 @@ class TForm1 : public QWidget {
   TChainWindow* OpenChainWindow();
   // The signal chain recomputed from now on, shown in that window when it is open.
   void SetChain(const TChainSettings& chain);
+  // The analog chart's amplitude range in full, as the generator's signal needs it.
+  TAmplitudeRange AnalogAmplitudes() const { return fAnalogAmplitudes; }
 
   TPanel* Panel1;
   QLabel* Label1;
@@ -219,6 +222,9 @@ class TForm1 : public QWidget {
 
   TFormStart fStart;
   TChainSettings fChain;  // the generator and converter the charts show; the controls hold the rest
+  TAmplitudeRange fAnalogAmplitudes;  // the analog chart's in full, for the generator's signal
+  void TakeChain(const TChainSettings& chain);
+  void FitAnalogAmplitudes();
   TFrmAbout* fAbout = nullptr;
   bool fShown = false;
   bool fStartedUp = false;  // the start-up sequence has run

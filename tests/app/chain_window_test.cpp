@@ -43,12 +43,14 @@ TEST(ChainWindow, TypedAmplitudePastFiveVoltsClipsTheStaircaseAndTheButtonRestor
   EXPECT_EQ(window->Amplitude->Slider->value(), 750);
   EXPECT_NEAR(Highest(*f.RCSig), 7.5, 0.01);  // the analog sine goes past the converter's range
   EXPECT_EQ(Highest(*f.RCSample), 5.0);       // the staircase stops at its top level
+  EXPECT_NEAR(f.RCSig->ScaleY(1)->RangeHigh(), 7.5 + 1.5, 0.01);  // the analog chart widened to the whole sine
 
   window->SpinSeed->setValue(77);
   QTest::mouseClick(window->BButIdeal, Qt::LeftButton);
   EXPECT_EQ(f.CurrentInputs().settings.chain, TChainSettings{});
   EXPECT_EQ(window->Chain(), TChainSettings{});
   EXPECT_LT(Highest(*f.RCSample), 4.9);
+  EXPECT_EQ(f.RCSig->ScaleY(1)->RangeHigh(), 5.5);  // and back to the design's range
   QTest::keyClick(window, Qt::Key_Escape);
   EXPECT_FALSE(window->isVisible());
 }
