@@ -193,14 +193,15 @@ TEST(StartUp, SecondStartsOptionsChangeTheRunningWindowAndBringItToTheFront) {
   ASSERT_EQ(QApplication::activeWindow(), &other);
 
   handOver("/usr/bin/quantora\r\nlesson.txt\r\n--wave\r\nsinc\r\n--bits\r\n3\r\n--error\r\non\r\n"
-           "--language\r\nde\r\n");
+           "--language\r\nde\r\n--noise\r\n5\r\n");
   ProcessEventsUntil([&] { return QApplication::activeWindow() == &form; });
   EXPECT_EQ(QApplication::activeWindow(), &form);
-  EXPECT_EQ(form.cliDemon->ParamCount(), 9);
+  EXPECT_EQ(form.cliDemon->ParamCount(), 11);
   const TRecomputeInputs in = form.CurrentInputs();
   EXPECT_EQ(in.settings.form, TSignalForm::sfSinc);
   EXPECT_EQ(in.settings.bits, 3);
   EXPECT_EQ(in.settings.interval, 10);
+  EXPECT_EQ(in.settings.chain.imperfections.noiseMv, 5);  // the chain's options are handed over too
   EXPECT_TRUE(in.options.showError && in.options.showPoints && in.options.showSampled);
   EXPECT_EQ(form.NLabReso->Value(), 3);
   EXPECT_EQ(form.windowTitle(), QStringLiteral("Analog-Digital-Wandlung"));
