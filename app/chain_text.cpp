@@ -1,11 +1,11 @@
 #include "app/chain_text.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <numbers>
 #include <string>
 
+#include "app/number_text.h"
 #include "model/signal_chain.h"
 #include "model/simulation.h"
 
@@ -15,25 +15,11 @@ namespace {
 // The converter's input range ends here, either side of 0 V.
 constexpr double kRangeEndV = 5.0;
 
-// A setting as the student typed it: at most four significant digits, no
-// trailing zeros ("4.8", "100", "0.25"), '.' whatever the locale.
-std::string Setting(double value) {
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 4);
-  return {buffer, result.ptr};
-}
-
-std::string Whole(double value) {
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 0);
-  return {buffer, result.ptr};
-}
-
 void AddGeneratorLines(const TSimulationSettings& settings, std::vector<TTooltipLine>& lines) {
   const TGeneratorSettings& g = settings.chain.generator;
   if (g == TGeneratorSettings{}) return;
   lines.push_back({"Generator: amplitude <%1%> V, frequency <%2%> MHz, offset <%3%> V (by default 4.8 V, 4 MHz, 0 V).",
-                   {Setting(g.amplitudeV), Setting(g.frequencyMHz), Setting(g.offsetV)}});
+                   {SignificantText(g.amplitudeV, 4), SignificantText(g.frequencyMHz, 4), SignificantText(g.offsetV, 4)}});
 }
 
 void AddClippingLine(const TSimulationSettings& settings, std::vector<TTooltipLine>& lines) {
@@ -41,7 +27,7 @@ void AddClippingLine(const TSimulationSettings& settings, std::vector<TTooltipLi
   if (clipping.samples == 0) return;
   lines.push_back({"Clipping: <%1%> samples lie beyond the converter's range of -5 V to +5 V (up to <%2%> V); the "
                    "staircase stays at the end level there.",
-                   {std::to_string(clipping.samples), Setting(clipping.peakV)}});
+                   {std::to_string(clipping.samples), SignificantText(clipping.peakV, 4)}});
 }
 
 void AddImperfectionLines(const TImperfections& i, std::vector<TTooltipLine>& lines) {
@@ -59,7 +45,7 @@ void AddImperfectionLines(const TImperfections& i, std::vector<TTooltipLine>& li
                  "reaches zero is a missing code."},
   };
   for (const TItem& item : items)
-    if (item.value != 0) lines.push_back({item.key, {Setting(item.value)}});
+    if (item.value != 0) lines.push_back({item.key, {SignificantText(item.value, 4)}});
 }
 
 void AddDitherLines(const TDitherSettings& d, std::vector<TTooltipLine>& lines) {
@@ -120,8 +106,8 @@ std::vector<TTooltipLine> ChainSpectrumLines(const TSimulationSettings& settings
   if (jitter > 0)
     lines.push_back({"Jitter of <%1%> ps limits the SNR at <%2%> MHz to about <%3%> dB, -20 log10(2 pi f sigma): the "
                      "faster the sine, the larger the error a time error makes.",
-                     {Setting(jitter), Setting(c.generator.frequencyMHz),
-                      Whole(JitterLimitedSnrDb(c.generator.frequencyMHz, jitter))}});
+                     {SignificantText(jitter, 4), SignificantText(c.generator.frequencyMHz, 4),
+                      FixedText(JitterLimitedSnrDb(c.generator.frequencyMHz, jitter), 0)}});
   if (c.dither.kind == TDitherKind::dkNone) return lines;
   if (c.dither.subtract)
     lines.push_back({"Subtracted dither: the harmonics turn into noise as well, but the known dither is taken off "

@@ -1,28 +1,12 @@
 #include "app/linearity_text.h"
 
-#include <charconv>
 #include <cmath>
 
+#include "app/number_text.h"
 #include "app/series_csv.h"
 #include "linearity/test_sine.h"
 
 namespace quantora {
-namespace {
-
-// Two significant digits: what a resolution of a few thousandths needs.
-std::string TwoDigits(double value) {
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 2);
-  return {buffer, result.ptr};
-}
-
-std::string TwoDecimals(double value) {
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
-  return {buffer, result.ptr};
-}
-
-}  // namespace
 
 std::string LinearityCsv(const std::vector<TLinearityRow>& rows) {
   std::string out = "code,dnl_set_LSB,inl_set_LSB,dnl_measured_LSB,inl_measured_LSB\n";
@@ -50,8 +34,8 @@ std::vector<TTooltipLine> LinearityReportLines(const TSimulationSettings& settin
   std::vector<TTooltipLine> lines = {
       {"Measured: DNL up to \u00b1<%1%> LSB, INL up to \u00b1<%2%> LSB, <%3%> missing codes (as set: \u00b1<%4%> and "
        "\u00b1<%5%> LSB).",
-       {TwoDecimals(s.peakDnlMeasured), TwoDecimals(s.peakInlMeasured), std::to_string(s.missingCodes),
-        TwoDecimals(s.peakDnlSet), TwoDecimals(s.peakInlSet)}},
+       {FixedText(s.peakDnlMeasured, 2), FixedText(s.peakInlMeasured, 2), std::to_string(s.missingCodes),
+        FixedText(s.peakDnlSet, 2), FixedText(s.peakInlSet, 2)}},
       {"Code-density test: <%1%> samples of a sine slightly past both ends of the range, about <%2%> per mid-scale "
        "code. Blue: measured; green: as set.",
        {std::to_string(sine.samples), std::to_string(int(std::lround(hits)))}},
@@ -59,7 +43,7 @@ std::vector<TTooltipLine> LinearityReportLines(const TSimulationSettings& settin
                 "are still found where they are, but stray by about <%1%> LSB."
               : "Every phase of the sine is met once, so each count is exact to one sample and each transition is "
                 "found to <%1%> LSB.",
-       {TwoDigits(TransitionUncertaintyLsb(sine))}},
+       {SignificantText(TransitionUncertaintyLsb(sine), 2)}},
   };
   return lines;
 }

@@ -1,20 +1,11 @@
 #include "app/quantization_text.h"
 
-#include <charconv>
 #include <cmath>
+
+#include "app/number_text.h"
 
 namespace quantora {
 namespace {
-
-// Locale-free, whatever the program's C locale says about the decimal point.
-template <typename... Format>
-std::string Number(double value, Format... format) {
-  if (std::isinf(value)) return value > 0 ? "inf" : "-inf";
-  if (std::isnan(value)) return "nan";
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format...);
-  return {buffer, result.ptr};
-}
 
 // Four significant digits in the largest of V, mV, µV that keeps the number at
 // 1 or more (µV below that); 0 is "0 V".
@@ -31,18 +22,18 @@ std::string Voltage(double volts) {
       break;
     }
   }
-  return Number(volts * unit->scale, std::chars_format::general, 4) + " " + unit->name;
+  return NumberText(volts * unit->scale, std::chars_format::general, 4) + " " + unit->name;
 }
 
 std::string Decibels(double db) {
   if (std::isnan(db)) return "\u2014";  // not measurable: the sentence says why
   if (std::isinf(db)) return db > 0 ? "\u221E dB" : "-\u221E dB";
-  return Number(db, std::chars_format::fixed, 2) + " dB";
+  return NumberText(db, std::chars_format::fixed, 2) + " dB";
 }
 
 }  // namespace
 
-std::string ExactNumberText(double value) { return Number(value); }
+std::string ExactNumberText(double value) { return NumberText(value); }
 std::string DecibelText(double db) { return Decibels(db); }
 
 std::string QuantizationStatsText(const TQuantizationFigures& f) {
@@ -57,7 +48,7 @@ std::string QuantizationStatsText(const TQuantizationFigures& f) {
       {"sqnr_rule_dB", f.sqnrRuleDb},
   };
   std::string text;
-  for (const auto& [name, value] : lines) text += std::string(name) + " " + Number(value) + "\n";
+  for (const auto& [name, value] : lines) text += std::string(name) + " " + NumberText(value) + "\n";
   return text;
 }
 

@@ -1,20 +1,14 @@
 #include "app/spectrum_text.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "app/chain_text.h"
+#include "app/number_text.h"
 #include "app/series_csv.h"
 #include "spectrum/analog_components.h"
 
 namespace quantora {
 namespace {
-
-std::string Fixed(double value, int decimals) {
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-  return {buffer, result.ptr};
-}
 
 std::string Optional(const std::optional<double>& db) { return db ? DecibelText(*db) : "\u2014"; }
 
@@ -138,10 +132,10 @@ std::vector<TTooltipLine> SpectrumReportLines(const TSimulationSettings& setting
   const double sineMHz = settings.chain.generator.frequencyMHz;
   std::vector<TTooltipLine> lines = {
       {"Sampling at <%1%> MHz: <%2%> samples, bins <%3%> MHz apart; fs/2 = <%4%> MHz (red line).",
-       {Fixed(s.samplingMHz, 2), std::to_string(s.samples), Fixed(s.sampledBinMHz, 3), Fixed(s.nyquistMHz, 2)}},
+       {FixedText(s.samplingMHz, 2), std::to_string(s.samples), FixedText(s.sampledBinMHz, 3), FixedText(s.nyquistMHz, 2)}},
       {"Blue: the sampled, held and quantized values up to fs/2. Green: the analog signal up to <%1%> MHz. "
        "Dashed: where a component above fs/2 lands, at |f - k fs|.",
-       {Fixed(s.bandMHz, 1)}},
+       {FixedText(s.bandMHz, 1)}},
   };
   switch (s.window.reason) {
     case TWindowReason::wrWholePeriods:
@@ -167,14 +161,14 @@ std::vector<TTooltipLine> SpectrumReportLines(const TSimulationSettings& setting
     const TConverterFigures& f = *s.figures;
     lines.push_back({"Sine: fundamental <%1%> MHz at <%2%> dBFS; SNR <%3%>, SINAD <%4%>, SFDR <%5%>, ENOB <%6%> bit, "
                      "measured against the exact input samples.",
-                     {Fixed(f.fundamentalMHz, 2), Fixed(f.fundamentalDbfs, 2), Optional(f.snrDb),
-                      DecibelText(f.sinadDb), Optional(f.sfdrDb), Fixed(f.enobBits, 2)}});
+                     {FixedText(f.fundamentalMHz, 2), FixedText(f.fundamentalDbfs, 2), Optional(f.snrDb),
+                      DecibelText(f.sinadDb), Optional(f.sfdrDb), FixedText(f.enobBits, 2)}});
   } else {
     lines.push_back(UnmeasurableLine(s, sineMHz));
   }
   if (s.fitFigures)
     lines.push_back({"As the standard defines them, from a sine fitted to the output alone: SINAD <%1%>, ENOB <%2%> bit.",
-                     {DecibelText(s.fitFigures->sinadDb), Fixed(s.fitFigures->enobBits, 2)}});
+                     {DecibelText(s.fitFigures->sinadDb), FixedText(s.fitFigures->enobBits, 2)}});
   else
     lines.push_back({"As the standard defines them, from a sine fitted to the output alone: SINAD and ENOB \u2014, not "
                      "measurable: the record has too few samples for the fit, or no sine in it.",
@@ -182,11 +176,11 @@ std::vector<TTooltipLine> SpectrumReportLines(const TSimulationSettings& setting
   if (timeDomain.ruleAmplitudeV == kRuleSineAmplitude)
     lines.push_back({"Rule 6.02 n + 1.76 dB, corrected for the 4.8 V sine: <%1%> (ENOB <%2%> bit); SQNR in the time "
                      "domain (--stats): <%3%>.",
-                     {DecibelText(timeDomain.sqnrRuleDb), Fixed(ruleEnob, 2), DecibelText(timeDomain.sqnrMeasuredDb)}});
+                     {DecibelText(timeDomain.sqnrRuleDb), FixedText(ruleEnob, 2), DecibelText(timeDomain.sqnrMeasuredDb)}});
   else
     lines.push_back({"Rule 6.02 n + 1.76 dB, corrected for a sine of <%1%> V: <%2%> (ENOB <%3%> bit); SQNR in the "
                      "time domain (--stats): <%4%>.",
-                     {Fixed(timeDomain.ruleAmplitudeV, 2), DecibelText(timeDomain.sqnrRuleDb), Fixed(ruleEnob, 2),
+                     {FixedText(timeDomain.ruleAmplitudeV, 2), DecibelText(timeDomain.sqnrRuleDb), FixedText(ruleEnob, 2),
                       DecibelText(timeDomain.sqnrMeasuredDb)}});
   const std::vector<TTooltipLine> chain = ChainSpectrumLines(settings);
   lines.insert(lines.end(), chain.begin(), chain.end());
