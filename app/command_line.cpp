@@ -92,7 +92,7 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
                        option == "--samples" || option == "--sampled" || option == "--error" ||
                        option == "--language" || option == "--no-about" || option == "--time-range" ||
                        option == "--scale" || option == "--dither" || option == "--subtract-dither" ||
-                       option == "--seed" || FindChainNumberOption(option);
+                       option == "--seed" || option == "--reconstruction" || FindChainNumberOption(option);
     if (!known) return Failure("unknown option " + QuotedForMessage(option) + " (see --help)");
     // One value per option and one export per run: a second one would silently
     // win over the first, or leave one of two asked files unwritten.
@@ -157,6 +157,13 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
       (option == "--samples"   ? parsed.given.showPoints
        : option == "--sampled" ? parsed.given.showSampled
                                : parsed.given.showError) = *on;
+    } else if (option == "--reconstruction") {
+      const auto kind = ParseReconstruction(*value);
+      if (!kind)
+        return Failure("bad value " + QuotedForMessage(*value) +
+                       " for --reconstruction (expected hold, linear, sinc or filter)");
+      parsed.options.reconstruction = *kind;
+      parsed.given.reconstruction = *kind;
     } else if (option == "--time-range") {
       const std::optional<std::string_view> to = ValueAfter(args, i);
       if (!to) return Failure("option --time-range needs two values, FROM and TO");

@@ -4,6 +4,7 @@
 //             | --export-linearity-csv FILE | --stats]
 //            [--wave NAME] [--interval 1..200]
 //            [--bits 1..16] [--samples on|off] [--sampled on|off] [--error on|off]
+//            [--reconstruction hold|linear|sinc|filter]
 //            [--time-range FROM TO]
 //            [--amplitude V] [--frequency MHz] [--offset V] [--noise mV] [--jitter ps]
 //            [--offset-error LSB] [--gain-error %] [--inl LSB] [--dnl LSB]
@@ -45,13 +46,14 @@ struct TGivenSettings {
   std::optional<bool> showPoints;
   std::optional<bool> showSampled;
   std::optional<bool> showError;
+  std::optional<TReconstruction> reconstruction;
   TGivenChain chain;
 };
 
 struct TCommandLine {
   TProgramAction action = TProgramAction::paRunWindow;  // what the program does
   TSimulationSettings settings;  // --wave, --interval, --bits and the chain's options (window defaults)
-  TPlotOptions options;          // --samples, --sampled, --error (the check boxes)
+  TPlotOptions options;          // --samples, --sampled, --error (the check boxes), --reconstruction
   TGivenSettings given;          // which of the settings and check boxes were given
   std::optional<TTimeRange> timeRange = std::nullopt;  // --time-range: both charts and the series and window exports zoomed to it
   std::string language;          // --language: "en" or "de"; empty: the table beside the program

@@ -27,8 +27,8 @@ constexpr int kExitStartFailed = 1;  // the window could not be opened
 constexpr int kExitBadArguments = 2;
 constexpr int kExitNoDisplay = 3;  // ./run.sh renders the window to a picture then
 
-int PrintStats(const quantora::TSimulationSettings& settings) {
-  const std::string text = quantora::StatsText(settings);
+int PrintStats(const quantora::TCommandLine& commandLine) {
+  const std::string text = quantora::StatsText(commandLine.settings, commandLine.options.reconstruction);
   std::string reason;
   if (quantora::WriteStandardOutput(text, reason)) return kExitOk;
   std::fprintf(stderr, "quantora: cannot write to standard output: %s\n", reason.c_str());
@@ -97,7 +97,8 @@ int main(int argc, char** argv) {
       if (commandLine.timeRange) window = {commandLine.timeRange->from, commandLine.timeRange->to, quantora::NumPoints};
       const bool written =
           commandLine.action == quantora::TProgramAction::paExportCsv
-              ? quantora::ExportSeriesCsv(commandLine.settings, window, commandLine.exportPath, error)
+              ? quantora::ExportSeriesCsv(commandLine.settings, window, commandLine.exportPath, error,
+                                          commandLine.options.reconstruction)
               : quantora::ExportSpectrumCsv(commandLine.settings, commandLine.exportPath, error);
       if (written) return kExitOk;
       std::fprintf(stderr, "%s\n", error.c_str());
@@ -110,7 +111,7 @@ int main(int argc, char** argv) {
       return kExitWriteFailed;
     }
     case quantora::TProgramAction::paShowStats:
-      return PrintStats(commandLine.settings);
+      return PrintStats(commandLine);
     case quantora::TProgramAction::paExportPng:
       ProvidePrivateRuntimeDirectory();
       return quantora::ExportWindowPng(commandLine, argc, argv);

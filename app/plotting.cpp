@@ -4,6 +4,7 @@
 #include <cmath>
 #include <memory>
 
+#include "reconstruction/reconstructed_series.h"
 #include "chart/rchart.h"
 #include "drawbase/colors.h"
 
@@ -14,6 +15,10 @@ constexpr int kErrorLayer = 2;
 constexpr int kMaxErrorExponent = 52;
 constexpr double kErrorFill = 0.9;   // share of the error axis the largest error may take
 constexpr int kErrorAxisRoom = 45;  // pixels for the labels of the error axis
+// A reconstruction other than the staircase: its curve, and the analog signal
+// it is compared with as a quiet reference beneath it.
+constexpr vqm::TColor kReconstructionColor = vqm::clGreen;
+constexpr vqm::TColor kAnalogCopyColor = vqm::clSilver;
 
 // A curve over the whole time grid, continuing from the pen position (the
 // origin, so every curve starts with a segment from (0, 0)).
@@ -81,7 +86,8 @@ void PlotAnalog(const TRecomputeInputs& in, const TRun& run, vqm::TCustomRChart&
 
 // Layer 2 carries the magnified error: the time range of layer 1, amplitudes
 // centred on 0 V. Its axis shows only while it is used.
-std::optional<int> FitErrorLayer(const TRecomputeInputs& in, const TRun& run, vqm::TCustomRChart& chart) {
+std::optional<int> FitErrorLayer(const TRecomputeInputs& in, const TRun& run, const TReconstructedSeries* curve,
+                                 vqm::TCustomRChart& chart) {
   const bool on = in.scaleError && in.options.showError && (run.design || run.window);
   if (chart.Scale2Y()->Visible() != on) {  // room on the right for the error's labels while it shows
     chart.SetMarginRight(chart.MarginRight() + (on ? kErrorAxisRoom : -kErrorAxisRoom));
@@ -91,7 +97,9 @@ std::optional<int> FitErrorLayer(const TRecomputeInputs& in, const TRun& run, vq
   const vqm::TScaleProps& x = *chart.Scale1X();
   const vqm::TScaleProps& y = *chart.Scale1Y();
   double largest = 0;
-  if (run.design)
+  if (curve)
+    for (std::size_t i = 0; i < curve->time.size(); ++i) largest = std::max(largest, std::fabs(curve->Error(i)));
+  else if (run.design)
     for (double e : run.design->Error) largest = std::max(largest, std::fabs(e));
   else
     for (const TPlotPoint& p : run.window->Plot) largest = std::max(largest, std::fabs(p.error));
@@ -102,9 +110,50 @@ std::optional<int> FitErrorLayer(const TRecomputeInputs& in, const TRun& run, vq
   return k;
 }
 
+// The curve a reconstruction other than the staircase draws; none for the
+// staircase or nothing to show.
+std::optional<TReconstructedSeries> ReconstructionOf(const TRecomputeInputs& in, const TRun& run) {
+  const TReconstruction kind = in.options.reconstruction;
+  if (kind == TReconstruction::rcHold) return std::nullopt;
+  if (run.design) return ReconstructedSeries(kind, in.settings, in.xMax, *run.design);
+  if (run.window) return ReconstructedSeries(kind, in.settings, in.xMax, *run.window);
+  return std::nullopt;
+}
+
+template <typename Value>
+void AppendPolyline(vqm::TCustomRChart& chart, const TReconstructedSeries& curve, Value value) {
+  if (curve.time.empty()) return;
+  chart.MoveTo(curve.time.front(), value(0));
+  for (std::size_t i = 1; i < curve.time.size(); ++i) chart.DrawTo(curve.time[i], value(i));
+}
+
+// The grey analog copy, then the reconstruction (when the sampled signal is
+// shown) and its error (when that is shown) from the first point of the curve.
+void AppendReconstruction(const TRecomputeInputs& in, const TReconstructedSeries& curve, std::optional<int> scale,
+                          vqm::TCustomRChart& chart) {
+  chart.SetDataColor(kAnalogCopyColor);
+  AppendPolyline(chart, curve, [&](std::size_t i) { return curve.analog[i]; });
+  if (in.options.showSampled) {
+    chart.SetDataColor(kReconstructionColor);
+    AppendPolyline(chart, curve, [&](std::size_t i) { return curve.output[i]; });
+  }
+  if (in.options.showError) {
+    chart.SetDataColor(vqm::clBlue);
+    if (scale) chart.SetActiveLayer(kErrorLayer);
+    AppendPolyline(chart, curve, [&](std::size_t i) { return curve.Error(i); });
+    chart.SetActiveLayer(1);
+  }
+}
+
 std::optional<int> PlotSampled(const TRecomputeInputs& in, const TRun& run, vqm::TCustomRChart& chart) {
-  const std::optional<int> scale = FitErrorLayer(in, run, chart);
+  const std::optional<TReconstructedSeries> curve = ReconstructionOf(in, run);
+  const std::optional<int> scale = FitErrorLayer(in, run, curve ? &*curve : nullptr, chart);
   chart.ClearItems();
+  if (curve) {
+    AppendReconstruction(in, *curve, scale, chart);
+    chart.ShowItems();
+    return scale;
+  }
   chart.SetDataColor(vqm::clBlack);
   if (run.design) {
     chart.MoveTo(0.0, 0.0);  // even when nothing follows

@@ -80,7 +80,10 @@ THelp ProgramHelp() {
        "record is too short for the fit). When the signal chain is not the ideal converter (an option from "
        "--amplitude to --dither set to other than its default), its settings come first, one per line: "
        "amplitude_V, frequency_MHz, offset_V, noise_mV, jitter_ps, offset_error_LSB, gain_error_percent, "
-       "inl_LSB, dnl_LSB, dither, subtract_dither and seed"},
+       "inl_LSB, dnl_LSB, dither, subtract_dither and seed. With --reconstruction other than hold two lines "
+       "follow at the end: reconstruction NAME and reconstruction_error_rms_V, the RMS of the analog signal minus "
+       "the reconstruction over the middle half of the record (250 to 750 ns), away from its ends, where every "
+       "reconstruction lacks the samples beyond them"},
       {"--wave", "NAME", "sine (default), 3-term-sine, sawtooth, sinc or chirp"},
       {"--interval", "N",
        "sampling interval in ns, " + RangeText(MinInterval, MaxInterval) + " (default " +
@@ -98,6 +101,12 @@ THelp ProgramHelp() {
       {"--samples", "on|off", "show the sampling points (default on)"},
       {"--sampled", "on|off", "show the sampled signal (default on)"},
       {"--error", "on|off", "show the quantization error (default off)"},
+      {"--reconstruction", "hold|linear|sinc|filter",
+       "how the sampled chart turns the samples back into a curve: hold, the staircase (default); linear, "
+       "straight lines between the samples; sinc, the band-limited sum of a sinc pulse per sample; filter, the "
+       "staircase through a 4th-order Butterworth low-pass with its corner at fs/2. Other than hold the curve is "
+       "drawn over a grey copy of the analog signal, the error is the analog signal minus it, and --export-csv "
+       "adds a column reconstructed_V"},
       {"--time-range", "FROM TO",
        "zoom both charts to the time range from FROM to TO ns (0 <= FROM < TO <= 1000), in the window and "
        "in --export-csv, --export-png and --export-pdf: the series are recomputed over that range (the CSV "
@@ -125,7 +134,7 @@ THelp ProgramHelp() {
   help.closing =
       "Beside a running window, a start hands its command line to that window and ends (status 0): the "
       "window takes the setting options given (--wave, --interval, --bits, the signal chain's from --amplitude "
-      "to --seed, --samples, --sampled, --error, --time-range, --language) as if the user had set them, keeps "
+      "to --seed, --samples, --sampled, --error, --reconstruction, --time-range, --language) as if the user had set them, keeps "
       "the others as they are, and comes to the front. "
       "Other arguments are the program's parameters. Exports, --stats and --help never show the About "
       "dialog, never meet a running window and run without a display.\n"

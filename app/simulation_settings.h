@@ -3,6 +3,7 @@
 // the main window's controls and its start-up values.
 
 #include "model/chain_settings.h"  // TSimulationSettings
+#include "reconstruction/reconstruction_kind.h"
 
 namespace quantora {
 
@@ -26,6 +27,10 @@ struct TPlotOptions {
   bool showPoints = true;    // red sampling marks on the analog chart
   bool showSampled = true;   // staircase of held, quantized values
   bool showError = false;    // blue error curve (analog minus held, quantized)
+  // How the sampled chart turns the samples back into a curve: the staircase,
+  // or another reconstruction drawn over a grey copy of the analog signal
+  // (the error then is the analog signal minus that curve).
+  TReconstruction reconstruction = TReconstruction::rcHold;
 };
 
 }  // namespace quantora

@@ -4,6 +4,7 @@
 
 #include "app/chain_options.h"
 #include "app/quantization_text.h"
+#include "app/reconstruction_text.h"
 #include "app/spectrum_text.h"
 #include "model/quantization_figures.h"
 #include "model/simulation.h"
@@ -11,7 +12,7 @@
 
 namespace quantora {
 
-std::string StatsText(const TSimulationSettings& settings) {
+std::string StatsText(const TSimulationSettings& settings, TReconstruction reconstruction) {
   // About 64 KiB of series: kept off the stack.
   auto series = std::make_unique<TSimulationResult>();
   ComputeSeries(settings, TimeAxisEnd, *series);
@@ -21,7 +22,10 @@ std::string StatsText(const TSimulationSettings& settings) {
   std::string text = IsIdealChain(settings.chain) ? std::string() : ChainSettingsText(settings.chain);
   text += QuantizationStatsText(QuantizationFigures(settings.bits, *series, settings.chain.generator.amplitudeV));
   text += ConverterStatsText(settings.form, spectrum);
+  text += ReconstructionStatsText(reconstruction, settings, *series);
   return text;
 }
+
+std::string StatsText(const TSimulationSettings& settings) { return StatsText(settings, TReconstruction::rcHold); }
 
 }  // namespace quantora

@@ -1,5 +1,7 @@
 #include "chart_menu.h"
 
+#include <array>
+
 #include <QActionGroup>
 #include <QBuffer>
 #include <QClipboard>
@@ -131,6 +133,7 @@ QMenu* TChartMenu::Open(vqm::TCustomRChart* chart, QPoint globalPos) {
       if (OnErrorScaleChange) OnErrorScaleChange();
     })->setEnabled(!ErrorShown || ErrorShown());
   }
+  if (Reconstructions.choose) AddReconstructionMenu(menu);
   menu->addSeparator();
   menu->addAction(fTranslate("Copy picture"), chart,
                   [chart] { QGuiApplication::clipboard()->setImage(chart->grab().toImage()); });
@@ -178,6 +181,24 @@ void TChartMenu::AddLanguageMenu(QMenu* menu) {
     connect(action, &QAction::triggered, this, [this, path = table.path] { Languages.choose(path); });
   }
   languages->setEnabled(!languages->isEmpty());  // no table found: nothing to choose
+}
+
+// The ways back from the samples, as radio items in the order of the enumeration.
+void TChartMenu::AddReconstructionMenu(QMenu* menu) {
+  static constexpr std::array<const char*, NumReconstructions> kKeys{
+      "Hold (staircase)", "Linear interpolation", "Band-limited (sinc)", "Low-pass filter"};
+  QMenu* ways = menu->addMenu(fTranslate("Reconstruction"));
+  ways->setObjectName(QStringLiteral("ReconstructionMenu"));
+  auto* group = new QActionGroup(ways);
+  const TReconstruction shown = Reconstructions.shown ? Reconstructions.shown() : TReconstruction::rcHold;
+  for (int k = 0; k < NumReconstructions; ++k) {
+    const auto kind = TReconstruction(k);
+    QAction* action = ways->addAction(fTranslate(kKeys[std::size_t(k)]));
+    action->setCheckable(true);
+    action->setChecked(kind == shown);
+    action->setActionGroup(group);
+    connect(action, &QAction::triggered, this, [this, kind] { Reconstructions.choose(kind); });
+  }
 }
 
 void TChartMenu::ShowEverything(vqm::TCustomRChart* chart) {

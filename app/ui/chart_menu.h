@@ -3,7 +3,7 @@
 // focused chart): what the left button does (nothing, as designed, zoom with a
 // window, or pan), the zoom history, the whole range again, whether the two
 // charts keep the same time or amplitude range, the error magnified on an axis
-// of its own, and the chart as a picture, as data or on
+// of its own, the sampled chart's reconstruction, and the chart as a picture, as data or on
 // paper, and the language of every window. Every text goes through the
 // translation table.
 
@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "language_tables.h"
+#include "reconstruction/reconstruction_kind.h"
 
 class QAction;
 class QMenu;
@@ -52,6 +53,13 @@ class TChartMenu : public QObject {
     std::function<void(const QString& table)> choose;
   };
   TLanguages Languages;
+  // The sampled chart's reconstruction: the one shown (its check mark) and
+  // what choosing one does; no such submenu while `choose` is unset.
+  struct TReconstructions {
+    std::function<TReconstruction()> shown;
+    std::function<void(TReconstruction)> choose;
+  };
+  TReconstructions Reconstructions;
   // The chart's ranges now become its "everything", and its history starts again.
   void RememberEverything(vqm::TCustomRChart* chart);
   // Only the amplitudes of the chart's "everything" change (the generator's signal grew or shrank).
@@ -94,6 +102,7 @@ class TChartMenu : public QObject {
   void AskExportData(vqm::TCustomRChart* chart);
   void Print(vqm::TCustomRChart* chart);
   void AddLanguageMenu(QMenu* menu);
+  void AddReconstructionMenu(QMenu* menu);
   void ReportFailure(QWidget* parent, const QString& path, const std::string& reason);
 
   struct TRanges {

@@ -25,6 +25,7 @@
 #include "app/message_text.h"
 #include "app/plotting.h"
 #include "app/quantization_text.h"
+#include "app/reconstruction_text.h"
 #include "app/series_csv.h"
 #include "chart_menu.h"
 #include "app/simulation_charts.h"
@@ -173,6 +174,8 @@ TForm1::TForm1(const TFormStart& start, QWidget* parent) : QWidget(parent), fSta
   ChartMenu->OnEnterSetting = [this] { EnterSetting(); };
   new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), this, [this] { EnterSetting(); });
   ChartMenu->OnOpenChain = [this] { OpenChainWindow(); };
+  ChartMenu->Reconstructions.shown = [this] { return fReconstruction; };
+  ChartMenu->Reconstructions.choose = [this](TReconstruction kind) { SetReconstruction(kind); };
   new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this, [this] { OpenChainWindow(); });
 
   // The end of loading: the host link loads the table and translates the window.
@@ -440,6 +443,7 @@ TRecomputeInputs TForm1::CurrentInputs() const {
   in.options.showPoints = CBoxShowSamples->isChecked();
   in.options.showSampled = CBoxSample->isChecked();
   in.options.showError = CBoxQNoise->isChecked();
+  in.options.reconstruction = fReconstruction;
   // The analog chart's time axis as designed: a zoomed chart must not move the
   // last sampling instant.
   in.xMax = fTimeAxisEnd;
@@ -456,6 +460,15 @@ void TForm1::Recompute() {
   ShowQuantizationFigures(figures, chain);
   ShowChainInExplanation(chain);
   if (Spectrum && Spectrum->isVisible()) Spectrum->Follow(in.settings, figures);
+}
+
+void TForm1::SetReconstruction(TReconstruction kind) {
+  if (kind == fReconstruction) return;
+  fReconstruction = kind;
+  // Only the sampled chart and the explanation change: the model's runs are kept.
+  const TRecomputeInputs in = CurrentInputs();
+  ReplotSampled(in);
+  ShowChainInExplanation(ChainSettingLines(in.settings));
 }
 
 void TForm1::OpenSpectrum() {
@@ -549,7 +562,8 @@ void TForm1::ShowErrorScale(std::optional<int> exponent) {
 std::string TForm1::SeriesText() const {
   const TRecomputeInputs in = CurrentInputs();
   const std::optional<TTimeWindow> shown = VisibleWindow(*RCSig);
-  return SettingCsv(in.settings, shown ? TTimeWindow{shown->from, shown->to, NumPoints} : TTimeWindow{});
+  return SettingCsv(in.settings, shown ? TTimeWindow{shown->from, shown->to, NumPoints} : TTimeWindow{},
+                    in.options.reconstruction);
 }
 
 // The figures of the current setting as the resolution read-out's tooltip,
@@ -562,14 +576,16 @@ void TForm1::ShowQuantizationFigures(const TQuantizationFigures& figures, const 
   NLabReso->setToolTip(lines.join(QLatin1Char('\n')));
 }
 
-// The chain's settings when it is not ideal, ahead of the explanation as
-// translated, so that they are what the memo shows first; the ideal chain
-// leaves the explanation untouched.
+// The chain's settings when it is not ideal and the reconstruction when it is
+// not the staircase, ahead of the explanation as translated, so that they are
+// what the memo shows first; the ideal chain with the staircase leaves the
+// explanation untouched.
 void TForm1::ShowChainInExplanation(const std::vector<TTooltipLine>& chain) {
   if (fExplanation.isEmpty()) fExplanation = MMExplain->Lines();  // as translated
   QStringList lines;
   glossator::TGlossator& t = Texts();
   for (const TTooltipLine& line : chain) lines << TranslatedLine(t, line);
+  for (const TTooltipLine& line : ReconstructionLines(fReconstruction)) lines << TranslatedLine(t, line);
   lines << fExplanation;
   if (lines != MMExplain->Lines()) MMExplain->SetLines(lines);
 }
@@ -585,6 +601,7 @@ void TForm1::ApplyStartValues(const TSimulationSettings& settings, const TPlotOp
   CBoxShowSamples->setChecked(options.showPoints);
   CBoxSample->setChecked(options.showSampled);
   CBoxQNoise->setChecked(options.showError);
+  SetReconstruction(options.reconstruction);
 }
 
 TStartValues TForm1::SettledValues() const {
@@ -616,6 +633,7 @@ void TForm1::ApplyHandedOptions(const QStringList& params) {
   values.options.showPoints = given.showPoints.value_or(values.options.showPoints);
   values.options.showSampled = given.showSampled.value_or(values.options.showSampled);
   values.options.showError = given.showError.value_or(values.options.showError);
+  values.options.reconstruction = given.reconstruction.value_or(values.options.reconstruction);
   ApplyGivenChain(given.chain, values.settings.chain);  // the chain's options given, the rest kept
   if (line.timeRange) values.timeRange = line.timeRange;  // else the charts keep their zoom
   ChangeValues(values);

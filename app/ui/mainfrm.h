@@ -108,7 +108,7 @@ class TForm1 : public QWidget {
   void ChangeValues(const TStartValues& values);
   // The setting options of a command line that another start handed over (its
   // first entry is that program), applied as if the user had set them: the
-  // three inputs, the check boxes, the time range and the language. Anything
+  // three inputs, the check boxes, the reconstruction, the time range and the language. Anything
   // else is ignored.
   void ApplyHandedOptions(const QStringList& params);
   // Translates the window (and its About dialog) again from the design texts
@@ -167,6 +167,10 @@ class TForm1 : public QWidget {
   TChainWindow* OpenChainWindow();
   // The signal chain recomputed from now on, shown in that window when it is open.
   void SetChain(const TChainSettings& chain);
+  // The sampled chart's reconstruction (the charts' menu "Reconstruction"):
+  // replots that chart and names it in the explanation.
+  void SetReconstruction(TReconstruction kind);
+  TReconstruction Reconstruction() const { return fReconstruction; }
   // The analog chart's amplitude range in full, as the generator's signal needs it.
   TAmplitudeRange AnalogAmplitudes() const { return fAnalogAmplitudes; }
 
@@ -222,6 +226,7 @@ class TForm1 : public QWidget {
 
   TFormStart fStart;
   TChainSettings fChain;  // the generator and converter the charts show; the controls hold the rest
+  TReconstruction fReconstruction = TReconstruction::rcHold;  // the sampled chart's, chosen in the charts' menu
   TAmplitudeRange fAnalogAmplitudes;  // the analog chart's in full, for the generator's signal
   void TakeChain(const TChainSettings& chain);
   void FitAnalogAmplitudes();

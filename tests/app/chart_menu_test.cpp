@@ -161,6 +161,36 @@ TEST(ChartMenuTest, ZoomingInAt16BitsKeepsTheStaircaseExact) {
   EXPECT_EQ(TimeRange(w.form.RCSig), TimeRange(sampled));
 }
 
+// By keyboard alone: the Menu key, "o" for the reconstructions, "b" for the
+// band-limited one. At 10 ns and 16 bits its green curve is the grey analog
+// sine again, within 1 % of the amplitude, over the middle half of the record.
+TEST(ChartMenuTest, MenuKeyChoosesTheBandLimitedReconstructionWhichReturnsTheSine) {
+  TWindow w;
+  w.form.SBarReso->setValue(16);
+  vqm::TCustomRChart* sampled = w.form.RCSample;
+  sampled->setFocus();
+  QTest::keyClick(sampled, Qt::Key_Menu);
+  ASSERT_NE(w.form.ChartMenu->OpenMenu(), nullptr);
+  QTest::keyClick(w.form.ChartMenu->OpenMenu(), Qt::Key_O);
+  auto* ways = w.form.ChartMenu->OpenMenu()->findChild<QMenu*>(QStringLiteral("ReconstructionMenu"));
+  ASSERT_TRUE(ways && ways->isVisible());
+  QTest::keyClick(ways, Qt::Key_B);
+  EXPECT_EQ(w.form.Reconstruction(), TReconstruction::rcBandLimited);
+  std::vector<vqm::TChartItem> analog, rebuilt;
+  for (int k = 0; k < sampled->ItemCount(); ++k)
+    (sampled->Item(k).Color == vqm::clGreen ? rebuilt : analog).push_back(sampled->Item(k));
+  ASSERT_EQ(rebuilt.size(), std::size_t(NumPoints));
+  ASSERT_EQ(analog.size(), rebuilt.size());  // the grey copy only: the error is off
+  int compared = 0;
+  for (std::size_t i = 0; i < rebuilt.size(); ++i) {
+    if (rebuilt[i].X1 < 250 || rebuilt[i].X1 > 750) continue;
+    ASSERT_EQ(rebuilt[i].X1, analog[i].X1);
+    EXPECT_NEAR(rebuilt[i].Y1, analog[i].Y1, 0.01 * 4.8) << rebuilt[i].X1;
+    ++compared;
+  }
+  EXPECT_EQ(compared, NumPoints / 2 + 1);
+}
+
 TEST(ChartMenuTest, LinkedAmplitudesStayEqualBothWaysAndTheErrorScaleIsNamed) {
   TWindow w;
   TChartMenu& menu = *w.form.ChartMenu;

@@ -161,6 +161,7 @@ TEST(CommandLineTest, BadArgumentsFailNamingTheCulprit) {
       {{"--time-range", "10"}, "needs two values"}, {{"--time-range", "20", "10"}, "'20' '10'"},
       {{"--export-png", "w.png", "--scale", "2.5"}, "'2.5' for --scale"}, {{"--scale", "2"}, "--scale needs --export-png"},
       {{"--time-range", "5", "5"}, "'5' '5'"}, {{"--time-range", "-1", "5"}, "'-1'"}, {{"--time-range", "0", "1e3x"}, "'1e3x'"},
+      {{"--reconstruction", "Sinc"}, "'Sinc' for --reconstruction"}, {{"--reconstruction"}, "--reconstruction"},
   };
   for (const TCase& c : cases) {
     const TCommandLine parsed = Parse(c.args);
@@ -213,6 +214,19 @@ TEST(CommandLineTest, ChainOptionsInsideTheirRanges) {
     EXPECT_EQ(parsed.settings.chain, expected);
     EXPECT_EQ(handed, expected);
   }
+}
+
+TEST(CommandLineTest, ReconstructionByNameIsHandedOverAsGiven) {
+  const std::pair<std::string_view, TReconstruction> cases[] = {{"hold", TReconstruction::rcHold},
+                                                                {"linear", TReconstruction::rcLinear},
+                                                                {"sinc", TReconstruction::rcBandLimited},
+                                                                {"filter", TReconstruction::rcFilter}};
+  for (const auto& [name, kind] : cases) {
+    const TCommandLine parsed = Parse({"--stats", "--reconstruction", name});
+    EXPECT_EQ(parsed.options.reconstruction, kind) << name;
+    EXPECT_EQ(parsed.given.reconstruction, kind) << name;
+  }
+  EXPECT_FALSE(Parse({}).given.reconstruction);
 }
 
 TEST(CommandLineTest, MessagesQuoteWhatATerminalWouldObey) {

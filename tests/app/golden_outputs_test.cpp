@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCryptographicHash>
+#include <algorithm>
 #include <string>
 
 #include "app/series_csv.h"
@@ -41,6 +42,31 @@ TEST(GoldenOutputsTest, OtherChainsStatsStartWithTheirSettings) {
   EXPECT_EQ(text.substr(0, text.find("step_V")),
             "amplitude_V 6\nfrequency_MHz 4\noffset_V 0\nnoise_mV 0\njitter_ps 0\noffset_error_LSB 0\n"
             "gain_error_percent -1.5\ninl_LSB 0\ndnl_LSB 0\ndither none\nsubtract_dither off\nseed 1\n");
+}
+
+// A reconstruction other than the staircase adds its name and error figure
+// last, and leaves everything before them as it was; the CSV adds a column.
+TEST(GoldenOutputsTest, ReconstructionAddsItsFigureAndColumn) {
+  const struct { TReconstruction kind; int interval, bits; double lowV, highV; } cases[] = {
+      {TReconstruction::rcBandLimited, 10, 16, 0.0, 0.048},  // the sine again, within 1 % of 4.8 V
+      {TReconstruction::rcBandLimited, 150, 8, 1.0, 10.0},   // the alias, not the sine
+      {TReconstruction::rcLinear, 10, 16, 0.0, 0.048},
+      {TReconstruction::rcFilter, 10, 16, 0.5, 10.0},        // the filter's delay
+  };
+  for (const auto& c : cases) {
+    const TSimulationSettings settings{TSignalForm::sfSine, c.interval, c.bits, {}};
+    const std::string plain = StatsText(settings), text = StatsText(settings, c.kind);
+    const std::string head = "reconstruction " + std::string(ReconstructionName(c.kind)) +
+                             "\nreconstruction_error_rms_V ";
+    SCOPED_TRACE(text.substr(plain.size()));
+    ASSERT_EQ(text.substr(0, plain.size() + head.size()), plain + head);
+    const double rms = std::stod(text.substr(plain.size() + head.size()));
+    EXPECT_TRUE(rms >= c.lowV && rms <= c.highV);
+    const std::string csv = SettingCsv(settings, {}, c.kind);
+    EXPECT_EQ(csv.substr(0, csv.find('\n')), "i,t_ns,analog_V,sampled_V,error_V,reconstructed_V");
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), ','), 5 * (NumPoints + 1));
+  }
+  EXPECT_EQ(StatsText(TSimulationSettings{}, TReconstruction::rcHold), StatsText(TSimulationSettings{}));
 }
 
 }  // namespace

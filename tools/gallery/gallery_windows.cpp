@@ -142,6 +142,34 @@ bool SaveChainWindow(quantora::TForm1& form, const QString& file) {
   return saved;
 }
 
+// The sampled chart with each reconstruction other than the staircase, the
+// error on: straight lines, the sinc sum below fs/2 (the sine again) and above
+// it (the alias), the low-pass filter with its delay. The window goes back to
+// the staircase without the error.
+int SaveReconstructions(quantora::TForm1& form, const QString& folder, const QString& suffix) {
+  struct TShown {
+    quantora::TReconstruction kind;
+    int interval;
+    const char* name;
+  };
+  const TShown shown[] = {{quantora::TReconstruction::rcLinear, 40, "linear_40ns"},
+                          {quantora::TReconstruction::rcBandLimited, 40, "sinc_40ns"},
+                          {quantora::TReconstruction::rcBandLimited, 150, "sinc_150ns"},
+                          {quantora::TReconstruction::rcFilter, 40, "filter_40ns"}};
+  form.CBoxQNoise->setChecked(true);
+  int written = 0;
+  for (const TShown& s : shown) {
+    form.SBarSampleFreq->setValue(s.interval);
+    form.SetReconstruction(s.kind);
+    written += form.grab().save(folder + QStringLiteral("/window_reconstruction_") + QLatin1String(s.name) +
+                                QLatin1Char('_') + suffix + QStringLiteral(".png"));
+  }
+  form.SetReconstruction(quantora::TReconstruction::rcHold);
+  form.CBoxQNoise->setChecked(false);
+  form.SBarSampleFreq->setValue(10);
+  return written;
+}
+
 int RenderLanguage(const QString& folder, const QString& table, const QString& suffix) {
   quantora::TFrmAbout about;
   quantora::TFormStart start{Table(table)};
@@ -161,6 +189,7 @@ int RenderLanguage(const QString& folder, const QString& table, const QString& s
   written += SaveZoomSequence(form, folder, suffix);
   written += SaveSpectra(form, folder, suffix);
   written += SaveChainWindow(form, folder + QStringLiteral("/window_chain_") + suffix + QStringLiteral(".png"));
+  written += SaveReconstructions(form, folder, suffix);
   return written;
 }
 
