@@ -4,6 +4,7 @@
 QUANTORA_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev
   libbenchmark-dev fonts-liberation fontconfig locales
   libfftw3-dev  # the spectrum window's transforms
+  qt6-multimedia-dev  # the charts' Listen plays the sound through Qt Multimedia
   qt6-translations-l10n  # Qt's own dialogs and menus in the language of the texts
   poppler-utils  # the PDF export test reads the file back (pdftotext, pdftocairo, pdfimages)
   desktop-file-utils appstream  # the installation test validates the desktop and metainfo files

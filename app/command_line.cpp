@@ -87,12 +87,13 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
 
     const bool output =
         option == "--export-csv" || option == "--export-png" || option == "--export-pdf" || option == "--stats" ||
-        option == "--export-spectrum-csv" || option == "--export-linearity-csv";
+        option == "--export-spectrum-csv" || option == "--export-linearity-csv" || option == "--export-wav";
     const bool known = output || option == "--wave" || option == "--interval" || option == "--bits" ||
                        option == "--samples" || option == "--sampled" || option == "--error" ||
                        option == "--language" || option == "--no-about" || option == "--time-range" ||
                        option == "--scale" || option == "--dither" || option == "--subtract-dither" ||
-                       option == "--seed" || option == "--reconstruction" || FindChainNumberOption(option);
+                       option == "--seed" || option == "--reconstruction" || option == "--wav-part" ||
+                       FindChainNumberOption(option);
     if (!known) return Failure("unknown option " + QuotedForMessage(option) + " (see --help)");
     // One value per option and one export per run: a second one would silently
     // win over the first, or leave one of two asked files unwritten.
@@ -145,8 +146,13 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
                       : option == "--export-png"          ? TProgramAction::paExportPng
                       : option == "--export-spectrum-csv" ? TProgramAction::paExportSpectrumCsv
                       : option == "--export-linearity-csv" ? TProgramAction::paExportLinearityCsv
+                      : option == "--export-wav"          ? TProgramAction::paExportWav
                                                           : TProgramAction::paExportPdf;
       parsed.exportPath = std::string(*value);
+    } else if (option == "--wav-part") {
+      parsed.wavPart = ParseSoundPart(*value);
+      if (!parsed.wavPart)
+        return Failure("bad value " + QuotedForMessage(*value) + " for --wav-part (expected analog or output)");
     } else if (option == "--samples" || option == "--sampled" || option == "--error") {
       const auto on = ParseOnOff(*value);
       if (!on) return Failure("bad value " + QuotedForMessage(*value) + " for " + std::string(option) + " (expected on or off)");
@@ -207,6 +213,8 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
       parsed.given.bits = *bits;
     }
   }
+  if (given.contains("--wav-part") && parsed.action != TProgramAction::paExportWav)
+    return Failure("option --wav-part needs --export-wav (it chooses the half of the sound)");
   if (given.contains("--scale") && parsed.action != TProgramAction::paExportPng)
     return Failure("option --scale needs --export-png (it sets the picture's scale)");
   // The figures and the spectra are of the whole record: refused rather than
@@ -215,6 +223,10 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
                            parsed.action == TProgramAction::paExportSpectrumCsv))
     return Failure("option --time-range does not apply to " + std::string(exportOption) +
                    ", which works on the whole 1000 ns record");
+  // The sound runs the setting on for seconds, slowed down, not over a stretch of the record.
+  if (parsed.timeRange && parsed.action == TProgramAction::paExportWav)
+    return Failure("option --time-range does not apply to --export-wav, whose sound runs the setting on for "
+                   "seconds, slowed down");
   // The linearity test drives the converter with a test sine of its own.
   if (parsed.timeRange && parsed.action == TProgramAction::paExportLinearityCsv)
     return Failure("option --time-range does not apply to --export-linearity-csv, which measures the converter "

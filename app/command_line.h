@@ -1,7 +1,7 @@
 #pragma once
 // The program's command line, parsed into a plain struct without side effects.
 //   quantora [--export-csv FILE | --export-png FILE [--scale K] | --export-pdf FILE | --export-spectrum-csv FILE
-//             | --export-linearity-csv FILE | --stats]
+//             | --export-linearity-csv FILE | --export-wav FILE [--wav-part analog|output] | --stats]
 //            [--wave NAME] [--interval 1..200]
 //            [--bits 1..16] [--samples on|off] [--sampled on|off] [--error on|off]
 //            [--reconstruction hold|linear|sinc|filter]
@@ -22,6 +22,7 @@
 
 #include "app/chain_options.h"
 #include "app/simulation_settings.h"
+#include "sound/sound_clip.h"
 
 namespace quantora {
 
@@ -32,6 +33,7 @@ enum class TProgramAction {
   paExportPdf,  // the main window at its design size as a one-page PDF (vector curves, real text)
   paExportSpectrumCsv,  // write the spectra of the setting as CSV to exportPath
   paExportLinearityCsv,  // write the converter's measured and set DNL/INL as CSV to exportPath
+  paExportWav,  // write the setting's sound (analog, then output) as a WAV file to exportPath
   paShowStats,  // print the quantization figures of the settings, one line each, and stop
   paShowHelp,   // print HelpText (program_help.h) and stop
   paFail,       // a bad argument; errorMessage names it
@@ -57,7 +59,8 @@ struct TCommandLine {
   TGivenSettings given;          // which of the settings and check boxes were given
   std::optional<TTimeRange> timeRange = std::nullopt;  // --time-range: both charts and the series and window exports zoomed to it
   std::string language;          // --language: "en" or "de"; empty: the table beside the program
-  std::string exportPath;        // --export-csv, --export-spectrum-csv or --export-linearity-csv ("-" is standard output), --export-png or --export-pdf
+  std::string exportPath;        // --export-csv, --export-spectrum-csv, --export-linearity-csv or --export-wav ("-" is standard output), --export-png or --export-pdf
+  std::optional<TSoundPart> wavPart;  // --wav-part: --export-wav writes only this half
   double pictureScale = 1.0;     // --scale: the --export-png picture at that many times the window's size
   bool showAbout = true;         // --no-about: false; the window starts without the modal About dialog
   std::string errorMessage;      // one line, set only for paFail

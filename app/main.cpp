@@ -14,6 +14,7 @@
 #include "app/linearity_text.h"
 #include "app/program_help.h"
 #include "app/series_csv.h"
+#include "app/sound_export.h"
 #include "app/spectrum_text.h"
 #include "app/stats_text.h"
 #include "app/window_program.h"
@@ -107,6 +108,14 @@ int main(int argc, char** argv) {
     case quantora::TProgramAction::paExportLinearityCsv: {
       std::string error;
       if (quantora::ExportLinearityCsv(commandLine.settings, commandLine.exportPath, error)) return kExitOk;
+      std::fprintf(stderr, "%s\n", error.c_str());
+      return kExitWriteFailed;
+    }
+    case quantora::TProgramAction::paExportWav: {
+      std::string error;
+      if (quantora::ExportSoundWav(commandLine.settings, commandLine.options.reconstruction, commandLine.wavPart,
+                                   commandLine.exportPath, error))
+        return kExitOk;
       std::fprintf(stderr, "%s\n", error.c_str());
       return kExitWriteFailed;
     }

@@ -69,6 +69,12 @@ THelp ProgramHelp() {
        "dither and nonlinearity of the setting) and write it as CSV to FILE (- for standard output): code, "
        "dnl_set_LSB, inl_set_LSB, dnl_measured_LSB, inl_measured_LSB, one row per code; the end codes' DNL "
        "and code 0's INL are 0, the INL is against the line through the end transitions"},
+      {"--export-wav", "FILE",
+       "write the setting's sound as a WAV file (16-bit PCM mono, 48 kHz) to FILE (- for standard output): "
+       "two seconds of the analog signal, then two of the converter's output, slowed down so that the 4 MHz "
+       "sine sounds at 440 Hz (an alias sounds lower); the sinc pulse and the chirp play their record once, "
+       "in one second, then a second of silence"},
+      {"--wav-part", "analog|output", "with --export-wav: only that half of the sound, two seconds"},
       {"--stats", "",
        "print the quantization figures of the setting, one per line: step, largest and RMS "
        "quantization error (held value minus level), hold error (analog minus held value), RMS total "
@@ -111,7 +117,8 @@ THelp ProgramHelp() {
        "zoom both charts to the time range from FROM to TO ns (0 <= FROM < TO <= 1000), in the window and "
        "in --export-csv, --export-png and --export-pdf: the series are recomputed over that range (the CSV "
        "keeps its number of rows); not with --stats or --export-spectrum-csv, whose figures are of the "
-       "whole record, nor with --export-linearity-csv, which has a test sine of its own (status 2)"},
+       "whole record, nor with --export-linearity-csv, which has a test sine of its own, nor with "
+       "--export-wav, whose sound runs for seconds (status 2)"},
       {"--language", "en|de",
        "use the English or German texts (default: the language last chosen in the charts' menu, else the table "
        "quantora.itl)"},
@@ -139,7 +146,7 @@ THelp ProgramHelp() {
       "Other arguments are the program's parameters. Exports, --stats and --help never show the About "
       "dialog, never meet a running window and run without a display.\n"
       "Each option may be given once, and only one of --export-csv, --export-png, --export-pdf, "
-      "--export-spectrum-csv, --export-linearity-csv and --stats per run. "
+      "--export-spectrum-csv, --export-linearity-csv, --export-wav and --stats per run. "
       "An export replaces its file only when it was written completely.";
   help.exitStatus =
       "0 when all went well, 1 when a file or standard output could not be written, 2 for a bad "

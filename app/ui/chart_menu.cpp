@@ -150,6 +150,11 @@ QMenu* TChartMenu::Open(vqm::TCustomRChart* chart, QPoint globalPos) {
     QAction* chain = menu->addAction(fTranslate("Signal and converter..."), this, [this] { OnOpenChain(); });
     chain->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));  // shown; the main window owns the shortcut
   }
+  if (OnListen) {
+    menu->addSeparator();
+    QAction* listen = menu->addAction(fTranslate("Listen to the signal"), this, [this] { OnListen(); });
+    listen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));  // shown; the main window owns the shortcut
+  }
   if (Languages.tables && Languages.choose) {
     menu->addSeparator();
     AddLanguageMenu(menu);

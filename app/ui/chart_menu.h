@@ -45,6 +45,8 @@ class TChartMenu : public QObject {
   std::function<void()> OnEnterSetting;
   // When set, the menu offers "Signal and converter..." (Ctrl+K), which calls it.
   std::function<void()> OnOpenChain;
+  // When set, the menu offers "Listen to the signal" (Ctrl+L), which calls it.
+  std::function<void()> OnListen;
   // The translation tables offered under "Language", the one shown (its check
   // mark) and what choosing one does; no such submenu while `choose` is unset.
   struct TLanguages {

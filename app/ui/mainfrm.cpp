@@ -37,6 +37,7 @@
 #include "hostlink/demon_client.h"
 #include "keyboard_path.h"
 #include "language_tables.h"
+#include "listening.h"
 #include "numlab/numlab.h"
 #include "panel.h"
 #include "qt_translations.h"
@@ -177,6 +178,9 @@ TForm1::TForm1(const TFormStart& start, QWidget* parent) : QWidget(parent), fSta
   ChartMenu->Reconstructions.shown = [this] { return fReconstruction; };
   ChartMenu->Reconstructions.choose = [this](TReconstruction kind) { SetReconstruction(kind); };
   new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this, [this] { OpenChainWindow(); });
+  Listening = new TListening(this, [this](const char* key) { return QString::fromStdString(Texts().Translate(key)); });
+  ChartMenu->OnListen = [this] { Listen(); };
+  new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this, [this] { Listen(); });
 
   // The end of loading: the host link loads the table and translates the window.
   fDesignTexts.Remember(this, Texts().Prefix());
@@ -483,6 +487,8 @@ void TForm1::OpenSpectrum() {
   const TRecomputeInputs in = CurrentInputs();
   Spectrum->ShowSetting(in.settings, WholeAxisFigures(in, &fWindowRuns));
 }
+
+void TForm1::Listen() { Listening->Toggle(CurrentInputs().settings, fReconstruction); }
 
 TSettingDialog* TForm1::EnterSetting() {
   auto* dialog = new TSettingDialog(

@@ -41,6 +41,7 @@ class TChainWindow;
 class TChartMenu;
 class TComboBox;
 class TFrmAbout;
+class TListening;
 class TMemo;
 class TPanel;
 class TSettingDialog;
@@ -165,6 +166,10 @@ class TForm1 : public QWidget {
   // Opens (or brings to the front) the "Signal and converter" window, whose
   // every change recomputes: the charts' menu "Signal and converter..." and Ctrl+K.
   TChainWindow* OpenChainWindow();
+  // Plays the setting's sound, the analog signal and then the converter's
+  // output, slowed down to the ear; while it plays, stops it: the charts' menu
+  // "Listen to the signal" and Ctrl+L.
+  void Listen();
   // The signal chain recomputed from now on, shown in that window when it is open.
   void SetChain(const TChainSettings& chain);
   // The sampled chart's reconstruction (the charts' menu "Reconstruction"):
@@ -195,6 +200,7 @@ class TForm1 : public QWidget {
   QCheckBox* CBoxQNoise;
   TMemo* MMExplain;
   TChartMenu* ChartMenu;  // the charts' context menu
+  TListening* Listening;  // the sound of the setting and its player
   QPointer<TSpectrumWindow> Spectrum;  // made when first opened
   QPointer<TChainWindow> ChainWindow;  // made when first opened
   // The host link; it may end itself on the host's quit, so the window keeps no dangling pointer.

@@ -1,11 +1,13 @@
 // The main window by real key events: focus marks on the Tab path, a chart's zoom
-// and pan keys, Ctrl+I's typed interval and resolution, no repeated mnemonic.
+// and pan keys, Ctrl+I's typed interval and resolution, Ctrl+L's sound, no
+// repeated mnemonic.
 #include <gtest/gtest.h>
 
 #include <array>
 
 #include <QCheckBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -13,6 +15,8 @@
 #include <QTest>
 
 #include "app/ui/chart_menu.h"
+#include "app/ui/listening.h"
+#include "app/ui/sound_player.h"
 #include "app/ui/panel.h"
 #include "app/ui/setting_dialog.h"
 #include "app/ui/text_controls.h"
@@ -59,6 +63,26 @@ TEST(Keyboard, PlusMinusAndArrowsZoomAndPanAFocusedChartOneHistoryStepEach) {
   }
   for (std::size_t back = 0; back < std::size(steps); ++back) QTest::keyClick(chart, Qt::Key_Backspace);
   expectRanges({0, 1000, -5.5, 5.5});
+}
+
+// Tests run without a sound device as a rule: Ctrl+L must then come back at
+// once with a message that says so, the window free. Where a device plays, the
+// message cannot be seen; a second press stops the sound instead.
+TEST(Keyboard, CtrlLPlaysTheSoundOrSaysAtOnceWhyItCannot) {
+  TShownMainWindow w;
+  QElapsedTimer clock;
+  clock.start();
+  QTest::keyClick(&w.form, Qt::Key_L, Qt::ControlModifier);
+  EXPECT_LT(clock.elapsed(), 5000);
+  if (w.form.Listening->Player().Playing()) {
+    QTest::keyClick(&w.form, Qt::Key_L, Qt::ControlModifier);
+    EXPECT_FALSE(w.form.Listening->Player().Playing());
+    GTEST_SKIP() << "a sound device plays here, so the message for a missing one cannot be shown";
+  }
+  QMessageBox* message = w.form.Listening->Message();
+  ASSERT_NE(message, nullptr);
+  EXPECT_TRUE(message->isVisible());
+  EXPECT_TRUE(message->text().contains(QLatin1String("sound device"))) << message->text().toStdString();
 }
 
 void TypeInto(QLineEdit* edit, const char* text) {  // in place of what is there

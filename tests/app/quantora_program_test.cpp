@@ -109,6 +109,14 @@ TEST(QuantoraProgramTest, ExportsToStandardOutput) {
   EXPECT_TRUE(lines[1024].startsWith("1024,500,4,"));  // the sinc peak, exactly 4 V
 }
 
+// One half of the sound, two seconds of 16-bit samples at 48 kHz behind the header.
+TEST(QuantoraProgramTest, ExportsHalfTheSoundAsWav) {
+  const TRun run = RunQuantora({"--export-wav", "-", "--wav-part", "output", "--interval", "150"});
+  EXPECT_EQ(run.status, 0) << run.err.toStdString();
+  EXPECT_EQ(run.out.size(), 44 + 2 * 2 * 48000);
+  EXPECT_TRUE(run.out.startsWith("RIFF"));
+}
+
 TEST(QuantoraProgramTest, DefaultsAreSineTenNanosecondsEightBits) {
   QTemporaryDir dir;
   const QString path = dir.filePath("series.csv");
@@ -135,6 +143,8 @@ TEST(QuantoraProgramTest, BadArgumentsExitWithStatusTwoAndWriteNothing) {
       // Figures of the whole record: a time range would be silently ignored.
       {"--stats", "--time-range", "100", "200"}, {"--export-spectrum-csv", path, "--time-range", "0", "10"},
       {"--export-linearity-csv", path, "--time-range", "0", "10"},
+      {"--export-wav", path, "--time-range", "0", "10"}, {"--export-wav", path, "--wav-part", "both"},
+      {"--wav-part", "analog", "--export-csv", path},
       // Control characters of a bad value are quoted, never passed to the terminal.
       {"--export-csv", path, "--wave", "sine\nx\x1b[31m\r\u009b"},
   };
