@@ -42,9 +42,9 @@ struct TSpectrumLegend {
 // from the floor per bin, up to fs/2), for each main component above fs/2 a
 // dashed arrow at its level to where it lands, and the fs/2 marker (crosshair
 // 1, red) with its label at the floor (at the right end while fs/2 lies beyond
-// the range shown). Above fs/2 the held staircase's images (purple lines from
-// the floor) stand under the hold's sin(x)/x (purple, dashed) drawn from the
-// strongest line; the reconstruction filter's gain from that line (teal,
+// the range shown). Above fs/2 the held staircase's images (a purple line
+// through its bins) stand under the hold's sin(x)/x (purple, dashed) drawn
+// from the strongest line; the reconstruction filter's gain from that line (teal,
 // dotted) shows what it leaves. A legend names these three in a row at the
 // top right (none while `legend` is empty). Each alias frequency gets one label "f1, f2 → alias MHz";
 // the labels are laid out in the chart's pixels, none over another, so the

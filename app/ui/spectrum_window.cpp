@@ -60,6 +60,9 @@ TSpectrumWindow::TSpectrumWindow(glossator::TGlossator& translator, QObject& tra
   SetColors(MMFigures, vqm::clCream);
   MMFigures->setReadOnly(true);
   MMFigures->setTabChangesFocus(true);
+  // Most settings' explanation runs longer than the memo: a bar that came and
+  // went with the text would lay the whole text out twice on such a change.
+  MMFigures->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   ShowFocusMark(MMFigures);
   // For screen readers; the chart is named by its caption and says its ranges.
   RCSpectrum->setAccessibleDescription(
