@@ -6,11 +6,6 @@
 
 namespace quantora {
 
-double ButterworthGain(double frequency, double corner) {
-  if (corner <= 0) return frequency == 0 ? 1.0 : 0.0;
-  return 1 / std::sqrt(1 + std::pow(std::fabs(frequency / corner), 2 * kButterworthOrder));
-}
-
 // 10 log10 of the power ratio, so far beyond the corner stays finite.
 double ButterworthGainDb(double frequency, double corner) {
   if (corner <= 0) return frequency == 0 ? 0.0 : -HUGE_VAL;
