@@ -75,6 +75,21 @@ TTooltipLine UnmeasurableLine(const TSpectrumResult& s, double sineMHz) {
           {std::to_string(s.samples), std::to_string(2 * LineHalfWidth(s.window.kind))}};
 }
 
+// Why the staircase needs its filter, and what the filter leaves of the images.
+std::vector<TTooltipLine> HeldImageLines(const THeldImages& held) {
+  std::vector<TTooltipLine> lines = {
+      {"Purple: the images the held staircase puts above fs/2, around k fs +- f, under the hold's sin(x)/x (dashed, "
+       "drawn from the strongest line): a staircase is no band-limited signal. Teal, dotted: the reconstruction "
+       "filter, a 4th-order Butterworth with its corner at fs/2.",
+       {}}};
+  if (held.strongest && held.leftByFilter && held.strongest->levelDbfs > kFloorDbfs)
+    lines.push_back({"The strongest image stands at <%1%> dBFS (<%2%> MHz); the filter leaves the images at most "
+                     "<%3%> dBFS (<%4%> MHz).",
+                     {Fixed(held.strongest->levelDbfs, 1), Fixed(held.strongest->frequencyMHz, 2),
+                      Fixed(held.leftByFilter->levelDbfs, 1), Fixed(held.leftByFilter->frequencyMHz, 2)}});
+  return lines;
+}
+
 }  // namespace
 
 std::string ConverterStatsText(TSignalForm form, const TSpectrumResult& spectrum) {
@@ -137,6 +152,8 @@ std::vector<TTooltipLine> SpectrumReportLines(const TSimulationSettings& setting
        "Dashed: where a component above fs/2 lands, at |f - k fs|.",
        {FixedText(s.bandMHz, 1)}},
   };
+  const std::vector<TTooltipLine> images = HeldImageLines(s.held);
+  lines.insert(lines.end(), images.begin(), images.end());
   switch (s.window.reason) {
     case TWindowReason::wrWholePeriods:
       lines.push_back({"No window: the <%1%> samples hold whole periods of the signal, so every component falls "

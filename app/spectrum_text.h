@@ -29,7 +29,8 @@ std::string SettingSpectrumCsv(const TSimulationSettings& settings);
 bool ExportSpectrumCsv(const TSimulationSettings& settings, const std::string& path, std::string& error);
 
 // The spectrum window's explanation, line by line (keys with parameters, as the
-// resolution's tooltip): sampling, what the colours show, the window used and
+// resolution's tooltip): sampling, what the colours show, the held staircase's
+// images and what the filter leaves of them, the window used and
 // why, and for the sine the figures beside the rule and the time-domain SQNR,
 // with what the chain's jitter and dither do to them.
 std::vector<TTooltipLine> SpectrumReportLines(const TSimulationSettings& settings, const TSpectrumResult& spectrum,

@@ -10,31 +10,36 @@
 
 namespace vqm {
 
-void TCustomTextLabel::Changed() {
-  fPicture.Valid = false;
+void TCustomTextLabel::Changed(bool looks) {
+  if (looks) fPicture.Valid = false;
   if (OnChange) OnChange(this);
   emit changed();
 }
 
-#define QUANTORA_NOTIFYING_SETTER(Name, Type, field) \
-  void TCustomTextLabel::Set##Name(Type v) {        \
-    field = v;                                      \
-    Changed();                                      \
+// Every setter notifies. The drawn box and text are made again only when the
+// label's look changes: a chart that lays out its labels anew on every
+// update sets the same caption and font again and moves them, and shaping
+// the text again each time would cost more than the rest of its update.
+#define QUANTORA_NOTIFYING_SETTER(Name, Type, field, looks) \
+  void TCustomTextLabel::Set##Name(Type v) {               \
+    const bool same = field == v;                          \
+    field = v;                                             \
+    Changed(looks && !same);                               \
   }
 
-QUANTORA_NOTIFYING_SETTER(PosX, double, fPosX)
-QUANTORA_NOTIFYING_SETTER(PosY, double, fPosY)
-QUANTORA_NOTIFYING_SETTER(AttachToData, TTxtLblAttachMode, fAttachToData)
-QUANTORA_NOTIFYING_SETTER(ColorBkg, TColor, fColorBkg)
-QUANTORA_NOTIFYING_SETTER(ColorBorder, TColor, fColorBorder)
-QUANTORA_NOTIFYING_SETTER(ColorShadow, TColor, fColorShadow)
-QUANTORA_NOTIFYING_SETTER(Transparent, bool, fTransparent)
-QUANTORA_NOTIFYING_SETTER(Alignment, TAlignment, fAlignment)
-QUANTORA_NOTIFYING_SETTER(VerticalAlignment, TVerticalAlignment, fVerticalAlignment)
-QUANTORA_NOTIFYING_SETTER(Font, const TFont&, fFont)
-QUANTORA_NOTIFYING_SETTER(Mode, TTxtLblMode, fMode)
-QUANTORA_NOTIFYING_SETTER(Caption, const QString&, fCaption)
-QUANTORA_NOTIFYING_SETTER(Visible, bool, fVisible)
+QUANTORA_NOTIFYING_SETTER(PosX, double, fPosX, false)
+QUANTORA_NOTIFYING_SETTER(PosY, double, fPosY, false)
+QUANTORA_NOTIFYING_SETTER(AttachToData, TTxtLblAttachMode, fAttachToData, false)
+QUANTORA_NOTIFYING_SETTER(ColorBkg, TColor, fColorBkg, true)
+QUANTORA_NOTIFYING_SETTER(ColorBorder, TColor, fColorBorder, true)
+QUANTORA_NOTIFYING_SETTER(ColorShadow, TColor, fColorShadow, true)
+QUANTORA_NOTIFYING_SETTER(Transparent, bool, fTransparent, true)
+QUANTORA_NOTIFYING_SETTER(Alignment, TAlignment, fAlignment, true)
+QUANTORA_NOTIFYING_SETTER(VerticalAlignment, TVerticalAlignment, fVerticalAlignment, true)
+QUANTORA_NOTIFYING_SETTER(Font, const TFont&, fFont, true)
+QUANTORA_NOTIFYING_SETTER(Mode, TTxtLblMode, fMode, true)
+QUANTORA_NOTIFYING_SETTER(Caption, const QString&, fCaption, true)
+QUANTORA_NOTIFYING_SETTER(Visible, bool, fVisible, false)
 #undef QUANTORA_NOTIFYING_SETTER
 
 void TCustomTextLabel::SetShadowDx(int v) {

@@ -76,7 +76,8 @@ class TCustomTextLabel : public QObject {
     bool Valid = false;
   };
   mutable TPicture fPicture;
-  void Changed();
+  // Notifies; `looks`: the drawn box and text must be made again.
+  void Changed(bool looks = true);
   // Class defaults; the chart gives its own labels other settings.
   double fPosX = 100.0, fPosY = 10.0;
   int fLayer = 1;

@@ -6,7 +6,7 @@
 namespace quantora {
 namespace {
 
-constexpr int kOrder = 4;
+constexpr int kOrder = kButterworthOrder;
 
 // The poles of the normalized Butterworth lie on the unit circle's left half
 // at the angles pi (2k + n - 1) / (2n), k = 1 .. n.

@@ -14,6 +14,9 @@ namespace quantora {
 
 using TComplex = std::complex<double>;
 
+// The filter's order: four poles, 24 dB per octave beyond the corner.
+inline constexpr int kButterworthOrder = 4;
+
 // The state of the two upper modes; the filter at rest is all zero.
 using TFilterState = std::array<TComplex, 2>;
 

@@ -18,6 +18,7 @@ void TSpectrumEngine::Compute(const TSimulationSettings& settings, TSpectrumResu
   result.bandMHz = std::min(kShownBandPerFs * result.samplingMHz, result.analogBinMHz * kAnalogPoints / 2);
   ComputeSampled(valid, result);
   MarkAliases(valid, result);
+  ComputeHeldImages(result.sampled, result.sampledBinMHz, result.samplingMHz, result.bandMHz, result.held);
 }
 
 void TSpectrumEngine::PrepareAnalogSpectra() {

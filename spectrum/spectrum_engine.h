@@ -1,8 +1,8 @@
 #pragma once
 // The spectrum of one setting of the simulation: the sampled, held and quantized
 // sequence (one value per sampling instant) from 0 to fs/2, the analog signal
-// over a wider band, the converter figures of the sine and where the analog
-// components above fs/2 land.
+// over a wider band, the converter figures of the sine, where the analog
+// components above fs/2 land and the images the held staircase puts there.
 
 #include <array>
 #include <optional>
@@ -11,6 +11,7 @@
 #include "model/chain_settings.h"
 #include "spectrum/analog_components.h"
 #include "spectrum/converter_figures.h"
+#include "spectrum/held_images.h"
 #include "spectrum/level_spectrum.h"
 #include "spectrum/real_fft.h"
 #include "spectrum/sine_fit.h"
@@ -47,6 +48,7 @@ struct TSpectrumResult {
   TMeasurability measurability = TMeasurability::mbMeasurable;
   std::optional<TFitFigures> fitFigures;
   std::vector<TAliasMark> aliases;           // main components above fs/2
+  THeldImages held;  // the staircase's images above fs/2 and the filter that takes them away
 };
 
 class TSpectrumEngine {

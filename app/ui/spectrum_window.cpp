@@ -52,7 +52,7 @@ TSpectrumWindow::TSpectrumWindow(glossator::TGlossator& translator, QObject& tra
   ShowFocusMark(RCSpectrum);  // the chart's own frame is left out of the window's painting
   // Labels stand in the chart's pixels: a new range or size lays them out again.
   RCSpectrum->OnRangeChange = [this](QObject*) {
-    if (!fPlotting) PlotSpectrum(fResult, *RCSpectrum);
+    if (!fPlotting) Plot();
   };
 
   MMFigures = new TMemo(TSSpectrum);
@@ -60,10 +60,14 @@ TSpectrumWindow::TSpectrumWindow(glossator::TGlossator& translator, QObject& tra
   SetColors(MMFigures, vqm::clCream);
   MMFigures->setReadOnly(true);
   MMFigures->setTabChangesFocus(true);
+  // Most settings' explanation runs longer than the memo: a bar that came and
+  // went with the text would lay the whole text out twice on such a change.
+  MMFigures->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   ShowFocusMark(MMFigures);
   // For screen readers; the chart is named by its caption and says its ranges.
   RCSpectrum->setAccessibleDescription(
-      QStringLiteral("XL_Blue: the sampled signal up to fs/2; green: the analog signal; red line: fs/2."));
+      QStringLiteral("XL_Blue: the sampled signal up to fs/2; green: the analog signal; red line: fs/2; purple: the "
+                     "staircase's images above fs/2 under sin(x)/x, dashed; teal, dotted: the reconstruction filter."));
   MMFigures->setAccessibleName(QStringLiteral("XL_Figures of the spectrum"));
 
   Linearity = new TLinearityPage(fTranslator, nullptr);
@@ -76,6 +80,12 @@ TSpectrumWindow::TSpectrumWindow(glossator::TGlossator& translator, QObject& tra
   ChartMenu = new TChartMenu(
       RCSpectrum, nullptr, [this](const char* key) { return Translated(key); }, [this] { return SpectrumText(); },
       this);
+}
+
+// The legend in the language of the moment.
+void TSpectrumWindow::Plot() {
+  PlotSpectrum(fResult, *RCSpectrum,
+               {Translated("images k fs +- f"), Translated("- - sin(x)/x of the hold"), Translated("... filter")});
 }
 
 QString TSpectrumWindow::Translated(const std::string& key, const std::vector<std::string>& params) const {
@@ -103,7 +113,7 @@ bool TSpectrumWindow::eventFilter(QObject* watched, QEvent* event) {
     const int chartHeight = std::max(0, height - kFiguresHeight);
     RCSpectrum->SetBounds(0, 0, width, chartHeight);
     MMFigures->setGeometry(0, chartHeight, width, height - chartHeight);
-    if (fShownBandMHz > 0) PlotSpectrum(fResult, *RCSpectrum);  // the labels for the new size
+    if (fShownBandMHz > 0) Plot();  // the labels for the new size
   }
   return QWidget::eventFilter(watched, event);
 }
@@ -141,7 +151,7 @@ void TSpectrumWindow::Take(const TSimulationSettings& settings, const TQuantizat
   fPlotting = true;
   if (fResult.bandMHz != fShownBandMHz || settings.form != fShownForm) ChooseRanges(settings.form);
   fPlotting = false;
-  PlotSpectrum(fResult, *RCSpectrum);
+  Plot();
   Linearity->Follow(settings);
   fTaken = TTaken{settings, timeDomain};
 }

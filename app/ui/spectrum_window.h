@@ -75,6 +75,8 @@ class TSpectrumWindow : public QWidget {
 
  private:
   QString Translated(const std::string& key, const std::vector<std::string>& params = {}) const;
+  // Rebuilds the chart's display list from fResult.
+  void Plot();
   // Computes and plots `settings` under the chart's paint lock.
   void Take(const TSimulationSettings& settings, const TQuantizationFigures& timeDomain);
   // Releases the paint lock (one paint) and writes the explanation.
