@@ -85,8 +85,8 @@ std::vector<TTooltipLine> HeldImageLines(const THeldImages& held) {
   if (held.strongest && held.leftByFilter && held.strongest->levelDbfs > kFloorDbfs)
     lines.push_back({"The strongest image stands at <%1%> dBFS (<%2%> MHz); the filter leaves the images at most "
                      "<%3%> dBFS (<%4%> MHz).",
-                     {Fixed(held.strongest->levelDbfs, 1), Fixed(held.strongest->frequencyMHz, 2),
-                      Fixed(held.leftByFilter->levelDbfs, 1), Fixed(held.leftByFilter->frequencyMHz, 2)}});
+                     {FixedText(held.strongest->levelDbfs, 1), FixedText(held.strongest->frequencyMHz, 2),
+                      FixedText(held.leftByFilter->levelDbfs, 1), FixedText(held.leftByFilter->frequencyMHz, 2)}});
   return lines;
 }
 
