@@ -25,8 +25,8 @@ struct TLevelPoint {
 };
 
 // The curves are drawn at this many points per fs: every zero of sin(x)/x,
-// at k fs, is one of them.
-inline constexpr int kCurvePointsPerFs = 200;
+// at k fs, is one of them, and a lobe gets a point every few pixels.
+inline constexpr int kCurvePointsPerFs = 64;
 
 struct THeldImages {
   // The held spectrum's bins above fs/2 up to the band, rising; at least kFloorDbfs.

@@ -69,7 +69,7 @@ void TSpectrumEngine::ComputeSampled(const TSimulationSettings& settings, TSpect
   for (std::size_t i = 0; i < n; ++i) {
     const double instant = double(i) * interval;
     fInput[i] = chain.ExactHeld(instant);
-    fOutput[i] = chain.Output(chain.Held(instant), instant);
+    fOutput[i] = chain.Output(chain.Held(instant, fInput[i]), instant);
     fError[i] = fOutput[i] - fInput[i];
   }
   result.samples = n;
