@@ -1,5 +1,8 @@
 #include "reconstruction/reconstructed_series.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "reconstruction/reconstruct.h"
 #include "reconstruction/sample_record.h"
 
@@ -10,6 +13,22 @@ void FillOutput(TReconstruction kind, const TSimulationSettings& settings, doubl
   curve.output = Reconstruct(kind, OutputRecord(settings, xMax), curve.time);
 }
 
+// The record read off the design run's staircase instead of through the chain
+// again: its grid points lie 0.49 ns apart and the instants at least 1 ns, so
+// every instant up to the record's end holds a grid point, whose sampled value
+// is that instant's output.
+TSampleRecord RecordOfRun(const TSimulationSettings& settings, const TSimulationResult& run) {
+  TSampleRecord record{std::max(settings.interval, 1), {}};
+  const std::int64_t step = record.intervalNs;
+  record.values.resize(std::size_t(HeldInstantCount(int(step), kRecordNs)));
+  for (std::size_t n = 0; n < record.values.size(); ++n) {
+    // The first grid point at or after the instant n T: i = ceil(n T NumPoints / 1000).
+    const std::int64_t i = std::max<std::int64_t>(1, (std::int64_t(n) * step * NumPoints + 999) / 1000);
+    record.values[n] = run.Sampled[std::size_t(i - 1)];
+  }
+  return record;
+}
+
 }  // namespace
 
 TReconstructedSeries ReconstructedSeries(TReconstruction kind, const TSimulationSettings& settings, double xMax,
@@ -18,7 +37,10 @@ TReconstructedSeries ReconstructedSeries(TReconstruction kind, const TSimulation
   curve.time.resize(NumPoints);
   for (int i = 1; i <= NumPoints; ++i) curve.time[std::size_t(i - 1)] = GridTime(i);
   curve.analog.assign(run.Analog.begin(), run.Analog.end());
-  FillOutput(kind, settings, xMax, curve);
+  if (xMax == kRecordNs)
+    curve.output = Reconstruct(kind, RecordOfRun(settings, run), curve.time);
+  else
+    FillOutput(kind, settings, xMax, curve);
   return curve;
 }
 

@@ -7,6 +7,7 @@
 
 #include "reconstruction/error_figure.h"
 #include "reconstruction/reconstruct.h"
+#include "reconstruction/reconstructed_series.h"
 
 namespace quantora {
 namespace {
@@ -40,6 +41,8 @@ TEST(Reconstruction, HoldIsTheModelsStaircaseBitForBit) {
         int differing = 0;
         for (std::size_t i = 0; i < grid.size(); ++i) differing += held[i] != model.Sampled[i];
         EXPECT_EQ(differing, 0) << form << " at " << interval << " ns";
+        // The chart reads the record off the staircase: the same as through the chain.
+        EXPECT_EQ(ReconstructedSeries(rcLinear, s, kRecordNs, model).output, Reconstruct(rcLinear, OutputRecord(s), grid));
       }
 }
 
