@@ -58,8 +58,11 @@ TEST(ChainWindow, TypedAmplitudePastFiveVoltsClipsTheStaircaseAndTheButtonRestor
 TEST(ChainWindow, MnemonicsAreUniqueInEveryShippedLanguage) {
   const QStringList tables = QDir(QStringLiteral(QUANTORA_TRANSLATION_TABLES)).entryList({QStringLiteral("*.itl")});
   ASSERT_GE(tables.size(), 2);
+  const QLocale before;
+  QLocale::setDefault(QLocale(QLocale::German));  // the numbers keep the program's '.' all the same
   for (const QString& table : tables) {
     TShownMainWindow w(table.toLatin1().constData());
+    EXPECT_EQ(w.form.OpenChainWindow()->Amplitude->Spin->text(), QStringLiteral("4.800 V"));
     QList<QKeySequence> seen;
     for (const QString& text : [&] {
            QStringList texts;
@@ -73,6 +76,7 @@ TEST(ChainWindow, MnemonicsAreUniqueInEveryShippedLanguage) {
       seen << key;
     }
   }
+  QLocale::setDefault(before);
 }
 
 }  // namespace

@@ -189,6 +189,14 @@ TEST(ChartMenuTest, MenuKeyChoosesTheBandLimitedReconstructionWhichReturnsTheSin
     ++compared;
   }
   EXPECT_EQ(compared, NumPoints / 2 + 1);
+  // The blue error is the analog signal less the curve: next to nothing in the middle.
+  w.form.CBoxQNoise->setChecked(true);
+  int small = 0;
+  for (int k = 0; k < sampled->ItemCount(); ++k) {
+    const vqm::TChartItem& item = sampled->Item(k);
+    if (item.Color == vqm::clBlue && item.X1 >= 250 && item.X1 <= 750) small += std::fabs(item.Y1) < 0.01 * 4.8;
+  }
+  EXPECT_EQ(small, NumPoints / 2 + 1);
 }
 
 TEST(ChartMenuTest, LinkedAmplitudesStayEqualBothWaysAndTheErrorScaleIsNamed) {

@@ -79,6 +79,7 @@ TEST(CommandLineTest, StatsTakesNoValueAndKeepsTheSettings) {
   EXPECT_EQ(parsed.settings.bits, 16);
   EXPECT_EQ(parsed.settings.form, TSignalForm::sfSinc);
   EXPECT_NE(HelpText().find("--stats"), std::string::npos);
+  EXPECT_NE(HelpText().find("\n  --amplitude V "), std::string::npos);  // the chain's options from their table
   for (std::vector<std::string_view> both : {std::vector<std::string_view>{"--stats", "--export-csv", "-"},
                                              {"--export-png", "w.png", "--stats"}, {"--stats", "--stats"},
                                              {"--export-spectrum-csv", "s.csv", "--export-csv", "-"}})

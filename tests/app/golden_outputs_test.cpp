@@ -65,6 +65,12 @@ TEST(GoldenOutputsTest, ReconstructionAddsItsFigureAndColumn) {
     const std::string csv = SettingCsv(settings, {}, c.kind);
     EXPECT_EQ(csv.substr(0, csv.find('\n')), "i,t_ns,analog_V,sampled_V,error_V,reconstructed_V");
     EXPECT_EQ(std::count(csv.begin(), csv.end(), ','), 5 * (NumPoints + 1));
+    // Row 1152 (t = 562.5 ns, a crest): the last column is the curve, within the stats' error of the analog.
+    std::size_t row = 0;
+    for (int line = 0; line < 1152; ++line) row = csv.find('\n', row) + 1;
+    const std::string fields = csv.substr(row, csv.find('\n', row) - row);
+    const double analog = std::stod(fields.substr(fields.find(',', fields.find(',') + 1) + 1));
+    EXPECT_NEAR(std::stod(fields.substr(fields.rfind(',') + 1)), analog, 3 * c.highV) << fields;
   }
   EXPECT_EQ(StatsText(TSimulationSettings{}, TReconstruction::rcHold), StatsText(TSimulationSettings{}));
 }

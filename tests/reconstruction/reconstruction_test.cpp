@@ -64,6 +64,8 @@ TEST(Reconstruction, SineComesBackBelowHalfTheSamplingRate) {
   const std::vector<double> at = Reconstruct(rcBandLimited, record, instants);
   for (std::size_t i = 0; i < instants.size(); ++i) EXPECT_EQ(at[i], record.values[std::size_t(instants[i] / 10)]);
   EXPECT_EQ(Reconstruct(rcBandLimited, record, std::vector<double>{-10, 2000}), std::vector<double>(2, 0.0));
+  // Lines bend at every instant, the first interval included.
+  EXPECT_DOUBLE_EQ(Reconstruct(rcLinear, record, std::vector<double>{5})[0], (record.values[0] + record.values[1]) / 2);
 }
 
 // Least squares of a sin + b cos + c at f (MHz) over the record's middle half:

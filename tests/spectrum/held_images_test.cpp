@@ -36,6 +36,7 @@ TEST(HeldImages, ImagesAreTheStaircasesOwnLinesUnderSinX) {
     const TSimulationSettings settings{TSignalForm::sfSine, c.interval, c.bits, {}};
     engine.Compute(settings, r);
     ASSERT_EQ(r.window.kind, TWindowKind::wkRectangular);
+    EXPECT_TRUE(r.held.envelope.front().frequencyMHz == 0 && r.held.filter.front().frequencyMHz == 0);
     std::vector<double> held = OutputRecord(settings).values;
     held.resize(r.samples);
     int onEnvelope = 0;
