@@ -1,8 +1,10 @@
 #include "app/plotting.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <memory>
+#include <span>
 
 #include "reconstruction/reconstructed_series.h"
 #include "chart/rchart.h"
@@ -20,11 +22,19 @@ constexpr int kErrorAxisRoom = 45;  // pixels for the labels of the error axis
 constexpr vqm::TColor kReconstructionColor = vqm::clGreen;
 constexpr vqm::TColor kAnalogCopyColor = vqm::clSilver;
 
+// The design grid's times t_1 .. t_NumPoints.
+const std::array<double, NumPoints>& GridTimes() {
+  static const std::array<double, NumPoints> times = [] {
+    std::array<double, NumPoints> t{};
+    for (int i = 1; i <= NumPoints; ++i) t[std::size_t(i - 1)] = GridTime(i);
+    return t;
+  }();
+  return times;
+}
+
 // A curve over the whole time grid, continuing from the pen position (the
 // origin, so every curve starts with a segment from (0, 0)).
-void AppendCurve(vqm::TCustomRChart& chart, const TSeries& values) {
-  for (int i = 1; i <= NumPoints; ++i) chart.DrawTo(GridTime(i), values[i - 1]);
-}
+void AppendCurve(vqm::TCustomRChart& chart, const TSeries& values) { chart.DrawTo(GridTimes(), values); }
 
 // A curve through every exact point, from the window's left end.
 template <typename Value>
@@ -120,11 +130,11 @@ std::optional<TReconstructedSeries> ReconstructionOf(const TRecomputeInputs& in,
   return std::nullopt;
 }
 
-template <typename Value>
-void AppendPolyline(vqm::TCustomRChart& chart, const TReconstructedSeries& curve, Value value) {
-  if (curve.time.empty()) return;
-  chart.MoveTo(curve.time.front(), value(0));
-  for (std::size_t i = 1; i < curve.time.size(); ++i) chart.DrawTo(curve.time[i], value(i));
+// A curve through (time[i], value[i]), from its first point.
+void AppendPolyline(vqm::TCustomRChart& chart, std::span<const double> time, std::span<const double> value) {
+  if (time.empty() || value.empty()) return;
+  chart.MoveTo(time.front(), value.front());
+  chart.DrawTo(time.subspan(1), value.subspan(1));
 }
 
 // The grey analog copy, then the reconstruction (when the sampled signal is
@@ -132,15 +142,17 @@ void AppendPolyline(vqm::TCustomRChart& chart, const TReconstructedSeries& curve
 void AppendReconstruction(const TRecomputeInputs& in, const TReconstructedSeries& curve, std::optional<int> scale,
                           vqm::TCustomRChart& chart) {
   chart.SetDataColor(kAnalogCopyColor);
-  AppendPolyline(chart, curve, [&](std::size_t i) { return curve.analog[i]; });
+  AppendPolyline(chart, curve.time, curve.analog);
   if (in.options.showSampled) {
     chart.SetDataColor(kReconstructionColor);
-    AppendPolyline(chart, curve, [&](std::size_t i) { return curve.output[i]; });
+    AppendPolyline(chart, curve.time, curve.output);
   }
   if (in.options.showError) {
     chart.SetDataColor(vqm::clBlue);
     if (scale) chart.SetActiveLayer(kErrorLayer);
-    AppendPolyline(chart, curve, [&](std::size_t i) { return curve.Error(i); });
+    std::vector<double> error(curve.time.size());
+    for (std::size_t i = 0; i < error.size(); ++i) error[i] = curve.Error(i);
+    AppendPolyline(chart, curve.time, error);
     chart.SetActiveLayer(1);
   }
 }

@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 #include <algorithm>
+#include <limits>
+#include <new>
 
 namespace vqm {
 
@@ -72,11 +74,10 @@ void TDisplayList::Grow() {
   fArray = std::move(grown);
 }
 
-TChartItem& TDisplayList::Append(TItemKind kind) {
-  if (fCount >= Capacity()) Grow();
-  TChartItem& item = (*fArray)[std::size_t(fCount)];
-  // The storage is not zero-filled beforehand; copying a blank item is a few
-  // wide moves, where assigning TChartItem{} becomes a slow string store.
+// A new item of the kind with the drawing state. The storage is not
+// zero-filled beforehand; copying a blank item is a few wide moves, where
+// assigning TChartItem{} becomes a slow string store.
+void TDisplayList::Stamp(TChartItem& item, TItemKind kind) const {
   static constexpr TChartItem kBlank{};
   item = kBlank;
   item.Kind = kind;
@@ -86,6 +87,12 @@ TChartItem& TDisplayList::Append(TItemKind kind) {
   item.PenStyle = fState.PenStyle;
   item.ItemTag = fState.ItemTag;
   item.LineWidth = fState.LineWidth;
+}
+
+TChartItem& TDisplayList::Append(TItemKind kind) {
+  if (fCount >= Capacity()) Grow();
+  TChartItem& item = (*fArray)[std::size_t(fCount)];
+  Stamp(item, kind);
   ++fKindCounters[kind];
   ++fCount;
   return item;
@@ -102,6 +109,25 @@ void TDisplayList::DrawTo(double x, double y) {
   TChartItem& item = Append(ikDrawTo);
   item.X1 = x;
   item.Y1 = y;
+  Propagate();
+}
+
+void TDisplayList::DrawTo(std::span<const double> x, std::span<const double> y) {
+  const std::size_t count = std::min(x.size(), y.size());
+  if (count == 0) return;
+  if (count > std::size_t(std::numeric_limits<int>::max() - fCount)) throw std::bad_alloc();
+  // Grown step by step, as the points one by one would have grown it.
+  while (std::size_t(Capacity() - fCount) < count) Grow();
+  TChartItem model;
+  Stamp(model, ikDrawTo);
+  TChartItem* item = fArray->data() + fCount;
+  for (std::size_t i = 0; i < count; ++i, ++item) {
+    *item = model;
+    item->X1 = x[i];
+    item->Y1 = y[i];
+  }
+  fKindCounters[ikDrawTo] += std::int32_t(count);
+  fCount += int(count);
   Propagate();
 }
 

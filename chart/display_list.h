@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -69,6 +70,9 @@ class TDisplayList {
   void MoveTo(double x, double y);
   void DrawTo(double x, double y);
   void Line(double x1, double y1, double x2, double y2);
+  // DrawTo(x[i], y[i]) for every i of the shorter span, in one call: the
+  // array grows and the partners hear of it once, not once per point.
+  void DrawTo(std::span<const double> x, std::span<const double> y);
   // Empties the list and releases the array (capacity 0), counters to 0.
   void Clear();
 
@@ -124,6 +128,7 @@ class TDisplayList {
 
  private:
   TChartItem& Append(TItemKind kind);
+  void Stamp(TChartItem& item, TItemKind kind) const;
   void PropagateToPartners();
   void Grow();
   void Detach();

@@ -106,6 +106,7 @@ TScale* TCustomRChart::AxisControlY(int layer) const { return fAxes->Y(ClampLaye
 
 void TCustomRChart::MoveTo(double x, double y) { fList.MoveTo(x, y); }
 void TCustomRChart::DrawTo(double x, double y) { fList.DrawTo(x, y); }
+void TCustomRChart::DrawTo(std::span<const double> x, std::span<const double> y) { fList.DrawTo(x, y); }
 void TCustomRChart::Line(double x1, double y1, double x2, double y2) { fList.Line(x1, y1, x2, y2); }
 
 // The data image is not repainted here: every way to the screen (ShowItems,

@@ -14,6 +14,7 @@
 #include <bitset>
 #include <functional>
 #include <memory>
+#include <span>
 
 #include "chart/background_image.h"
 #include "chart/chart_enums.h"
@@ -48,6 +49,8 @@ class TCustomRChart : public QWidget {
   // ---- display list ----
   void MoveTo(double x, double y);
   void DrawTo(double x, double y);
+  // The next points of the polyline, (x[i], y[i]) up to the shorter span, in one call.
+  void DrawTo(std::span<const double> x, std::span<const double> y);
   void Line(double x1, double y1, double x2, double y2);
   // Empties the list and repaints the background into the data image; the
   // screen keeps the old picture until the next ShowItems or paint.

@@ -1,9 +1,11 @@
 #include "reconstruction/filtered_hold.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <numbers>
-#include <unordered_map>
+#include <vector>
 
 #include "reconstruction/butterworth.h"
 
@@ -12,19 +14,55 @@ namespace {
 
 // The steps of the durations asked for, each made once: a grid's steps from
 // the instants repeat with the pattern of grid and interval, and the steps
-// along the grid are of one length.
+// along the grid are of one length. An open-addressed table on the duration's
+// bits: a general-purpose map's hashing and buckets cost more than the lookup
+// saves on a grid of a few thousand points.
 class TStepCache {
  public:
-  explicit TStepCache(const TButterworthLowPass& filter) : fFilter(filter) {}
+  explicit TStepCache(const TButterworthLowPass& filter) : fFilter(filter), fSlots(kFirstSlots) {}
+
+  // Valid until the next call.
   const TFilterStep& Over(double durationNs) {
-    const auto [at, made] = fSteps.try_emplace(durationNs);
-    if (made) at->second = fFilter.StepOver(durationNs);
-    return at->second;
+    const auto key = std::bit_cast<std::uint64_t>(durationNs);
+    std::size_t i = SlotOf(key);
+    for (; fSlots[i].used; i = (i + 1) & (fSlots.size() - 1))
+      if (fSlots[i].key == key) return fSlots[i].step;
+    if (2 * (fUsed + 1) > fSlots.size()) {  // at most half full, so that probes stay short
+      Grow();
+      return Over(durationNs);
+    }
+    ++fUsed;
+    fSlots[i] = {true, key, fFilter.StepOver(durationNs)};
+    return fSlots[i].step;
   }
 
  private:
+  static constexpr std::size_t kFirstSlots = 256;  // a power of two
+  struct TSlot {
+    bool used = false;
+    std::uint64_t key = 0;
+    TFilterStep step;
+  };
+
+  std::size_t SlotOf(std::uint64_t key) const {
+    const int bits = std::countr_zero(fSlots.size());
+    return std::size_t((key * 0x9E3779B97F4A7C15ull) >> (64 - bits));  // Fibonacci hashing
+  }
+
+  void Grow() {
+    std::vector<TSlot> old(fSlots.size() * 2);
+    old.swap(fSlots);
+    for (const TSlot& slot : old) {
+      if (!slot.used) continue;
+      std::size_t i = SlotOf(slot.key);
+      while (fSlots[i].used) i = (i + 1) & (fSlots.size() - 1);
+      fSlots[i] = slot;
+    }
+  }
+
   const TButterworthLowPass& fFilter;
-  std::unordered_map<double, TFilterStep> fSteps;
+  std::vector<TSlot> fSlots;
+  std::size_t fUsed = 0;
 };
 
 }  // namespace

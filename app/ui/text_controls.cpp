@@ -1,6 +1,10 @@
 #include "text_controls.h"
 
 #include <QMouseEvent>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
 
 namespace quantora {
 
@@ -28,7 +32,52 @@ TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent) {}
 
 QStringList TMemo::Lines() const { return toPlainText().split(QLatin1Char('\n')); }
 
-void TMemo::SetLines(const QStringList& lines) { setPlainText(lines.join(QLatin1Char('\n'))); }
+namespace {
+
+bool HoldsLineBreak(const QString& line) {
+  for (const QChar c : line)
+    if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator ||
+        c == QChar::ParagraphSeparator)
+      return true;
+  return false;
+}
+
+// Replaces only the lines between the unchanged head and tail of the document,
+// one line per block; false (nothing done) when no line stays or a line would
+// break into several blocks.
+bool ReplaceChangedLines(QTextDocument& doc, const QStringList& lines) {
+  if (lines.isEmpty() || std::any_of(lines.begin(), lines.end(), HoldsLineBreak)) return false;
+  QStringList old;
+  for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) old << b.text();
+  const qsizetype shorter = std::min(old.size(), lines.size());
+  qsizetype head = 0, tail = 0;
+  while (head < shorter && old[head] == lines[head]) ++head;
+  while (tail < shorter - head && old[old.size() - 1 - tail] == lines[lines.size() - 1 - tail]) ++tail;
+  if (head == 0 && tail == 0) return false;
+  if (head == old.size() && head == lines.size()) return true;  // the same lines
+  const QString middle = lines.mid(head, lines.size() - head - tail).join(QLatin1Char('\n'));
+  QTextCursor cursor(&doc);
+  if (tail > 0) {  // whole blocks with their breaks, up to the first kept one of the tail
+    cursor.setPosition(doc.findBlockByNumber(int(head)).position());
+    cursor.setPosition(doc.findBlockByNumber(int(old.size() - tail)).position(), QTextCursor::KeepAnchor);
+    cursor.insertText(middle.isEmpty() ? middle : middle + QLatin1Char('\n'));
+  } else {  // from the end of the head's last line to the end of the text
+    const QTextBlock last = doc.findBlockByNumber(int(head - 1));
+    cursor.setPosition(last.position() + last.length() - 1);
+    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    cursor.insertText(middle.isEmpty() ? middle : QLatin1Char('\n') + middle);
+  }
+  doc.clearUndoRedoStacks();  // as a new text would have it
+  return true;
+}
+
+}  // namespace
+
+// The explanation gains or loses a few lines at its head: only those are
+// replaced, since laying out the whole text again is slow.
+void TMemo::SetLines(const QStringList& lines) {
+  if (!ReplaceChangedLines(*document(), lines)) setPlainText(lines.join(QLatin1Char('\n')));
+}
 
 TLabel::TLabel(QWidget* parent) : QLabel(parent) { setMouseTracking(true); }
 

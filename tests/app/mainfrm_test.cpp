@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 
 #include "app/ui/aboutbox.h"
 #include "app/ui/data_files.h"
@@ -336,6 +337,23 @@ void PressTab(const TForm1&, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
 QString NameOf(const QWidget* w) { return w ? w->objectName() : QStringLiteral("(none)"); }
 
 }  // namespace
+
+// Lines added or dropped at the head, tail or middle, all replaced, and a line
+// that holds a break of its own.
+TEST(Memo, SetLinesLeavesExactlyTheLinesGiven) {
+  quantora::TMemo memo;
+  const QStringList start{"a", "b\u00A0c", "d"};
+  const QStringList cases[] = {{"x", "a", "b\u00A0c", "d"}, {"a", "d"}, {"a", "y", "z", "d"}, {"a", "b\u00A0c"},
+                               {"a", "b\u00A0c", "d", "e"}, {"p", "q"}, {"a", "b\nc"}, {"a", "b\u00A0c", "d"}};
+  for (const QStringList& lines : cases) {
+    memo.SetLines(start);
+    memo.SetLines(lines);
+    QStringList blocks;
+    for (QTextBlock b = memo.document()->begin(); b.isValid(); b = b.next()) blocks << b.text();
+    EXPECT_EQ(blocks.join(QLatin1Char('\n')), lines.join(QLatin1Char('\n'))) << lines.join('|').toStdString();
+    EXPECT_FALSE(memo.document()->isUndoAvailable());
+  }
+}
 
 TEST(MainWindow, TabAndCtrlTabVisitEveryControlInOrder) {
   ShownWindow w;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <new>
+#include <vector>
 
 #include "chart/display_list.h"
 
@@ -40,6 +41,34 @@ TEST(DisplayList, GrowsInBlocksOfAllocSize) {
   EXPECT_EQ(list.Capacity(), 2000);
   EXPECT_EQ(list.Item(999).X1, 999);  // kept across the growth
   EXPECT_EQ(list.Item(1500).Kind, ikNone);  // new entries are zero
+}
+
+// Points in one call: the same items, growth and counters as one by one, up
+// to the shorter span, and a list that shows this one sees them.
+TEST(DisplayList, PointsInOneCallAreThePointsOneByOne) {
+  TDisplayList single, bulk, viewer;
+  viewer.UseDataOf(&bulk);
+  std::vector<double> x(2500), y(2501);
+  for (std::size_t i = 0; i < y.size(); ++i) y[i] = 0.5 * double(i) - 7;
+  for (std::size_t i = 0; i < x.size(); ++i) x[i] = double(i) / 3;
+  for (TDisplayList* list : {&single, &bulk}) {
+    list->MoveTo(-1, -2);
+    list->SetDataColor(clRed);
+    list->SetActiveLayer(3);
+    list->SetLineWidth(2);
+  }
+  for (std::size_t i = 0; i < x.size(); ++i) single.DrawTo(x[i], y[i]);
+  bulk.DrawTo(x, y);
+  ASSERT_EQ(bulk.Count(), 2501);
+  EXPECT_EQ(bulk.Capacity(), single.Capacity());
+  EXPECT_EQ(bulk.KindCounters(), single.KindCounters());
+  EXPECT_EQ(viewer.Count(), 2501);
+  for (int i = 0; i < bulk.Count(); ++i) {
+    const TChartItem &a = single.Item(i), &b = bulk.Item(i);
+    EXPECT_TRUE(a.Kind == b.Kind && a.X1 == b.X1 && a.Y1 == b.Y1 && a.Color == b.Color && a.Layer == b.Layer &&
+                a.LineWidth == b.LineWidth && a.PenStyle == b.PenStyle && a.Class == b.Class)
+        << i;
+  }
 }
 
 TEST(DisplayList, AllocSizeOutsideItsRangeIsIgnored) {

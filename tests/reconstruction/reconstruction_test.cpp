@@ -68,6 +68,27 @@ TEST(Reconstruction, SineComesBackBelowHalfTheSamplingRate) {
   EXPECT_DOUBLE_EQ(Reconstruct(rcLinear, record, std::vector<double>{5})[0], (record.values[0] + record.values[1]) / 2);
 }
 
+// Against the textbook sum of y_n sinc(u - n), term by term in long double:
+// the design grid, a zoomed stretch, times out of order and far outside.
+TEST(Reconstruction, SincSumMatchesTheTermByTermSum) {
+  std::vector<double> times = DesignGrid();
+  for (int i = 0; i < 700; ++i) times.push_back(400.3 + i * 0.0137);
+  for (const double t : {812.7, 3.1, -55.5, 999.9, 1e5, 17.0 / 3})
+    times.push_back(t);
+  for (const int interval : {1, 3, 10, 150}) {
+    const TSampleRecord record = OutputRecord({TSignalForm::sfSawtooth, interval, 16, {}});
+    const std::vector<double> fast = Reconstruct(rcBandLimited, record, times);
+    for (std::size_t i = 0; i < times.size(); ++i) {
+      long double sum = 0;
+      for (std::size_t n = 0; n < record.values.size(); ++n) {
+        const long double x = std::numbers::pi_v<long double> * (times[i] / interval - double(n));
+        sum += x == 0 ? record.values[n] : record.values[n] * std::sin(x) / x;
+      }
+      ASSERT_NEAR(fast[i], double(sum), 1e-9) << "T " << interval << " t " << times[i];
+    }
+  }
+}
+
 // Least squares of a sin + b cos + c at f (MHz) over the record's middle half:
 // the fitted amplitude and the RMS of what the sine leaves.
 std::pair<double, double> FitSine(const std::vector<double>& t, const std::vector<double>& y, double f) {
