@@ -17,25 +17,6 @@ namespace {
 
 static_assert(kMaxSeed <= std::uint32_t(std::numeric_limits<int>::max()), "--seed is read as an int");
 
-struct TWaveName {
-  std::string_view name;
-  TSignalForm form;
-};
-
-constexpr std::array<TWaveName, NumSignalForms> kWaveNames{{
-    {"sine", TSignalForm::sfSine},
-    {"3-term-sine", TSignalForm::sfThreeTermSine},
-    {"sawtooth", TSignalForm::sfSawtooth},
-    {"sinc", TSignalForm::sfSinc},
-    {"chirp", TSignalForm::sfChirp},
-}};
-
-std::optional<TSignalForm> ParseWave(std::string_view text) {
-  for (const TWaveName& wave : kWaveNames)
-    if (wave.name == text) return wave.form;
-  return std::nullopt;
-}
-
 // A decimal number of ns on the time axis, the whole text and nothing else.
 std::optional<double> ParseAxisTime(std::string_view text) {
   double value = 0;
@@ -189,7 +170,7 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
         return Failure("bad value " + QuotedForMessage(*value) + " for --scale (expected " + PictureScalesText() + ")");
       parsed.pictureScale = *scale;
     } else if (option == "--wave") {
-      const auto form = ParseWave(*value);
+      const auto form = ParseWaveName(*value);
       if (!form)
         return Failure("bad value " + QuotedForMessage(*value) +
                        " for --wave (expected sine, 3-term-sine, sawtooth, sinc or chirp)");
