@@ -245,6 +245,21 @@ std::optional<TRefusal> DocumentRefusal(std::string_view bytes, QJsonDocument& d
   return std::nullopt;
 }
 
+// `text` on one line: control characters (from file names or keys) as \xNN.
+std::string OneLine(std::string_view text) {
+  std::string out;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte != 0x7f) {
+      out += c;
+      continue;
+    }
+    static constexpr char kHex[] = "0123456789abcdef";
+    out += {'\\', 'x', kHex[byte >> 4], kHex[byte & 15]};
+  }
+  return out;
+}
+
 }  // namespace
 
 TLessonReading ParseLesson(std::string_view bytes, std::string_view fileName) {
@@ -256,10 +271,10 @@ TLessonReading ParseLesson(std::string_view bytes, std::string_view fileName) {
     if (const auto refusal = DocumentRefusal(bytes, document)) throw *refusal;
     TLessonWalker walker;
     reading.lesson = walker.Lesson(document.object());
-    for (const std::string& warning : walker.warnings) reading.warnings.push_back(prefix + warning);
+    for (const std::string& warning : walker.warnings) reading.warnings.push_back(OneLine(prefix + warning));
   } catch (const TRefusal& refusal) {
     reading.lesson.reset();
-    reading.error = prefix + (refusal.path.empty() ? "" : refusal.path + ": ") + refusal.problem;
+    reading.error = OneLine(prefix + (refusal.path.empty() ? "" : refusal.path + ": ") + refusal.problem);
   }
   return reading;
 }
@@ -268,13 +283,14 @@ TLessonReading ReadLessonFile(const std::string& path) {
   std::string bytes;
   if (glossator::ReadRegularFile(path, kMaxLessonFileSize, bytes)) return ParseLesson(bytes, path);
   TLessonReading reading;
+  const std::string name = OneLine(path);
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0)
-    reading.error = path + ": no such file";
+    reading.error = name + ": no such file";
   else if (S_ISREG(info.st_mode) && std::size_t(info.st_size) > kMaxLessonFileSize)
-    reading.error = path + ": " + TooLargeProblem();
+    reading.error = name + ": " + TooLargeProblem();
   else
-    reading.error = path + ": not a readable regular file";
+    reading.error = name + ": not a readable regular file";
   return reading;
 }
 
