@@ -35,17 +35,6 @@ const std::array<TChainNumberOption, 9> kNumberOptions{{
      kDnlRange, [](TChain& c) -> double& { return c.imperfections.dnlLsb; }, &TGivenChain::dnlLsb},
 }};
 
-struct TDitherName {
-  std::string_view name;
-  TDitherKind kind;
-};
-
-constexpr std::array<TDitherName, 3> kDitherNames{{
-    {"none", TDitherKind::dkNone},
-    {"rect", TDitherKind::dkRectangular},
-    {"tri", TDitherKind::dkTriangular},
-}};
-
 }  // namespace
 
 std::span<const TChainNumberOption> ChainNumberOptions() { return kNumberOptions; }
@@ -67,18 +56,6 @@ std::optional<double> ParseChainNumber(std::string_view text, TSettingRange rang
 
 std::string SettingRangeText(TSettingRange range) {
   return ExactNumberText(range.min) + " .. " + ExactNumberText(range.max);
-}
-
-std::optional<TDitherKind> ParseDitherName(std::string_view text) {
-  for (const TDitherName& entry : kDitherNames)
-    if (entry.name == text) return entry.kind;
-  return std::nullopt;
-}
-
-std::string_view DitherName(TDitherKind kind) {
-  for (const TDitherName& entry : kDitherNames)
-    if (entry.kind == kind) return entry.name;
-  return "none";
 }
 
 void ApplyGivenChain(const TGivenChain& given, TChainSettings& chain) {

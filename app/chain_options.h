@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "model/chain_settings.h"
+#include "model/setting_names.h"  // ParseDitherName, DitherName
 
 namespace quantora {
 
@@ -43,10 +44,6 @@ const TChainNumberOption* FindChainNumberOption(std::string_view option);
 std::optional<double> ParseChainNumber(std::string_view text, TSettingRange range);
 // "lo .. hi" in the shortest decimals.
 std::string SettingRangeText(TSettingRange range);
-
-// "none", "rect", "tri".
-std::optional<TDitherKind> ParseDitherName(std::string_view text);
-std::string_view DitherName(TDitherKind kind);
 
 // Sets in `chain` each setting `given` names; the others stay.
 void ApplyGivenChain(const TGivenChain& given, TChainSettings& chain);

@@ -17,25 +17,6 @@ namespace {
 
 static_assert(kMaxSeed <= std::uint32_t(std::numeric_limits<int>::max()), "--seed is read as an int");
 
-struct TWaveName {
-  std::string_view name;
-  TSignalForm form;
-};
-
-constexpr std::array<TWaveName, NumSignalForms> kWaveNames{{
-    {"sine", TSignalForm::sfSine},
-    {"3-term-sine", TSignalForm::sfThreeTermSine},
-    {"sawtooth", TSignalForm::sfSawtooth},
-    {"sinc", TSignalForm::sfSinc},
-    {"chirp", TSignalForm::sfChirp},
-}};
-
-std::optional<TSignalForm> ParseWave(std::string_view text) {
-  for (const TWaveName& wave : kWaveNames)
-    if (wave.name == text) return wave.form;
-  return std::nullopt;
-}
-
 // A decimal number of ns on the time axis, the whole text and nothing else.
 std::optional<double> ParseAxisTime(std::string_view text) {
   double value = 0;
@@ -67,6 +48,18 @@ std::optional<std::string_view> ValueAfter(std::span<const std::string_view> arg
   return args[++index];
 }
 
+// Records the lesson `path` names; false when another one was named before.
+bool NameLesson(TCommandLine& parsed, std::string_view path) {
+  if (!parsed.lessonPath.empty() && parsed.lessonPath != path) return false;
+  parsed.lessonPath = std::string(path);
+  return true;
+}
+
+TCommandLine TwoLessons(std::string_view first, std::string_view second) {
+  return Failure("two lessons named, " + QuotedForMessage(first) + " and " + QuotedForMessage(second) +
+                 " (one lesson per run)");
+}
+
 }  // namespace
 
 TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
@@ -82,8 +75,12 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
   std::string_view exportOption;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view option = args[i];
-    // Not one of ours: a parameter of the program (or a host argument).
-    if (!option.starts_with("--")) continue;
+    // Not one of ours: a parameter of the program (or a host argument), which
+    // may name a lesson to open.
+    if (!option.starts_with("--")) {
+      if (option.ends_with(".qlesson") && !NameLesson(parsed, option)) return TwoLessons(parsed.lessonPath, option);
+      continue;
+    }
 
     const bool output =
         option == "--export-csv" || option == "--export-png" || option == "--export-pdf" || option == "--stats" ||
@@ -93,6 +90,7 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
                        option == "--language" || option == "--no-about" || option == "--time-range" ||
                        option == "--scale" || option == "--dither" || option == "--subtract-dither" ||
                        option == "--seed" || option == "--reconstruction" || option == "--wav-part" ||
+                       option == "--lesson" || option == "--step" ||
                        FindChainNumberOption(option);
     if (!known) return Failure("unknown option " + QuotedForMessage(option) + " (see --help)");
     // One value per option and one export per run: a second one would silently
@@ -149,6 +147,13 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
                       : option == "--export-wav"          ? TProgramAction::paExportWav
                                                           : TProgramAction::paExportPdf;
       parsed.exportPath = std::string(*value);
+    } else if (option == "--lesson") {
+      if (value->empty()) return Failure("option --lesson needs a file name");
+      if (!NameLesson(parsed, *value)) return TwoLessons(parsed.lessonPath, *value);
+    } else if (option == "--step") {
+      parsed.lessonStep = ParseWhole(*value, 1, std::numeric_limits<int>::max());
+      if (!parsed.lessonStep)
+        return Failure("bad value " + QuotedForMessage(*value) + " for --step (expected a step number, 1 or more)");
     } else if (option == "--wav-part") {
       parsed.wavPart = ParseSoundPart(*value);
       if (!parsed.wavPart)
@@ -189,7 +194,7 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
         return Failure("bad value " + QuotedForMessage(*value) + " for --scale (expected " + PictureScalesText() + ")");
       parsed.pictureScale = *scale;
     } else if (option == "--wave") {
-      const auto form = ParseWave(*value);
+      const auto form = ParseWaveName(*value);
       if (!form)
         return Failure("bad value " + QuotedForMessage(*value) +
                        " for --wave (expected sine, 3-term-sine, sawtooth, sinc or chirp)");
@@ -213,6 +218,8 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
       parsed.given.bits = *bits;
     }
   }
+  if (parsed.lessonStep && parsed.lessonPath.empty())
+    return Failure("option --step needs a lesson (--lesson FILE) whose steps it counts");
   if (given.contains("--wav-part") && parsed.action != TProgramAction::paExportWav)
     return Failure("option --wav-part needs --export-wav (it chooses the half of the sound)");
   if (given.contains("--scale") && parsed.action != TProgramAction::paExportPng)

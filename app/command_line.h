@@ -9,11 +9,13 @@
 //            [--amplitude V] [--frequency MHz] [--offset V] [--noise mV] [--jitter ps]
 //            [--offset-error LSB] [--gain-error %] [--inl LSB] [--dnl LSB]
 //            [--dither none|rect|tri] [--subtract-dither] [--seed N]
+//            [--lesson FILE [--step N]]
 //            [--language en|de] [--no-about] [--help] [PARAMETERS...]
 // Arguments that do not begin "--" (and are not an option's value) are the
 // program's parameters, which the host link keeps (a second start hands them
 // to the running one); "/serverhandle=" arguments select the host. Neither is
-// an error here.
+// an error here. One that ends ".qlesson" also names the lesson, as --lesson
+// does.
 
 #include <optional>
 #include <span>
@@ -63,6 +65,8 @@ struct TCommandLine {
   std::optional<TSoundPart> wavPart;  // --wav-part: --export-wav writes only this half
   double pictureScale = 1.0;     // --scale: the --export-png picture at that many times the window's size
   bool showAbout = true;         // --no-about: false; the window starts without the modal About dialog
+  std::string lessonPath;        // --lesson FILE or a FILE.qlesson parameter; empty: none (read by main, not here)
+  std::optional<int> lessonStep; // --step N: the lesson's setting with the changes of steps 1 .. N
   std::string errorMessage;      // one line, set only for paFail
 };
 

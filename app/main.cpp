@@ -11,6 +11,7 @@
 #include "app/command_line.h"
 #include "app/display_check.h"
 #include "app/file_replace.h"
+#include "app/lesson_options.h"
 #include "app/linearity_text.h"
 #include "app/program_help.h"
 #include "app/series_csv.h"
@@ -70,7 +71,18 @@ void ProvidePrivateRuntimeDirectory() {
 
 int main(int argc, char** argv) {
   const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-  const quantora::TCommandLine commandLine = quantora::ParseCommandLine(args);
+  quantora::TCommandLine commandLine = quantora::ParseCommandLine(args);
+  if (commandLine.action != quantora::TProgramAction::paFail &&
+      commandLine.action != quantora::TProgramAction::paShowHelp) {
+    std::string error;
+    std::vector<std::string> warnings;
+    const bool applied = quantora::ApplyLessonOption(commandLine, error, warnings);
+    for (const std::string& warning : warnings) std::fprintf(stderr, "quantora: %s\n", warning.c_str());
+    if (!applied) {
+      std::fprintf(stderr, "quantora: %s\n", error.c_str());
+      return kExitBadArguments;
+    }
+  }
   // Exports, figures and the help text need no display: Qt's offscreen
   // platform unless one is chosen.
   if (commandLine.action != quantora::TProgramAction::paRunWindow) setenv("QT_QPA_PLATFORM", "offscreen", 0);

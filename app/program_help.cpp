@@ -119,6 +119,13 @@ THelp ProgramHelp() {
        "keeps its number of rows); not with --stats or --export-spectrum-csv, whose figures are of the "
        "whole record, nor with --export-linearity-csv, which has a test sine of its own, nor with "
        "--export-wav, whose sound runs for seconds (status 2)"},
+      {"--lesson", "FILE",
+       "start from the setting of the lesson FILE (.qlesson, see docs/lesson-format.md) before the window or any "
+       "export opens; the options given beside it change that setting. A bad lesson gives one line naming the file "
+       "and the field (status 2); fields this version does not know are named and ignored. A parameter ending "
+       ".qlesson names the lesson as well"},
+      {"--step", "N",
+       "with --lesson: the lesson's setting with the changes of its steps 1 to N, so that a worksheet shows step N"},
       {"--language", "en|de",
        "use the English or German texts (default: the language last chosen in the charts' menu, else the table "
        "quantora.itl)"},

@@ -2,18 +2,13 @@
 // The three inputs of the simulation as the user chooses them, with the ranges of
 // the main window's controls and its start-up values.
 
-#include "model/chain_settings.h"  // TSimulationSettings
+#include "model/chain_settings.h"  // TSimulationSettings, the ranges of the two scroll bars
 #include "reconstruction/reconstruction_kind.h"
 
 namespace quantora {
 
-inline constexpr int MinInterval = 1;    // sampling interval scroll bar, ns
-inline constexpr int MaxInterval = 200;
-inline constexpr int MinResolution = 1;  // resolution scroll bar, bits
-inline constexpr int MaxResolution = 16;
-// The upper end of the analog chart's time axis, which bounds the sampling
-// instants: the value the window passes, for computations without a window.
-inline constexpr double TimeAxisEnd = 1000.0;
+// MinInterval .. MaxInterval, MinResolution .. MaxResolution and TimeAxisEnd
+// are the model's (chain_settings.h): lesson files check against them too.
 
 // A stretch of the time axis both charts are zoomed to, in ns: 0 <= from < to <= TimeAxisEnd.
 struct TTimeRange {

@@ -90,6 +90,16 @@ constexpr bool DrawsAtRandom(const TChainSettings& c) {
   return i.noiseMv > 0 || i.jitterPs > 0 || i.dnlLsb > 0 || c.dither.kind != TDitherKind::dkNone;
 }
 
+// The ranges of the main window's two scroll bars, which every other way of
+// choosing a setting (command line, lesson files) keeps to.
+inline constexpr int MinInterval = 1;    // sampling interval scroll bar, ns
+inline constexpr int MaxInterval = 200;
+inline constexpr int MinResolution = 1;  // resolution scroll bar, bits
+inline constexpr int MaxResolution = 16;
+// The upper end of the analog chart's time axis, which bounds the sampling
+// instants: the value the window passes, for computations without a window.
+inline constexpr double TimeAxisEnd = 1000.0;
+
 // The settings of one run.
 struct TSimulationSettings {
   TSignalForm form = TSignalForm::sfSine;  // the waveform selected at start

@@ -686,5 +686,22 @@ TEST(QuantoraProgramTest, RefusedLinkDirectoryEndsOnlyTheWindowsStartWithOneLine
   EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("quantora-export-*")}, QDir::AllEntries), QStringList());
 }
 
+TEST(QuantoraProgramTest, LessonStepsApplyCumulativelyBeforeAnExport) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("coarse.qlesson");
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(R"({"version": 1, "setting": {"bits": 8}, "steps": [
+    {"title": "Coarse", "text": {"en": "3 bits"}, "setting": {"bits": 3}},
+    {"title": "Noisy", "text": {"en": "noise"}, "setting": {"noise": 20}},
+    {"title": "Fine", "text": {"en": "back"}, "setting": {"bits": 12}}]})");
+  file.close();
+  const TRun run = RunQuantora({path, "--step", "2", "--stats"});  // a .qlesson parameter names the lesson
+  EXPECT_EQ(run.status, 0) << run.err.constData();
+  const QList<QByteArray> lines = Lines(run.out);
+  EXPECT_TRUE(lines.contains("step_V 1.4285714285714286")) << run.out.constData();  // 10 V over 7 steps
+  EXPECT_TRUE(lines.contains("noise_mV 20")) << run.out.constData();
+}
+
 }  // namespace
 }  // namespace quantora
