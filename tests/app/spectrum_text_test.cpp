@@ -38,14 +38,14 @@ TEST(SpectrumTextTest, ExplainsTheWindowAndTheSamplePhases) {
   TSpectrumEngine engine;
   TSpectrumResult spectrum;
   for (const TCase& c : cases) {
-    const TSimulationSettings settings{c.form, c.interval, 8};
+    const TSimulationSettings settings{c.form, c.interval, 8, {}};
     engine.Compute(settings, spectrum);
     const std::vector<TTooltipLine> lines = SpectrumReportLines(settings, spectrum, TQuantizationFigures{});
     EXPECT_NE(Params(lines, c.window), std::vector<std::string>{"missing"}) << c.interval;
     EXPECT_EQ(Params(lines, c.phases), c.params) << c.interval;
   }
   // The staircase's images, named while there is a signal to image.
-  TSimulationSettings silent{TSignalForm::sfSine, 10, 8};
+  TSimulationSettings silent{TSignalForm::sfSine, 10, 8, {}};
   engine.Compute(silent, spectrum);
   EXPECT_EQ(Params(SpectrumReportLines(silent, spectrum, {}), "The strongest image"),
             (std::vector<std::string>{"-28.0", "96.00", "-50.7", "96.00"}));
