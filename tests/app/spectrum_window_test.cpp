@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -103,6 +105,17 @@ TEST(SpectrumWindowTest, ABurstOfChangesPaintsOnceInTheEventLoop) {
   QTest::keyClick(w.form.SBarSampleFreq, Qt::Key_Right);  // a single change is shown too
   QCoreApplication::sendPostedEvents(&spectrum);
   EXPECT_EQ(paints, 2);
+  // Above fs/2: the images, the hold's dashed envelope and the filter's dotted gain, a line through each point.
+  int images = 0, envelope = 0, filter = 0;
+  for (int k = 0; k < spectrum.RCSpectrum->ItemCount(); ++k) {
+    const vqm::TChartItem& item = spectrum.RCSpectrum->Item(k);
+    images += item.Color == vqm::clPurple && item.PenStyle == vqm::psSolid;
+    envelope += item.Color == vqm::clPurple && item.PenStyle == vqm::psDash;
+    filter += item.Color == vqm::clTeal && item.PenStyle == vqm::psDot;
+  }
+  const THeldImages& held = spectrum.Result().held;
+  EXPECT_EQ(std::tuple(images, envelope, filter),
+            std::tuple(int(held.images.size()), int(held.envelope.size()), int(held.filter.size())));
 }
 
 // At 1 ns the sine's line stands clear of the axis; a zoom stays while the new
