@@ -19,8 +19,6 @@ TSignalChain::TSignalChain(const TSimulationSettings& settings)
 
 double TSignalChain::Analog(double t) const { return GeneratorValue(fForm, fGenerator, t); }
 
-std::int64_t TSignalChain::InstantIndex(double held) const { return std::llround(held / fInterval); }
-
 double TSignalChain::ExactHeld(double held) const { return GeneratorHeldValue(fForm, fGenerator, held); }
 
 double TSignalChain::Held(double held) const {

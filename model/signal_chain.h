@@ -35,8 +35,11 @@ class TSignalChain {
   // The converter's output for the value held from instant `held` on.
   double Output(double heldValue, double held) const;
 
-  // The index n of the instant n T.
-  std::int64_t InstantIndex(double held) const;
+  // The index n of the instant n T (a whole multiple of T: the nearest one).
+  std::int64_t InstantIndex(double held) const {
+    const double n = held / fInterval;
+    return static_cast<std::int64_t>(n < 0 ? n - 0.5 : n + 0.5);
+  }
 
  private:
   TSignalForm fForm;
