@@ -197,6 +197,12 @@ TEST(ChartMenuTest, MenuKeyChoosesTheBandLimitedReconstructionWhichReturnsTheSin
     if (item.Color == vqm::clBlue && item.X1 >= 250 && item.X1 <= 750) small += std::fabs(item.Y1) < 0.01 * 4.8;
   }
   EXPECT_EQ(small, NumPoints / 2 + 1);
+  // Zoomed, the curve is computed again over what the chart shows.
+  w.form.ZoomTimeRange({300, 400});
+  int green = 0;
+  for (int k = 0; k < sampled->ItemCount(); ++k)
+    green += sampled->Item(k).Color == vqm::clGreen && sampled->Item(k).X1 >= 300 && sampled->Item(k).X1 <= 400;
+  EXPECT_GT(green, 100);
 }
 
 TEST(ChartMenuTest, LinkedAmplitudesStayEqualBothWaysAndTheErrorScaleIsNamed) {

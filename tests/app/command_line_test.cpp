@@ -80,6 +80,7 @@ TEST(CommandLineTest, StatsTakesNoValueAndKeepsTheSettings) {
   EXPECT_EQ(parsed.settings.form, TSignalForm::sfSinc);
   EXPECT_NE(HelpText().find("--stats"), std::string::npos);
   EXPECT_NE(HelpText().find("\n  --amplitude V "), std::string::npos);  // the chain's options from their table
+  EXPECT_NE(HelpText().find("dither), 0 .. 2147483647"), std::string::npos);
   for (std::vector<std::string_view> both : {std::vector<std::string_view>{"--stats", "--export-csv", "-"},
                                              {"--export-png", "w.png", "--stats"}, {"--stats", "--stats"},
                                              {"--export-spectrum-csv", "s.csv", "--export-csv", "-"}})

@@ -22,6 +22,7 @@ TEST(SliderScale, PositionsOfKnownValuesAndEveryPositionBackAgain) {
     EXPECT_EQ(c.scale.Position(c.value), c.position) << c.value;
   }
   EXPECT_EQ(jitter.Value(0), 0.0);
+  EXPECT_EQ(jitter.Position(0.8 * jitter.Value(1)), 1);  // nearer the first step than 0
   for (const TSliderScale& s : {amplitude, offset, frequency, jitter})
     for (int p = 0; p <= s.Steps(); ++p) ASSERT_EQ(s.Position(s.Value(p)), p) << s.Value(p);
 }

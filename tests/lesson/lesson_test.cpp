@@ -123,6 +123,9 @@ TEST(LessonFileTest, RefusesBadFilesNamingTheField) {
       {R"({"version": 1, "steps": [{"title": "a", "text": {"EN\n": "b"}}]})", "f: steps[0].text.EN\\x0a: not a language code"},
       {R"({"version": 1, "steps": {}})", "f: steps: expected a list of steps, found an object"},
   };
+  std::string atTheLimit = "{\"version\": 1}";
+  atTheLimit.resize(kMaxLessonFileSize, ' ');
+  EXPECT_TRUE(ParseLesson(atTheLimit, "f").lesson);  // the limit itself is allowed
   for (const auto& c : cases) {
     const TLessonReading reading = ParseLesson(c.bytes, "f");
     EXPECT_FALSE(reading.lesson) << c.error;

@@ -58,7 +58,9 @@ TEST(CodeDensity, MeasuresWhatWasSet) {
     // What was set stands well above the tolerance: a test that measured 0 would fail.
     EXPECT_GE(summary.peakDnlSet, c.dnl) << c.name;
     EXPECT_GE(summary.peakInlSet, std::fabs(c.inl)) << c.name;
+    EXPECT_NEAR(summary.peakDnlMeasured, summary.peakDnlSet, 2 / hits) << c.name;
   }
+  EXPECT_EQ(ChooseTestSine(8, {}, TDitherKind::dkNone).samples, 65536);  // 2^(8+6), raised to the least record
 }
 
 // Input noise (2 LSB) and dither make the counts random: the widths are still
