@@ -241,4 +241,15 @@ TCommandLine ParseCommandLine(std::span<const std::string_view> args) {
   return parsed;
 }
 
+void ApplyGivenSettings(const TGivenSettings& given, TSimulationSettings& settings, TPlotOptions& options) {
+  settings.form = given.form.value_or(settings.form);
+  settings.interval = given.interval.value_or(settings.interval);
+  settings.bits = given.bits.value_or(settings.bits);
+  options.showPoints = given.showPoints.value_or(options.showPoints);
+  options.showSampled = given.showSampled.value_or(options.showSampled);
+  options.showError = given.showError.value_or(options.showError);
+  options.reconstruction = given.reconstruction.value_or(options.reconstruction);
+  ApplyGivenChain(given.chain, settings.chain);
+}
+
 }  // namespace quantora

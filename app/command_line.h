@@ -74,4 +74,7 @@ struct TCommandLine {
 // --help anywhere asks for the help text.
 TCommandLine ParseCommandLine(std::span<const std::string_view> args);
 
+// The options a command line gave, over `settings` and `options`; the rest kept.
+void ApplyGivenSettings(const TGivenSettings& given, TSimulationSettings& settings, TPlotOptions& options);
+
 }  // namespace quantora

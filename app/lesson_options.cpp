@@ -24,18 +24,6 @@ TGivenChain ChainOf(const TLessonSetting& lesson) {
   return chain;
 }
 
-// The options the command line gave itself, again over the lesson's setting.
-void ApplyGiven(const TGivenSettings& given, TSimulationSettings& settings, TPlotOptions& options) {
-  settings.form = given.form.value_or(settings.form);
-  settings.interval = given.interval.value_or(settings.interval);
-  settings.bits = given.bits.value_or(settings.bits);
-  options.showPoints = given.showPoints.value_or(options.showPoints);
-  options.showSampled = given.showSampled.value_or(options.showSampled);
-  options.showError = given.showError.value_or(options.showError);
-  options.reconstruction = given.reconstruction.value_or(options.reconstruction);
-  ApplyGivenChain(given.chain, settings.chain);
-}
-
 // The exports that draw or write a stretch of the time axis (the others work
 // on the whole record, and the command line refuses --time-range for them).
 bool ShowsTimeRange(TProgramAction action) {
@@ -75,7 +63,7 @@ bool ApplyLessonOption(TCommandLine& commandLine, std::string& error, std::vecto
   TSimulationSettings settings;
   TPlotOptions options;
   ApplyLessonToSettings(setting, settings, options);
-  ApplyGiven(commandLine.given, settings, options);
+  ApplyGivenSettings(commandLine.given, settings, options);
   commandLine.settings = settings;
   commandLine.options = options;
   if (commandLine.language.empty() && setting.language) commandLine.language = *setting.language;

@@ -633,14 +633,7 @@ void TForm1::ApplyHandedOptions(const QStringList& params) {
   if (line.action != TProgramAction::paRunWindow) return;  // not a list of settings for the window
   TStartValues values = SettledValues();
   const TGivenSettings& given = line.given;
-  values.settings.form = given.form.value_or(values.settings.form);
-  values.settings.interval = given.interval.value_or(values.settings.interval);
-  values.settings.bits = given.bits.value_or(values.settings.bits);
-  values.options.showPoints = given.showPoints.value_or(values.options.showPoints);
-  values.options.showSampled = given.showSampled.value_or(values.options.showSampled);
-  values.options.showError = given.showError.value_or(values.options.showError);
-  values.options.reconstruction = given.reconstruction.value_or(values.options.reconstruction);
-  ApplyGivenChain(given.chain, values.settings.chain);  // the chain's options given, the rest kept
+  ApplyGivenSettings(given, values.settings, values.options);  // the options given, the rest kept
   if (line.timeRange) values.timeRange = line.timeRange;  // else the charts keep their zoom
   ChangeValues(values);
   if (!line.language.empty()) ChangeLanguage(line.language);
