@@ -7,8 +7,11 @@
 namespace quantora {
 namespace {
 
-TGivenChain ChainOf(const TLessonSetting& lesson) {
-  TGivenChain chain;
+// A lesson's setting as the options a command line gives: only what it names.
+TGivenSettings GivenOf(const TLessonSetting& lesson) {
+  TGivenSettings given{lesson.form,       lesson.interval,  lesson.bits, lesson.showPoints,
+                       lesson.showSampled, lesson.showError, lesson.reconstruction, {}};
+  TGivenChain& chain = given.chain;
   chain.amplitudeV = lesson.amplitudeV;
   chain.frequencyMHz = lesson.frequencyMHz;
   chain.offsetV = lesson.offsetV;
@@ -21,7 +24,7 @@ TGivenChain ChainOf(const TLessonSetting& lesson) {
   chain.dither = lesson.dither;
   chain.subtractDither = lesson.subtractDither;
   chain.seed = lesson.seed;
-  return chain;
+  return given;
 }
 
 // The exports that draw or write a stretch of the time axis (the others work
@@ -34,14 +37,7 @@ bool ShowsTimeRange(TProgramAction action) {
 }  // namespace
 
 void ApplyLessonToSettings(const TLessonSetting& lesson, TSimulationSettings& settings, TPlotOptions& options) {
-  settings.form = lesson.form.value_or(settings.form);
-  settings.interval = lesson.interval.value_or(settings.interval);
-  settings.bits = lesson.bits.value_or(settings.bits);
-  options.showPoints = lesson.showPoints.value_or(options.showPoints);
-  options.showSampled = lesson.showSampled.value_or(options.showSampled);
-  options.showError = lesson.showError.value_or(options.showError);
-  options.reconstruction = lesson.reconstruction.value_or(options.reconstruction);
-  ApplyGivenChain(ChainOf(lesson), settings.chain);
+  ApplyGivenSettings(GivenOf(lesson), settings, options);
 }
 
 bool ApplyLessonOption(TCommandLine& commandLine, std::string& error, std::vector<std::string>& warnings) {

@@ -460,19 +460,19 @@ void TForm1::Recompute() {
   PlotAnalogChart(in, *RCSig, &fWindowRuns);
   ReplotSampled(in);
   const TQuantizationFigures figures = WholeAxisFigures(in, &fWindowRuns);
-  const std::vector<TTooltipLine> chain = ChainSettingLines(in.settings);
-  ShowQuantizationFigures(figures, chain);
-  ShowChainInExplanation(chain);
+  fChainLines = ChainSettingLines(in.settings);
+  ShowQuantizationFigures(figures, fChainLines);
+  ShowChainInExplanation(fChainLines);
   if (Spectrum && Spectrum->isVisible()) Spectrum->Follow(in.settings, figures);
 }
 
 void TForm1::SetReconstruction(TReconstruction kind) {
   if (kind == fReconstruction) return;
   fReconstruction = kind;
-  // Only the sampled chart and the explanation change: the model's runs are kept.
-  const TRecomputeInputs in = CurrentInputs();
-  ReplotSampled(in);
-  ShowChainInExplanation(ChainSettingLines(in.settings));
+  // Only the sampled chart and the explanation change: the model's runs and
+  // the chain's lines are kept.
+  ReplotSampled(CurrentInputs());
+  ShowChainInExplanation(fChainLines);
 }
 
 void TForm1::OpenSpectrum() {

@@ -222,6 +222,7 @@ class TForm1 : public QWidget {
   // The chain's lines: ChainSettingLines of the setting shown.
   void ShowQuantizationFigures(const TQuantizationFigures& figures, const std::vector<TTooltipLine>& chain);
   void ShowChainInExplanation(const std::vector<TTooltipLine>& chain);
+  std::vector<TTooltipLine> fChainLines;  // of the last Recompute: the chain's settings in sentences
   void ReplotSampled(const TRecomputeInputs& inputs);
   void ShowErrorScale(std::optional<int> exponent);
   // Every window translated again from its design texts with `table`; false
